@@ -1,0 +1,110 @@
+#pragma once
+
+// A double-precision real whose every operation is checked: a result that
+// would be infinite or not a number stops the run with the kind of failure
+// that produced it, so no non-finite value is ever stored or written.
+//
+// The operations are the plain IEEE ones, one rounding each, in the order
+// the expression writes them; only the checks are added.
+
+#include <cmath>
+#include <compare>
+#include <string>
+#include <string_view>
+
+namespace solva {
+
+// Names the step being computed, for the report of a failure inside it.
+// Steps nest; the innermost one names the failure.
+class Step {
+public:
+    explicit Step(std::string_view what);
+    ~Step();
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+    // The point (and column) the step is working on, 0 for none.
+    void at(long point, long column = 0) {
+        point_ = point;
+        column_ = column;
+    }
+
+private:
+    friend std::string currentStep();
+    std::string_view what_;
+    long point_ = 0;
+    long column_ = 0;
+    Step* outer_;
+};
+
+// The words for the step now under way, e.g. "placing the meridian points
+// (point 9)"; empty outside any step.
+std::string currentStep();
+
+[[noreturn]] void failOperation(double a, double b, char op);
+[[noreturn]] void failSquareRoot();
+[[noreturn]] void failLogarithm();
+
+class Real {
+public:
+    constexpr Real(double v = 0) : v_(v) {}
+    constexpr double value() const { return v_; }
+
+    friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_, a.v_, b.v_, '+'); }
+    friend Real operator-(Real a, Real b) { return checked(a.v_ - b.v_, a.v_, b.v_, '-'); }
+    friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_, a.v_, b.v_, '*'); }
+    friend Real operator/(Real a, Real b) { return checked(a.v_ / b.v_, a.v_, b.v_, '/'); }
+    friend Real operator-(Real a) { return Real(-a.v_); }
+
+    friend constexpr bool operator==(Real a, Real b) { return a.v_ == b.v_; }
+    friend constexpr std::partial_ordering operator<=>(Real a, Real b) { return a.v_ <=> b.v_; }
+
+private:
+    static Real checked(double r, double a, double b, char op) {
+        if (!std::isfinite(r)) {
+            failOperation(a, b, op);
+        }
+        return Real(r);
+    }
+    double v_;
+};
+
+inline Real abs(Real x) {
+    return Real(std::fabs(x.value()));
+}
+
+inline Real sqrt(Real x) {
+    if (x.value() < 0) {
+        failSquareRoot();
+    }
+    return Real(std::sqrt(x.value()));
+}
+
+inline Real log(Real x) {
+    if (!(x.value() > 0)) {
+        failLogarithm();
+    }
+    return Real(std::log(x.value()));
+}
+
+// x raised to a whole power, as the runtime's power operator gives it.
+inline Real pow(Real x, int n) {
+    const double r = std::pow(x.value(), n);
+    if (!std::isfinite(r)) {
+        failOperation(x.value(), n, '^');
+    }
+    return Real(r);
+}
+
+// Sine, cosine and arctangent of a finite value are always finite.
+inline Real sin(Real x) {
+    return Real(std::sin(x.value()));
+}
+inline Real cos(Real x) {
+    return Real(std::cos(x.value()));
+}
+inline Real atan(Real x) {
+    return Real(std::atan(x.value()));
+}
+
+} // namespace solva

@@ -1,0 +1,81 @@
+#pragma once
+
+// The window's arrays of results, kept from one run to the next: each run
+// overwrites the elements it uses and leaves the rest as an earlier run left
+// them. Every element starts out empty, which reads as zero in arithmetic and
+// comparisons but prints as nothing, so it is kept apart from a written 0.
+
+#include "app/checked_real.h"
+
+#include <array>
+#include <vector>
+
+namespace solva {
+
+class Element {
+public:
+    bool empty() const { return !written_; }
+    // The value for arithmetic: an empty element reads as zero.
+    Real value() const { return Real(v_); }
+    double number() const { return v_; }
+
+    Element& operator=(Real v) {
+        v_ = v.value();
+        written_ = true;
+        return *this;
+    }
+    void clear() { *this = Element(); }
+
+private:
+    double v_ = 0;
+    bool written_ = false;
+};
+
+// An array of reals with the fixed bounds 0 ... Last; an index outside them
+// stops the run with a subscript-out-of-range error.
+template <long Last> class Bounded {
+public:
+    static constexpr long last = Last;
+    Element& operator()(long i) { return cells_[checkedIndex(i)]; }
+    const Element& operator()(long i) const { return cells_[checkedIndex(i)]; }
+
+private:
+    static std::size_t checkedIndex(long i);
+    std::array<Element, Last + 1> cells_{};
+};
+
+[[noreturn]] void failSubscript(long index, long last);
+
+template <long Last> std::size_t Bounded<Last>::checkedIndex(long i) {
+    if (i < 0 || i > Last) {
+        failSubscript(i, Last);
+    }
+    return static_cast<std::size_t>(i);
+}
+
+constexpr long MaxPoint = 400;
+constexpr long MaxColumn = 36;
+
+using PointArray = Bounded<MaxPoint>;
+
+// CU(0 ... 400, 0 ... 36), the first index varying fastest in storage.
+class SpeedGrid {
+public:
+    SpeedGrid() : cells_((MaxPoint + 1) * (MaxColumn + 1)) {}
+    Element& operator()(long i, long j) { return cells_[checkedIndex(i, j)]; }
+    const Element& operator()(long i, long j) const { return cells_[checkedIndex(i, j)]; }
+
+private:
+    static std::size_t checkedIndex(long i, long j);
+    std::vector<Element> cells_;
+};
+
+struct FlowState {
+    PointArray FI;  // eccentric angle of each meridian point, radians
+    PointArray X;   // axial coordinate on a body of length 1, nose at -0.5
+    PointArray Y;   // radius at that point
+    SpeedGrid CU;   // squared surface speed ratio by point and column
+    PointArray CU1; // the column of angle 0, handed to the plot
+};
+
+} // namespace solva

@@ -1,0 +1,59 @@
+#include "flow/speed_grid.h"
+
+#include <array>
+
+namespace solva {
+
+// On an ellipsoid the surface velocity of the potential flow, over the free
+// stream speed, is the part of W = ((1 + K1) U1, (1 + K2) U2, (1 + K3) U3)
+// tangent to the surface, so with N the unit normal
+//   Cu = |W|^2 - (W . N)^2.
+// Everything that does not change along the inner loop is taken out of it:
+// the same operations on the same values, so the same bits.
+void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState& s) {
+    const Real Lamda = p.Lamda;
+    Real DT;
+    {
+        Step step("computing the circumferential step DT = PI / NT (NT must not be 0)");
+        DT = c.PI / p.NT;
+    }
+    Step step("computing the surface speed Cu");
+
+    // Sine and cosine of each column's angle T; one column past the last that
+    // fits is enough to reach the subscript error when NJ is too large.
+    const double NJ = c.NJ.value();
+    const long columns = NJ < 1 ? 0 : NJ >= MaxColumn + 1 ? MaxColumn + 1 : static_cast<long>(NJ);
+    std::array<Real, MaxColumn + 2> sinT{}, cosT{};
+    for (long J = 1; J <= columns; ++J) {
+        const Real T = DT * (J - 1);
+        sinT[J] = sin(T);
+        cosT[J] = cos(T);
+    }
+
+    const Real W1 = (1 + c.K1) * c.U1;
+    const Real W2 = (1 + c.K2) * c.U2;
+    const Real W3 = (1 + c.K3) * c.U3;
+    for (long I = 1; I <= p.NXX; ++I) {
+        step.at(I);
+        if (columns == 0) {
+            s.CU1(I).clear(); // no column computed, so no angle-0 value
+            continue;
+        }
+        const Real sinFI = sin(s.FI(I).value());
+        const Real cosFI = cos(s.FI(I).value());
+        const Real S = sqrt(sinFI * sinFI + (Lamda * cosFI) * (Lamda * cosFI));
+        const Real N1 = -(Lamda * cosFI) / S;
+        const Real WW = (W1 * W1 + W2 * W2) + W3 * W3;
+        const Real WN1 = (1 + c.K1) * N1 * c.U1;
+        for (long J = 1; J <= columns; ++J) {
+            step.at(I, J);
+            const Real N2 = -(sinFI * cosT[J]) / S;
+            const Real N3 = -(sinFI * sinT[J]) / S;
+            const Real WN = (WN1 + (1 + c.K2) * N2 * c.U2) + (1 + c.K3) * N3 * c.U3;
+            s.CU(I, J) = WW - WN * WN;
+        }
+        s.CU1(I) = s.CU(I, 1).value();
+    }
+}
+
+} // namespace solva

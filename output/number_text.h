@@ -1,0 +1,26 @@
+#pragma once
+
+// The value shapers of the result files: the general form of a printed
+// number, rounding to n decimals, and the number patterns.
+
+#include <string>
+#include <string_view>
+
+namespace solva {
+
+// The general form of |v|: at most 15 significant digits, trailing zeros of
+// the fraction dropped, exponent form ("1E-05", "1.5E+20") below 1E-4 and from
+// 1E15 on. The sign is the caller's. v must be finite.
+void appendGeneralForm(std::string& out, double v, std::string_view decimalSeparator);
+
+// x rounded to n decimals, ties to the even digit, from x's exact value.
+double roundHalfEven(double x, int n);
+
+// x by a number pattern such as "0#0.#0": as many decimals as placeholders
+// after the point, at least as many whole digits as placeholders before it,
+// every "#" shown like a "0". A value below zero gets "-" even when it rounds
+// to zero. Rounding is from the exact binary value, ties to even.
+void appendPattern(std::string& out, double x, std::string_view pattern,
+                   std::string_view decimalSeparator);
+
+} // namespace solva

@@ -1,0 +1,16 @@
+#include "output/plot_data_file.h"
+
+namespace solva {
+
+void writePlotDataLine(TextFile& plotData, long I, const FlowState& s) {
+    plotData.print(Real(I));
+    plotData.nextZone();
+    plotData.print(s.X(I));
+    plotData.nextZone();
+    plotData.print(s.Y(I));
+    plotData.nextZone();
+    plotData.print(s.CU1(I));
+    plotData.endLine();
+}
+
+} // namespace solva

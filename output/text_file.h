@@ -1,0 +1,60 @@
+#pragma once
+
+// A result file written by print statements: items appended in order, a
+// zone move for the "," separator, CRLF line ends. A statement's ";" writes
+// nothing, so it has no call of its own.
+
+#include "app/checked_real.h"
+#include "flow/flow_state.h"
+#include "output/output_style.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace solva {
+
+class TextFile {
+public:
+    static constexpr int ZoneWidth = 14;
+
+    // Creates the file or empties it; a failure stops the run with the file
+    // error kind, the file named.
+    TextFile(std::string name, const OutputStyle& style);
+    // Flushes and closes a file still open, keeping whatever was written; a
+    // failure here goes unreported, as an earlier error is already on its way.
+    ~TextFile();
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    // A string item, written unchanged.
+    void print(std::string_view text);
+    // A number item: the sign place (blank or "-"), the general form, a blank.
+    void print(Real number);
+    // An array element: a number, or nothing at all when it is empty.
+    void print(const Element& element);
+    // A pattern-formatted number item.
+    void printFormatted(double x, std::string_view pattern);
+    // The "," separator: on to the next zone start after the current column.
+    void nextZone();
+    // Ends the statement and the line.
+    void endLine();
+
+    // Writes out what is buffered and closes; a failure stops the run.
+    void close();
+
+    const std::string& name() const { return name_; }
+    const OutputStyle& style() const { return style_; }
+
+private:
+    void flush();
+    [[noreturn]] void fail(const char* doing, int error);
+
+    std::string name_;
+    const OutputStyle& style_;
+    std::FILE* file_ = nullptr;
+    std::string buffer_;
+    std::size_t lineStart_ = 0; // offset in buffer_ of the current line
+};
+
+} // namespace solva
