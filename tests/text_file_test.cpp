@@ -1,0 +1,137 @@
+#include "output/text_file.h"
+
+#include "test_support.h"
+
+namespace solva {
+namespace {
+
+using test::readFile;
+
+class TextFileTest : public test::InTempDir {
+protected:
+    OutputStyle style;
+};
+
+TEST_F(TextFileTest, StatementsContinueTheLineUntilOneEndsIt) {
+    {
+        TextFile f("out.txt", style);
+        f.print("a");
+        f.print("b");
+        f.print("c");
+        f.endLine();
+        f.endLine(); // an empty statement: an empty line
+        f.close();
+    }
+    EXPECT_EQ(readFile("out.txt"), "abc\r\n\r\n");
+}
+
+TEST_F(TextFileTest, NumbersGetASignPlaceAndATrailingBlank) {
+    {
+        TextFile f("out.txt", style);
+        f.print(Real(0));
+        f.print(Real(-5));
+        f.print(Real(180));
+        f.print(Real(-0.0));
+        f.endLine();
+        f.close();
+    }
+    EXPECT_EQ(readFile("out.txt"), " 0 -5  180  0 \r\n");
+}
+
+TEST_F(TextFileTest, ZonesStartEveryFourteenColumns) {
+    {
+        TextFile f("out.txt", style);
+        f.print(Real(1));
+        f.nextZone();
+        f.print(Real(2.5));
+        f.nextZone();
+        f.print(Real(-3));
+        f.nextZone();
+        f.print(Real(4));
+        f.endLine();
+        f.close();
+    }
+    EXPECT_EQ(readFile("out.txt"), " 1             2.5          -3             4 \r\n");
+}
+
+TEST_F(TextFileTest, ALongItemPushesTheNextOneToTheZoneAfterIt) {
+    {
+        TextFile f("out.txt", style);
+        f.print(std::string(14, 'x')); // ends right at a zone start
+        f.nextZone();
+        f.print("y");
+        f.endLine();
+        f.print(std::string(20, 'x'));
+        f.nextZone();
+        f.print("z");
+        f.endLine();
+        f.nextZone(); // from column 0 of an empty line
+        f.print("w");
+        f.endLine();
+        f.close();
+    }
+    EXPECT_EQ(readFile("out.txt"), std::string(14, 'x') + std::string(14, ' ') + "y\r\n" +
+                                       std::string(20, 'x') + std::string(8, ' ') + "z\r\n" +
+                                       std::string(14, ' ') + "w\r\n");
+}
+
+TEST_F(TextFileTest, AnEmptyElementPrintsNothingButAWrittenZeroPrints) {
+    Element empty;
+    Element zero;
+    zero = Real(0);
+    {
+        TextFile f("out.txt", style);
+        f.print("[");
+        f.print(empty);
+        f.print("|");
+        f.print(zero);
+        f.print("]");
+        f.endLine();
+        f.close();
+    }
+    EXPECT_EQ(readFile("out.txt"), "[| 0 ]\r\n");
+    EXPECT_EQ(empty.value(), 0); // yet it reads as zero
+}
+
+TEST_F(TextFileTest, PrintedNumbersUseTheStyleDecimalSeparator) {
+    style.decimalSeparator = ",";
+    {
+        TextFile f("out.txt", style);
+        f.print(Real(-0.25));
+        f.printFormatted(174.618, "0#0.#0");
+        f.endLine();
+        f.close();
+    }
+    EXPECT_EQ(readFile("out.txt"), "-0,25 174,62\r\n");
+}
+
+TEST_F(TextFileTest, OpeningEmptiesAnExistingFile) {
+    {
+        TextFile f("out.txt", style);
+        f.print("old contents that are long");
+        f.endLine();
+        f.close();
+    }
+    {
+        TextFile f("out.txt", style);
+        f.print("new");
+        f.endLine();
+        f.close();
+    }
+    EXPECT_EQ(readFile("out.txt"), "new\r\n");
+}
+
+TEST_F(TextFileTest, AFileLeftOpenByAnErrorKeepsWhatWasWritten) {
+    try {
+        TextFile f("out.txt", style);
+        f.print("kept");
+        f.endLine();
+        f.print("partial line");
+        throw RunError(ErrorKind::Overflow, "testing");
+    } catch (const RunError&) {
+    }
+    EXPECT_EQ(readFile("out.txt"), "kept\r\npartial line");
+}
+
+} // namespace
+} // namespace solva
