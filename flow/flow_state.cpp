@@ -13,14 +13,4 @@ void failSubscript(long index, long last) {
     throw RunError(ErrorKind::SubscriptOutOfRange, where);
 }
 
-std::size_t SpeedGrid::checkedIndex(long i, long j) {
-    if (i < 0 || i > MaxPoint) {
-        failSubscript(i, MaxPoint);
-    }
-    if (j < 0 || j > MaxColumn) {
-        failSubscript(j, MaxColumn);
-    }
-    return static_cast<std::size_t>(i + (MaxPoint + 1) * j);
-}
-
 } // namespace solva

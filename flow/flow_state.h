@@ -46,7 +46,7 @@ private:
 
 [[noreturn]] void failSubscript(long index, long last);
 
-template <long Last> std::size_t Bounded<Last>::checkedIndex(long i) {
+template <long Last> inline std::size_t Bounded<Last>::checkedIndex(long i) {
     if (i < 0 || i > Last) {
         failSubscript(i, Last);
     }
@@ -69,6 +69,16 @@ private:
     static std::size_t checkedIndex(long i, long j);
     std::vector<Element> cells_;
 };
+
+inline std::size_t SpeedGrid::checkedIndex(long i, long j) {
+    if (i < 0 || i > MaxPoint) {
+        failSubscript(i, MaxPoint);
+    }
+    if (j < 0 || j > MaxColumn) {
+        failSubscript(j, MaxColumn);
+    }
+    return static_cast<std::size_t>(i + (MaxPoint + 1) * j);
+}
 
 struct FlowState {
     PointArray FI;  // eccentric angle of each meridian point, radians

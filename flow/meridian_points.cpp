@@ -13,9 +13,11 @@ void generateMeridianPoints(Real Lamda, Real NXX, Real PI, FlowState& s) {
         step.at(I);
         // Chord I runs from node I - 1 (angle F1 + DFI) to node I (angle F1).
         const Real F1 = PI - DFI * I;
-        const Real XM = (cos(F1) + cos(F1 + DFI)) / 2;
-        const Real YM = ((sin(F1) + sin(F1 + DFI)) / 2) * Lamda;
-        Real SL = (sin(F1) - sin(F1 + DFI)) / (cos(F1) - cos(F1 + DFI));
+        const Real cosF1 = cos(F1), cosF0 = cos(F1 + DFI);
+        const Real sinF1 = sin(F1), sinF0 = sin(F1 + DFI);
+        const Real XM = (cosF1 + cosF0) / 2;
+        const Real YM = ((sinF1 + sinF0) / 2) * Lamda;
+        Real SL = (sinF1 - sinF0) / (cosF1 - cosF0);
         SL = Lamda * SL;
         Real XS;
         if (SL == 0) {

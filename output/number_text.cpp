@@ -29,12 +29,20 @@ void appendGeneralForm(std::string& out, double v, std::string_view decimalSepar
     std::array<char, 32> buf;
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
                                    std::chars_format::general, 15);
+    bool point = false;
     for (char* p = buf.data(); p != res.ptr; ++p) {
         if (*p == 'e') {
             *p = 'E';
+        } else if (*p == '.') {
+            point = true;
         }
     }
-    appendWithSeparator(out, std::string_view(buf.data(), res.ptr - buf.data()), decimalSeparator);
+    const std::string_view digits(buf.data(), res.ptr - buf.data());
+    if (point && decimalSeparator != ".") {
+        appendWithSeparator(out, digits, decimalSeparator);
+    } else {
+        out += digits;
+    }
 }
 
 double roundHalfEven(double x, int n) {
@@ -46,54 +54,62 @@ double roundHalfEven(double x, int n) {
     return rounded;
 }
 
-void appendPattern(std::string& out, double x, std::string_view pattern,
+void appendPattern(std::string& out, double x, NumberPattern pattern,
                    std::string_view decimalSeparator) {
-    const std::size_t point = pattern.find('.');
-    const int wholeDigits =
-        static_cast<int>(point == std::string_view::npos ? pattern.size() : point);
-    const int decimals =
-        point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
-
-    if (x < 0) {
-        out += '-';
-    }
+    const int wholeDigits = pattern.wholeDigits;
+    const int decimals = pattern.decimals;
     const double a = std::fabs(x);
 
     // Fast path: scale to a whole number of the last decimal. The product is
     // off by at most half a unit in its last place, which can only change the
     // rounding next to a tie; there, and for large values, convert exactly.
-    static constexpr std::array<double, 5> scales{1, 10, 100, 1000, 10000};
-    if (decimals < static_cast<int>(scales.size())) {
+    static constexpr std::array<std::uint32_t, 5> scales{1, 10, 100, 1000, 10000};
+    if (decimals < static_cast<int>(scales.size()) && wholeDigits <= 16 &&
+        decimalSeparator.size() <= 8) {
         const double f = a * scales[decimals];
-        const double fraction = f - std::floor(f);
-        if (f < 2147483648.0 && std::fabs(fraction - 0.5) > 0x1p-20) {
-            const auto n = static_cast<std::uint64_t>(std::nearbyint(f));
-            const auto scale = static_cast<std::uint64_t>(scales[decimals]);
-            std::array<char, 24> whole;
-            const auto end =
-                std::to_chars(whole.data(), whole.data() + whole.size(), n / scale).ptr;
-            out.append(std::max<std::ptrdiff_t>(0, wholeDigits - (end - whole.data())), '0');
-            out.append(whole.data(), end);
-            if (decimals > 0) {
-                out += decimalSeparator;
-                std::uint64_t rest = n % scale;
-                std::array<char, 4> frac;
-                for (int i = decimals - 1; i >= 0; --i) {
-                    frac[i] = static_cast<char>('0' + rest % 10);
-                    rest /= 10;
-                }
-                out.append(frac.data(), decimals);
+        if (f < 2147483648.0 && std::fabs(f - static_cast<std::uint32_t>(f) - 0.5) > 0x1p-20) {
+            // Away from a tie, adding one half cannot carry f past another whole number.
+            const auto n = static_cast<std::uint32_t>(f + 0.5);
+            // Sign, whole part padded with zeros, then the decimals, built
+            // back to front in a buffer that holds the longest of them.
+            std::array<char, 40> buf;
+            char* p = buf.data() + buf.size();
+            std::uint32_t rest = n % scales[decimals];
+            for (int i = 0; i < decimals; ++i) {
+                *--p = static_cast<char>('0' + rest % 10);
+                rest /= 10;
             }
+            if (decimals > 0) {
+                p -= decimalSeparator.size();
+                std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
+            }
+            std::uint32_t whole = n / scales[decimals];
+            int digits = 0;
+            do {
+                *--p = static_cast<char>('0' + whole % 10);
+                whole /= 10;
+                ++digits;
+            } while (whole != 0);
+            for (; digits < wholeDigits; ++digits) {
+                *--p = '0';
+            }
+            if (x < 0) {
+                *--p = '-';
+            }
+            out.append(p, buf.data() + buf.size());
             return;
         }
     }
 
+    if (x < 0) {
+        out += '-';
+    }
     Buffer buf;
     const auto res =
         std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::fixed, decimals);
     const std::string_view fixed(buf.data(), res.ptr - buf.data());
     const std::size_t dot = fixed.find('.');
-    const std::ptrdiff_t have =
+    const auto have =
         static_cast<std::ptrdiff_t>(dot == std::string_view::npos ? fixed.size() : dot);
     out.append(std::max<std::ptrdiff_t>(0, wholeDigits - have), '0');
     appendWithSeparator(out, fixed, decimalSeparator);

@@ -16,11 +16,24 @@ void appendGeneralForm(std::string& out, double v, std::string_view decimalSepar
 // x rounded to n decimals, ties to the even digit, from x's exact value.
 double roundHalfEven(double x, int n);
 
-// x by a number pattern such as "0#0.#0": as many decimals as placeholders
-// after the point, at least as many whole digits as placeholders before it,
-// every "#" shown like a "0". A value below zero gets "-" even when it rounds
-// to zero. Rounding is from the exact binary value, ties to even.
-void appendPattern(std::string& out, double x, std::string_view pattern,
+// A number pattern such as "0#0.#0": as many decimals as placeholders after
+// the point, at least as many whole digits as placeholders before it, every
+// "#" shown like a "0". Read when the program is compiled.
+class NumberPattern {
+public:
+    consteval NumberPattern(const char* pattern) {
+        std::string_view p(pattern);
+        const std::size_t point = p.find('.');
+        wholeDigits = static_cast<int>(point == std::string_view::npos ? p.size() : point);
+        decimals = point == std::string_view::npos ? 0 : static_cast<int>(p.size() - point - 1);
+    }
+    int wholeDigits = 0;
+    int decimals = 0;
+};
+
+// x by a number pattern. A value below zero gets "-" even when it rounds to
+// zero. Rounding is from the exact binary value, ties to even.
+void appendPattern(std::string& out, double x, NumberPattern pattern,
                    std::string_view decimalSeparator);
 
 } // namespace solva

@@ -47,7 +47,7 @@ void TextFile::print(const Element& element) {
     }
 }
 
-void TextFile::printFormatted(double x, std::string_view pattern) {
+void TextFile::printFormatted(double x, NumberPattern pattern) {
     appendPattern(buffer_, x, pattern, style_.decimalSeparator);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/checked_real.h"
 #include "flow/flow_state.h"
+#include "output/number_text.h"
 #include "output/output_style.h"
 
 #include <cstdio>
@@ -34,7 +35,7 @@ public:
     // An array element: a number, or nothing at all when it is empty.
     void print(const Element& element);
     // A pattern-formatted number item.
-    void printFormatted(double x, std::string_view pattern);
+    void printFormatted(double x, NumberPattern pattern);
     // The "," separator: on to the next zone start after the current column.
     void nextZone();
     // Ends the statement and the line.

@@ -14,7 +14,7 @@ std::string general(double v, std::string_view sep = ".") {
     return out;
 }
 
-std::string pattern(double v, std::string_view p, std::string_view sep = ".") {
+std::string pattern(double v, NumberPattern p, std::string_view sep = ".") {
     std::string out;
     appendPattern(out, v, p, sep);
     return out;

@@ -1,0 +1,171 @@
+// Run once per QT_SCALE_FACTOR: the areas must draw at the screen's pixel
+// ratio, not at 1 and scaled up.
+#include "window_probe.h"
+#include "working_directory.h"
+
+#include <QTest>
+
+#include <cfloat>
+#include <memory>
+
+using solva::Form1;
+using solva::PictureArea;
+
+namespace {
+
+// Dark enough for a 1-pixel black line, even antialiased across two pixels.
+constexpr int Dark = 160;
+constexpr int White = 255;
+
+// The darkest pixel within 2 device pixels of the point given as fractions
+// of the image's width and height.
+int darkestNear(const QImage& image, double fx, double fy) {
+    const int cx = int(fx * image.width());
+    const int cy = int(fy * image.height());
+    int darkest = 255;
+    for (int y = cy - 2; y <= cy + 2; ++y) {
+        for (int x = cx - 2; x <= cx + 2; ++x) {
+            if (image.rect().contains(x, y)) {
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            }
+        }
+    }
+    return darkest;
+}
+
+bool allWhite(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) != White) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The axes of both areas after a default run, away from the body and curve:
+// the horizontal axis beyond the nose and tail, the vertical one above and
+// below the body.
+void verifyAxesShow(PictureArea& profile, PictureArea& speeds) {
+    const QImage p = contents(profile);
+    QVERIFY(!p.isNull());
+    QCOMPARE(p.devicePixelRatio(), profile.devicePixelRatioF());
+    QCOMPARE(p.size(), (QSizeF(profile.contentsRect().size()) * p.devicePixelRatio()).toSize());
+    QVERIFY(darkestNear(p, 0.03, 0.5) < Dark);
+    QVERIFY(darkestNear(p, 0.97, 0.5) < Dark);
+    QVERIFY(darkestNear(p, 0.5, 0.05) < Dark);
+    QVERIFY(darkestNear(p, 0.5, 0.95) < Dark);
+    QCOMPARE(darkestNear(p, 0.25, 0.1), White);
+    QCOMPARE(darkestNear(p, 0.75, 0.9), White);
+
+    // The speed axis lies at y = 0 in the window (-0.6, top) - (0.6, -0.1).
+    const auto& scale = speeds.segments().front().window;
+    const double axisY = scale.fractionY(0.0);
+    QVERIFY(axisY > 0.5 && axisY < 1.0);
+    const QImage s = contents(speeds);
+    QVERIFY(darkestNear(s, 0.03, axisY) < Dark);
+    QVERIFY(darkestNear(s, 0.97, axisY) < Dark);
+    QVERIFY(darkestNear(s, 0.5, 0.02) < Dark);
+    QCOMPARE(darkestNear(s, 0.03, 0.03), White);
+    QCOMPARE(darkestNear(s, 0.97, 0.03), White);
+}
+
+} // namespace
+
+class PicturePixelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<TemporaryWorkingDirectory>();
+        QVERIFY(dir_->entered());
+        form_ = std::make_unique<Form1>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        profile_ = pictureArea(*form_, "Picture_elipsoid");
+        speeds_ = pictureArea(*form_, "Picture_pressure");
+    }
+    void cleanup() {
+        form_.reset();
+        dir_.reset();
+    }
+
+    void runsAtTheRequestedScale() {
+        const double requested = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        QCOMPARE(profile_->devicePixelRatioF(), requested);
+    }
+
+    void areasAreWhiteUntilTheFirstRun() {
+        QVERIFY(allWhite(contents(*profile_)));
+        QVERIFY(allWhite(contents(*speeds_)));
+    }
+
+    void runDrawsTheAxes() {
+        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        verifyAxesShow(*profile_, *speeds_);
+    }
+
+    void drawingSurvivesResizeAndHiding() {
+        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        profile_->resize(400, 150);
+        speeds_->resize(120, 300);
+        QCoreApplication::processEvents();
+        verifyAxesShow(*profile_, *speeds_);
+
+        form_->hide();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        verifyAxesShow(*profile_, *speeds_);
+    }
+
+    void linesAreCutAtTheEdgeWhateverTheirLength() {
+        PictureArea area;
+        area.resize(100, 60);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        area.SetScale(0, 1, 1, 0);
+        area.DrawLine(-FLT_MAX, 0.5f, FLT_MAX, 0.5f);
+        area.DrawLine(0.25f, FLT_MAX, 0.25f, -FLT_MAX);
+        area.DrawLine(2, 2, FLT_MAX, FLT_MAX);
+        const QImage image = contents(area);
+        QVERIFY(darkestNear(image, 0.01, 0.5) < Dark);
+        QVERIFY(darkestNear(image, 0.99, 0.5) < Dark);
+        QVERIFY(darkestNear(image, 0.25, 0.01) < Dark);
+        QVERIFY(darkestNear(image, 0.25, 0.99) < Dark);
+        QCOMPARE(darkestNear(image, 0.9, 0.1), White);
+    }
+
+    void lineIsOneDevicePixelWide() {
+        PictureArea area;
+        area.resize(100, 60);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        const QImage blank = contents(area);
+        // A horizontal line through the middle of device row 10.
+        const double y = (10 + 0.5) / blank.height();
+        area.SetScale(0, 0, 1, 1);
+        area.DrawLine(0.f, float(y), 1.f, float(y));
+        const QImage image = contents(area);
+        const int x = image.width() / 2;
+        QVERIFY(qGray(image.pixel(x, 10)) < 64);
+        QVERIFY(qGray(image.pixel(x, 9)) > 200);
+        QVERIFY(qGray(image.pixel(x, 11)) > 200);
+    }
+
+    void clearErasesToWhite() {
+        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        profile_->Clear();
+        QVERIFY(profile_->segments().empty());
+        QVERIFY(allWhite(contents(*profile_)));
+    }
+
+private:
+    std::unique_ptr<TemporaryWorkingDirectory> dir_;
+    std::unique_ptr<Form1> form_;
+    PictureArea* profile_ = nullptr;
+    PictureArea* speeds_ = nullptr;
+};
+
+QTEST_MAIN(PicturePixelsTest)
+#include "picture_pixels_test.moc"
