@@ -59,8 +59,9 @@ private slots:
         QTest::mouseClick(command1(form), Qt::LeftButton);
 
         QCOMPARE(title, QStringLiteral("Run-time error"));
-        QVERIFY2(text.startsWith(QStringLiteral("Run-time error '5':\n\nInvalid operation\nwhile ")),
-                 qPrintable(text));
+        QVERIFY2(
+            text.startsWith(QStringLiteral("Run-time error '5':\n\nInvalid operation\nwhile ")),
+            qPrintable(text));
         QVERIFY(modal);
         QCOMPARE(boxParent, &form);
         QVERIFY(QApplication::activeModalWidget() == nullptr);

@@ -24,9 +24,9 @@ public:
 };
 
 const std::array<const char*, 14> ControlNames{
-    "Command1", "Frame1",  "Label1",      "Text_Lamda", "Label2",           "Text_NXX",
-    "Label3",   "Label4",  "Label5",      "Text_NT",    "Text_AlfaD",       "Text_BetaD",
-    "Picture_pressure", "Picture_elipsoid"};
+    "Command1",   "Frame1",     "Label1",           "Text_Lamda",      "Label2",
+    "Text_NXX",   "Label3",     "Label4",           "Label5",          "Text_NT",
+    "Text_AlfaD", "Text_BetaD", "Picture_pressure", "Picture_elipsoid"};
 
 QRect pixelsFromTwips(int left, int top, int width, int height) {
     const auto px = [](int twips) { return qRound(twips / 15.0); };
@@ -101,8 +101,8 @@ private slots:
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("text");
         const auto row = [](const char* name, const char* parent, QRect twips, QString text) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent)
-                                << twips << text;
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << twips
+                                << text;
         };
         row("Command1", "Form1", {240, 360, 1575, 495}, QStringLiteral("Command1"));
         row("Frame1", "Form1", {240, 1200, 1575, 2775}, QStringLiteral("Input"));
@@ -150,9 +150,9 @@ private slots:
 
     void tabCyclesFromTheButtonThroughBoxesAndAreas() {
         QCOMPARE(QApplication::focusWidget(), command1(*form_));
-        const std::array<const char*, 8> cycle{
-            "Text_Lamda",       "Text_NXX",         "Text_NT",  "Text_AlfaD", "Text_BetaD",
-            "Picture_pressure", "Picture_elipsoid", "Command1"};
+        const std::array<const char*, 8> cycle{"Text_Lamda",       "Text_NXX",   "Text_NT",
+                                               "Text_AlfaD",       "Text_BetaD", "Picture_pressure",
+                                               "Picture_elipsoid", "Command1"};
         for (const char* expected : cycle) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget());
@@ -172,7 +172,8 @@ private slots:
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
 
         QVERIFY(reporter_.reports.empty());
-        QVERIFY(fileBytes("solva11.txt").contains("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n"));
+        QVERIFY(fileBytes("solva11.txt")
+                    .contains("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n"));
         const QByteArray plotData = fileBytes("solva12.txt");
         QCOMPARE(plotData.count('\n'), 18);
         QVERIFY(plotData.endsWith("\r\n"));
@@ -278,7 +279,8 @@ private slots:
         setTexts(*form_, {"0.2", "18", "1", "0", "0"});
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
         QCOMPARE(reporter_.reports.size(), std::size_t(1));
-        QVERIFY(fileBytes("solva11.txt").contains("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n"));
+        QVERIFY(fileBytes("solva11.txt")
+                    .contains("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n"));
         QCOMPARE(fileBytes("solva12.txt").count('\n'), 18);
     }
 

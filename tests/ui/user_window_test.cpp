@@ -61,9 +61,9 @@ private slots:
     }
 
     void segmentsOutsideAreDropped() {
-        QVERIFY(!clipToWindow({-2, 0, -1, 0.1}, Profile));        // left of it
-        QVERIFY(!clipToWindow({-1, 1, 1, 1}, Profile));           // above, spanning its width
-        QVERIFY(!clipToWindow({0.5, 0.5, 0.9, 0.1}, Profile));    // past the top right corner
+        QVERIFY(!clipToWindow({-2, 0, -1, 0.1}, Profile));         // left of it
+        QVERIFY(!clipToWindow({-1, 1, 1, 1}, Profile));            // above, spanning its width
+        QVERIFY(!clipToWindow({0.5, 0.5, 0.9, 0.1}, Profile));     // past the top right corner
         QVERIFY(!clipToWindow({0, 0, std::nanf(""), 0}, Profile)); // undefined end
     }
 
@@ -93,8 +93,8 @@ private slots:
         QTest::newRow("axis from far left to far right") << -FloatMax << 0.0 << FloatMax << 0.0;
         QTest::newRow("from inside to far up") << 0.1 << 0.1 << 0.1 << FloatMax;
         QTest::newRow("from inside to a far corner") << 0.0 << 0.0 << FloatMax << -FloatMax;
-        QTest::newRow("both far, through the middle") << -FloatMax << -FloatMax << FloatMax
-                                                         << FloatMax;
+        QTest::newRow("both far, through the middle")
+            << -FloatMax << -FloatMax << FloatMax << FloatMax;
     }
     void hugeEndsComeBackInsideTheWindow() {
         QFETCH(double, x1);

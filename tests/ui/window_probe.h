@@ -23,8 +23,8 @@ inline solva::PictureArea* pictureArea(const solva::Form1& form, const char* nam
     return form.findChild<solva::PictureArea*>(QString::fromLatin1(name));
 }
 
-constexpr std::array<const char*, 5> TextBoxNames{"Text_Lamda", "Text_NXX", "Text_NT",
-                                                  "Text_AlfaD", "Text_BetaD"};
+constexpr std::array<const char*, 5> TextBoxNames{"Text_Lamda", "Text_NXX", "Text_NT", "Text_AlfaD",
+                                                  "Text_BetaD"};
 
 inline void setTexts(const solva::Form1& form, const std::array<const char*, 5>& texts) {
     for (std::size_t i = 0; i < TextBoxNames.size(); ++i) {

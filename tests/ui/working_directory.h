@@ -8,7 +8,8 @@
 class TemporaryWorkingDirectory {
 public:
     TemporaryWorkingDirectory()
-        : previous_(QDir::currentPath()), entered_(dir_.isValid() && QDir::setCurrent(dir_.path())) {}
+        : previous_(QDir::currentPath()),
+          entered_(dir_.isValid() && QDir::setCurrent(dir_.path())) {}
     ~TemporaryWorkingDirectory() { QDir::setCurrent(previous_); }
     TemporaryWorkingDirectory(const TemporaryWorkingDirectory&) = delete;
     TemporaryWorkingDirectory& operator=(const TemporaryWorkingDirectory&) = delete;

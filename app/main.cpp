@@ -1,0 +1,12 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(SOLVA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SOLVA_APP_ID));
+    solva::Form1 form;
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/run_error.h"
+
+#include <QString>
+
+namespace solva {
+
+// The title and text of the box that reports a failed run, e.g.
+// "Run-time error '11':\n\nDivision by zero\nwhile computing ...".
+QString errorTitle();
+QString errorMessage(const RunError& error);
+
+} // namespace solva

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "plot/drawing_surface.h"
+#include "ui/user_window.h"
+
+#include <QFrame>
+#include <QImage>
+
+#include <vector>
+
+namespace solva {
+
+// A picture box: a white area with a sunken border that keeps what was drawn
+// on it. The user window maps onto the area inside the border.
+//
+// Every segment is kept with the window it was drawn in, so the picture is
+// drawn again, sharp, whenever the area's size or pixel ratio changes.
+class PictureArea : public QFrame, public DrawingSurface {
+    Q_OBJECT
+
+public:
+    struct Segment {
+        UserWindow window;
+        UserSegment line;
+    };
+
+    explicit PictureArea(QWidget* parent = nullptr);
+
+    void SetScale(double x1, double y1, double x2, double y2) override;
+    void Clear() override;
+    void DrawLine(float x1, float y1, float x2, float y2) override;
+
+    // What is on the area now, oldest first.
+    const std::vector<Segment>& segments() const { return segments_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool imageFits() const;
+    void renderAll();
+    void render(const Segment& segment);
+
+    QImage image_;
+    UserWindow window_;
+    std::vector<Segment> segments_;
+};
+
+} // namespace solva
