@@ -42,8 +42,6 @@ void failOperation(double a, double b, char op) {
     ErrorKind kind = ErrorKind::Overflow;
     if (op == '/' && b == 0) {
         kind = (a == 0) ? ErrorKind::InvalidOperation : ErrorKind::DivisionByZero;
-    } else if (op == '^' && a == 0) {
-        kind = ErrorKind::DivisionByZero;
     }
     throw RunError(kind, currentStep());
 }

@@ -53,7 +53,12 @@ public:
     friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_, a.v_, b.v_, '+'); }
     friend Real operator-(Real a, Real b) { return checked(a.v_ - b.v_, a.v_, b.v_, '-'); }
     friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_, a.v_, b.v_, '*'); }
-    friend Real operator/(Real a, Real b) { return checked(a.v_ / b.v_, a.v_, b.v_, '/'); }
+    friend Real operator/(Real a, Real b) {
+        if (b.v_ == 0) {
+            failOperation(a.v_, b.v_, '/');
+        }
+        return checked(a.v_ / b.v_, a.v_, b.v_, '/');
+    }
     friend Real operator-(Real a) { return Real(-a.v_); }
 
     friend constexpr bool operator==(Real a, Real b) { return a.v_ == b.v_; }

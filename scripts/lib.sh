@@ -1,0 +1,34 @@
+# Shared by the set-up scripts: install missing Debian packages, configure and build.
+# Sourced, not run.
+
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# The packages a build with its tests needs on Debian 12.
+PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
+          fonts-dejavu-core desktop-file-utils appstream xvfb xauth)
+
+# Installs whichever of the given packages are missing (as root, or through sudo).
+ensure_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [cmake options...]: an incremental build in DIR.
+configure_and_build() {
+    local dir="$1"
+    shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
