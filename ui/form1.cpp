@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace solva {
 
 namespace {
@@ -32,6 +34,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 QLineEdit* textBox(QWidget* parent, const char* name, const char* text, int left, int top,
                    int width, int height) {
     auto* control = place<QLineEdit>(parent, name, left, top, width, height);
+    // Any text is taken as typed; the run decides what it reads from it.
+    control->setMaxLength(std::numeric_limits<int>::max());
     control->setText(QString::fromLatin1(text));
     return control;
 }
@@ -86,6 +90,13 @@ void Form1::createControls() {
     Text_NT = textBox(Frame1, "Text_NT", "1", 720, 1320, 615, 285);
     Text_AlfaD = textBox(Frame1, "Text_AlfaD", "0", 720, 1800, 615, 285);
     Text_BetaD = textBox(Frame1, "Text_BetaD", "0", 720, 2280, 615, 285);
+
+    // Screen readers name each box by its label.
+    Label1->setBuddy(Text_Lamda);
+    Label2->setBuddy(Text_NXX);
+    Label3->setBuddy(Text_NT);
+    Label4->setBuddy(Text_AlfaD);
+    Label5->setBuddy(Text_BetaD);
 
     Picture_pressure = place<PictureArea>(this, "Picture_pressure", 2040, 2520, 4000, 2775);
     Picture_elipsoid = place<PictureArea>(this, "Picture_elipsoid", 2040, 360, 4000, 2000);

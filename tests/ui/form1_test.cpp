@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -70,11 +71,15 @@ private slots:
             QVERIFY(box);
             QCOMPARE(box->text(), QString::fromLatin1(expected[i]));
             QVERIFY(box->validator() == nullptr);
-            QCOMPARE(box->maxLength(), QLineEdit().maxLength());
+            QCOMPARE(box->maxLength(), std::numeric_limits<int>::max());
         }
         QCOMPARE(form_->windowTitle(), QStringLiteral("Form1"));
         QCOMPARE(form_->size(), QSize(470, 480));
-        QVERIFY(!form_->windowIcon().isNull());
+        for (const int size : {16, 32, 48, 256}) {
+            const QPixmap icon = form_->windowIcon().pixmap(QSize(size, size), 1.0);
+            QVERIFY(!icon.isNull());
+            QCOMPARE(icon.size(), QSize(size, size));
+        }
     }
 
     void hasExactlyTheFourteenControls() {
@@ -139,6 +144,14 @@ private slots:
             QCOMPARE(box->text(), text);
         } else {
             QVERIFY(qobject_cast<const solva::PictureArea*>(control));
+        }
+    }
+
+    void labelsNameTheirBoxes() {
+        const std::array<const char*, 5> labels{"Label1", "Label2", "Label3", "Label4", "Label5"};
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            QCOMPARE(form_->findChild<QLabel*>(labels[i])->buddy(),
+                     textBox(*form_, TextBoxNames[i]));
         }
     }
 
