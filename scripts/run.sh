@@ -4,5 +4,5 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}"
-configure_and_build "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure_and_build "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON
 exec "$ROOT/build/ui/ellipsoid-flow"
