@@ -1,7 +1,10 @@
 #include "test_support.h"
 
 #include <filesystem>
+#include <fstream>
+#include <grp.h>
 #include <memory>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace solva {
@@ -62,6 +65,44 @@ TEST_F(FileFaults, ADirectoryThatCannotBeWritten) {
     std::filesystem::current_path(dir_);
     EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
     EXPECT_NE(e.where().find("opening the file \"solva11.txt\": "), std::string::npos) << e.where();
+}
+
+// Root writes through any permission bits, so as root the run goes to an
+// unprivileged child process; the child's exit status carries the verdict.
+template <class Check> void asUnprivilegedUser(Check check) {
+    if (geteuid() != 0) {
+        check();
+        return;
+    }
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        const gid_t nogroup = 65534;
+        const uid_t nobody = 65534;
+        if (setgroups(0, nullptr) != 0 || setgid(nogroup) != 0 || setuid(nobody) != 0) {
+            _exit(2);
+        }
+        check();
+        _exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the checks failed in the unprivileged run";
+}
+
+TEST_F(FileFaults, AReadOnlyReportIsNotOverwritten) {
+    { std::ofstream("solva11.txt") << "an earlier report\r\n"; }
+    std::filesystem::permissions("solva11.txt", std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::group_read |
+                                                    std::filesystem::perms::others_read);
+    std::filesystem::permissions(dir_, std::filesystem::perms::all);
+    asUnprivilegedUser([this] {
+        const RunError e = runExpectingError(InputTexts{}, *state);
+        expectFileError(e, "solva11.txt", "Permission denied");
+    });
+    EXPECT_EQ(report(), "an earlier report\r\n");
+    EXPECT_FALSE(std::filesystem::exists("solva12.txt"));
 }
 
 } // namespace

@@ -297,6 +297,22 @@ private slots:
         QCOMPARE(fileBytes("solva12.txt").count('\n'), 18);
     }
 
+    void fileFaultIsReportedAndTheWindowCarriesOn() {
+        QVERIFY(QDir().mkdir(QStringLiteral("solva11.txt")));
+        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        QCOMPARE(reporter_.reports.size(), std::size_t(1));
+        const solva::RunError& error = reporter_.reports.front();
+        QCOMPARE(error.kind(), solva::ErrorKind::FileAccess);
+        QVERIFY2(error.where().find("\"solva11.txt\"") != std::string::npos, error.where().c_str());
+        QVERIFY(pictureArea(*form_, "Picture_elipsoid")->segments().empty());
+
+        QVERIFY(QDir().rmdir(QStringLiteral("solva11.txt")));
+        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        QCOMPARE(reporter_.reports.size(), std::size_t(1));
+        QCOMPARE(fileBytes("solva12.txt").count('\n'), 18);
+        QCOMPARE(pictureArea(*form_, "Picture_elipsoid")->segments().size(), std::size_t(2 + 34));
+    }
+
 private:
     std::unique_ptr<TemporaryWorkingDirectory> dir_;
     std::unique_ptr<Form1> form_;
