@@ -1,0 +1,475 @@
+#include "result_checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace solva::check {
+
+namespace {
+
+constexpr std::string_view Title =
+    " Elipsoid etraf\xC4\xB1ndaki potansiyel ak\xC4\xB1m\xC4\xB1n analitik "
+    "\xC3\xA7\xC3\xB6z\xC3\xBCm\xC3\xBC";
+constexpr std::string_view ColumnHeader = "  I    FI        X         Y      Cu";
+constexpr std::string_view Separator = "   ";
+constexpr std::size_t ZoneWidth = 14;
+constexpr long HeaderLines = 8; // title to the empty line before the rows
+
+struct Lines {
+    std::vector<std::string_view> complete; // each ended by CRLF
+    std::string_view tail;                  // after the last CRLF
+};
+
+Lines splitAtCrlf(std::string_view text) {
+    Lines lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos;
+         start = end + 2) {
+        lines.complete.push_back(text.substr(start, end - start));
+    }
+    lines.tail = text.substr(start);
+    return lines;
+}
+
+std::string quoted(std::string_view line) {
+    std::string out = "\"";
+    for (const char ch : line) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte >= 0x7F || ch == '"' || ch == '\\') {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// What a number item or a pattern field must read for x, formatted by the C
+// library rather than by the program: "%.15g" is the general form, "%.*f"
+// rounds the exact binary value half to even as the patterns do.
+std::string generalText(double x) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.15g", std::fabs(x));
+    std::string text = x < 0 ? "-" : "";
+    for (const char* p = buf; *p != '\0'; ++p) {
+        text += *p == 'e' ? 'E' : *p;
+    }
+    return text;
+}
+
+std::string patternText(double x, std::size_t minWhole, int decimals) {
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(x));
+    std::string digits = buf;
+    const std::size_t whole = std::min(digits.find('.'), digits.size());
+    if (whole < minWhole) {
+        digits.insert(0, minWhole - whole, '0');
+    }
+    return (x < 0 ? "-" : "") + digits;
+}
+
+// Walks one line item by item; every reader leaves a reason when it fails.
+class Cursor {
+public:
+    Cursor(std::string_view line, std::string_view sep) : line_(line), sep_(sep) {}
+
+    bool atEnd() const { return pos_ == line_.size(); }
+    std::size_t pos() const { return pos_; }
+    std::string_view rest() const { return line_.substr(pos_); }
+    const std::string& why() const { return why_; }
+
+    bool literal(std::string_view s) {
+        if (rest().substr(0, s.size()) != s) {
+            return false;
+        }
+        pos_ += s.size();
+        return true;
+    }
+
+    bool expect(std::string_view s) { return literal(s) || fail("expected " + quoted(s)); }
+
+    bool fail(const std::string& why) {
+        why_ = why + " at column " + std::to_string(pos_) + " of " + quoted(line_);
+        return false;
+    }
+
+    // A number item: the sign place, the general form of the magnitude (at
+    // most 15 significant digits, no trailing fraction zeros, exponent form
+    // exactly below 1E-4 and from 1E15 on), a blank. `text` gets the number
+    // with "-" for a minus and "." for the separator.
+    bool numberItem(double& value, std::string& text) {
+        if (atEnd()) {
+            return fail("missing number item");
+        }
+        const char sign = line_[pos_];
+        if (sign != ' ' && sign != '-') {
+            return fail("number item without its sign place");
+        }
+        ++pos_;
+        const std::string_view whole = digits();
+        if (whole.empty()) {
+            return fail("number item without digits");
+        }
+        std::string_view fraction;
+        const bool hasFraction = literal(sep_);
+        if (hasFraction) {
+            fraction = digits();
+            if (fraction.empty() || fraction.back() == '0') {
+                return fail("fraction empty or ending in 0");
+            }
+        }
+        text = sign == '-' ? "-" : "";
+        text += whole;
+        if (hasFraction) {
+            text += '.';
+            text += fraction;
+        }
+        if (literal("E")) {
+            if (atEnd() || (line_[pos_] != '+' && line_[pos_] != '-')) {
+                return fail("exponent without its sign");
+            }
+            const bool negative = line_[pos_++] == '-';
+            const std::string_view e = digits();
+            if (e.size() < 2 || e.size() > 3 || (e.size() == 3 && e[0] == '0')) {
+                return fail("exponent not of 2 or 3 digits");
+            }
+            const long exponent =
+                (negative ? -1 : 1) * std::strtol(std::string(e).c_str(), nullptr, 10);
+            if (whole.size() != 1 || whole[0] == '0' || 1 + fraction.size() > 15) {
+                return fail("exponent form with a malformed mantissa");
+            }
+            if (exponent >= -4 && exponent < 15) {
+                return fail("exponent form for a number printed without one");
+            }
+            text += negative ? "E-" : "E+";
+            text += e;
+        } else {
+            if (whole.size() > 1 && whole[0] == '0') {
+                return fail("leading zero");
+            }
+            std::size_t significant = whole.size() + fraction.size();
+            if (whole == "0") {
+                const std::size_t zeros = fraction.find_first_not_of('0');
+                if (hasFraction && zeros > 3) {
+                    return fail("fixed form below 1E-4");
+                }
+                significant = hasFraction ? fraction.size() - zeros : 1;
+            }
+            if (whole.size() > 15 || significant > 15) {
+                return fail("more than 15 significant digits");
+            }
+        }
+        if (!literal(" ")) {
+            return fail("number item not followed by a blank");
+        }
+        value = std::strtod(text.c_str(), nullptr);
+        if (sign == '-' && value == 0) {
+            return fail("minus zero");
+        }
+        return true;
+    }
+
+    // A pattern field: at least minWhole whole digits (padded with zeros only
+    // that far), the separator and exactly `decimals` digits. `text` as for
+    // number items.
+    bool patternField(std::size_t minWhole, std::size_t decimals, bool allowMinus,
+                      std::string& text) {
+        const bool negative = literal("-");
+        if (negative && !allowMinus) {
+            return fail("minus in an unsigned field");
+        }
+        const std::string_view whole = digits();
+        if (whole.size() < minWhole || (whole.size() > minWhole && whole[0] == '0')) {
+            return fail("whole part not padded to exactly " + std::to_string(minWhole));
+        }
+        text = negative ? "-" : "";
+        text += whole;
+        if (decimals > 0) {
+            if (!literal(sep_)) {
+                return fail("field without its decimal separator");
+            }
+            const std::string_view fraction = digits();
+            if (fraction.size() != decimals) {
+                return fail("field without exactly " + std::to_string(decimals) + " decimals");
+            }
+            text += '.';
+            text += fraction;
+        }
+        return true;
+    }
+
+private:
+    std::string_view digits() {
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && isDigit(line_[pos_])) {
+            ++pos_;
+        }
+        return line_.substr(start, pos_ - start);
+    }
+
+    std::string_view line_;
+    std::string_view sep_;
+    std::size_t pos_ = 0;
+    std::string why_;
+};
+
+bool sameText(Cursor& c, const std::string& printed, const std::string& expected,
+              const char* what) {
+    return printed == expected ||
+           c.fail(std::string(what) + " printed as " + printed + " instead of " + expected);
+}
+
+// A pattern field printed from x, which keeps its minus even when it rounds to zero.
+bool patternFieldOf(Cursor& c, double x, std::size_t minWhole, int decimals, const char* what) {
+    std::string printed;
+    return c.patternField(minWhole, static_cast<std::size_t>(decimals), true, printed) &&
+           sameText(c, printed, patternText(x, minWhole, decimals), what);
+}
+
+bool headerValueLine(Cursor& c, std::string_view label) {
+    double value = 0;
+    std::string text;
+    return c.expect(label) && c.numberItem(value, text) &&
+           (c.atEnd() || c.fail("text after the header value"));
+}
+
+// The column angles, each a number item, and a closing blank once finished.
+bool angleLine(Cursor& c, bool finished, long& columns) {
+    columns = 0;
+    for (;;) {
+        if (finished && c.rest() == " ") {
+            return true;
+        }
+        if (c.atEnd()) {
+            return !finished || c.fail("angle line without its closing blank");
+        }
+        double angle = 0;
+        std::string text;
+        if (!c.numberItem(angle, text)) {
+            return false;
+        }
+        if (columns == 0 && angle != 0) {
+            return c.fail("first column angle not 0");
+        }
+        if (++columns > MaxColumn) {
+            return c.fail("more than 36 column angles");
+        }
+    }
+}
+
+bool reportRow(Cursor& c, long I, long columns, const FlowState& s) {
+    if (I > MaxPoint) {
+        return c.fail("row past the last point");
+    }
+    if (s.FI(I).empty() || s.X(I).empty() || s.Y(I).empty()) {
+        return c.fail("row of a point the state does not hold");
+    }
+    const double PI = std::atan(1.0) * 4;
+    std::string number;
+    if (!c.patternField(2, 0, false, number) ||
+        !sameText(c, number, patternText(static_cast<double>(I), 2, 0), "I") ||
+        !c.expect(Separator)) {
+        return false;
+    }
+    // FI is unsigned in print: its angle never falls below zero.
+    if (!c.patternField(3, 2, false, number) ||
+        !sameText(c, number, patternText((s.FI(I).number() * 180) / PI, 3, 2), "FI") ||
+        !c.expect(Separator)) {
+        return false;
+    }
+    if (!patternFieldOf(c, s.X(I).number(), 1, 4, "X") || !c.expect(Separator) ||
+        !patternFieldOf(c, s.Y(I).number(), 1, 4, "Y") || !c.expect(Separator)) {
+        return false;
+    }
+    long J = 0;
+    while (c.rest() != " ") {
+        if (++J > columns) {
+            return c.fail("more speed fields than column angles");
+        }
+        if (s.CU(I, J).empty()) {
+            return c.fail("speed field the state does not hold");
+        }
+        if (!patternFieldOf(c, s.CU(I, J).number(), 1, 4, "Cu") || !c.expect(Separator)) {
+            return false;
+        }
+    }
+    return J == columns || c.fail("fewer speed fields than column angles");
+}
+
+// Four print zones: I, X(I), Y(I) and CU1(I), the last one absent when empty.
+bool plotLine(Cursor& c, long I, const FlowState& s) {
+    if (I > MaxPoint) {
+        return c.fail("line past the last point");
+    }
+    const Element* items[] = {nullptr, &s.X(I), &s.Y(I), &s.CU1(I)};
+    for (int k = 0; k < 4; ++k) {
+        if (c.pos() % ZoneWidth != 0) {
+            return c.fail("item not at a zone start");
+        }
+        const Element* element = items[k];
+        if (element != nullptr && element->empty()) {
+            if (k < 3) {
+                return c.fail("coordinate the state does not hold");
+            }
+            return c.atEnd() || c.fail("text where the empty angle-0 speed prints nothing");
+        }
+        double v = 0;
+        std::string printed;
+        const double x = element == nullptr ? static_cast<double>(I) : element->number();
+        if (!c.numberItem(v, printed) || !sameText(c, printed, generalText(x), "plot item")) {
+            return false;
+        }
+        if (k < 3) {
+            const std::size_t blanks = ZoneWidth - c.pos() % ZoneWidth;
+            if (!c.expect(std::string(blanks, ' '))) {
+                return false;
+            }
+        }
+    }
+    return c.atEnd() || c.fail("text after the fourth zone");
+}
+
+std::string linePrefix(const char* file, std::size_t index) {
+    return std::string(file) + " line " + std::to_string(index + 1) + ": ";
+}
+
+} // namespace
+
+std::string nonFiniteElement(const FlowState& s) {
+    const struct {
+        const char* name;
+        const PointArray& array;
+    } arrays[] = {{"FI", s.FI}, {"X", s.X}, {"Y", s.Y}, {"CU1", s.CU1}};
+    for (const auto& [name, array] : arrays) {
+        for (long i = 0; i <= MaxPoint; ++i) {
+            if (!std::isfinite(array(i).number())) {
+                return std::string(name) + "(" + std::to_string(i) + ") is not finite";
+            }
+        }
+    }
+    for (long j = 0; j <= MaxColumn; ++j) {
+        for (long i = 0; i <= MaxPoint; ++i) {
+            if (!std::isfinite(s.CU(i, j).number())) {
+                return "CU(" + std::to_string(i) + ", " + std::to_string(j) + ") is not finite";
+            }
+        }
+    }
+    return {};
+}
+
+bool holdsInfOrNan(std::string_view text) {
+    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch; };
+    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+        const char a = lower(text[i]), b = lower(text[i + 1]), c = lower(text[i + 2]);
+        if ((a == 'i' && b == 'n' && c == 'f') || (a == 'n' && b == 'a' && c == 'n')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string reportFault(std::string_view report, const FlowState& s, const RunEnd& end,
+                        std::string_view decimalSeparator) {
+    const Lines lines = splitAtCrlf(report);
+    const auto count = static_cast<long>(lines.complete.size());
+    if (end.completed && (count != HeaderLines + end.points || !lines.tail.empty())) {
+        return "report of a completed run has " + std::to_string(count) + " lines and tail " +
+               quoted(lines.tail) + " for " + std::to_string(end.points) + " points";
+    }
+    // Only the angle line is written piece by piece, so only it can be left unfinished.
+    if (!lines.tail.empty() && count != 6) {
+        return "report ends in an unfinished line " + quoted(lines.tail);
+    }
+    long columns = 0;
+    for (long i = 0; i <= count; ++i) {
+        const bool finished = i < count;
+        const std::string_view line = finished ? lines.complete[i] : lines.tail;
+        if (!finished && line.empty()) {
+            break;
+        }
+        Cursor c(line, decimalSeparator);
+        bool ok = true;
+        switch (i) {
+        case 0:
+            ok = line == Title || c.fail("not the title");
+            break;
+        case 1:
+            ok = line == " " || c.fail("not the blank line");
+            break;
+        case 2:
+            ok = headerValueLine(c, " Lamda =");
+            break;
+        case 3:
+            ok = headerValueLine(c, " Alfa  =");
+            break;
+        case 4:
+            ok = headerValueLine(c, " Beta  =");
+            break;
+        case 5:
+            ok = line == ColumnHeader || c.fail("not the column header");
+            break;
+        case 6:
+            ok = angleLine(c, finished, columns);
+            break;
+        case 7:
+            ok = line.empty() || c.fail("not the empty line");
+            break;
+        default:
+            ok = reportRow(c, i - 7, columns, s);
+            break;
+        }
+        if (!ok) {
+            return linePrefix("solva11.txt", static_cast<std::size_t>(i)) + c.why();
+        }
+    }
+    return {};
+}
+
+std::string plotDataFault(std::string_view plotData, const FlowState& s, const RunEnd& end,
+                          std::string_view decimalSeparator) {
+    const Lines lines = splitAtCrlf(plotData);
+    const auto count = static_cast<long>(lines.complete.size());
+    if (!lines.tail.empty()) {
+        return "plot data ends in an unfinished line " + quoted(lines.tail);
+    }
+    if (end.completed && count != end.points) {
+        return "plot data of a completed run has " + std::to_string(count) + " lines for " +
+               std::to_string(end.points) + " points";
+    }
+    for (long i = 0; i < count; ++i) {
+        Cursor c(lines.complete[i], decimalSeparator);
+        if (!plotLine(c, i + 1, s)) {
+            return linePrefix("solva12.txt", static_cast<std::size_t>(i)) + c.why();
+        }
+    }
+    return {};
+}
+
+std::string runFault(std::string_view report, std::string_view plotData, const FlowState& s,
+                     const RunEnd& end, std::string_view decimalSeparator) {
+    if (std::string fault = nonFiniteElement(s); !fault.empty()) {
+        return fault;
+    }
+    if (holdsInfOrNan(report)) {
+        return "solva11.txt holds inf or nan";
+    }
+    if (holdsInfOrNan(plotData)) {
+        return "solva12.txt holds inf or nan";
+    }
+    if (std::string fault = reportFault(report, s, end, decimalSeparator); !fault.empty()) {
+        return fault;
+    }
+    return plotDataFault(plotData, s, end, decimalSeparator);
+}
+
+} // namespace solva::check
