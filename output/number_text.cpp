@@ -5,44 +5,93 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace solva {
 
 namespace {
 
-void appendWithSeparator(std::string& out, std::string_view digits, std::string_view sep) {
+// Copies digits, putting the separator in place of the point.
+char* copyWithSeparator(char* out, std::string_view digits, std::string_view sep) {
     for (const char ch : digits) {
         if (ch == '.') {
-            out += sep;
+            out = std::copy(sep.begin(), sep.end(), out);
         } else {
-            out += ch;
+            *out++ = ch;
         }
     }
+    return out;
 }
 
-// Room for the fixed form of the largest double with a few decimals.
-using Buffer = std::array<char, 400>;
+using Buffer = std::array<char, MaxNumberText>;
+
+// The writers below copy whole blocks of fixed size and then advance by what
+// they meant to write: the output has room to spare, and copies of a size
+// known when compiling cost a few moves instead of a library call per field.
+
+// A whole number with at least `places` digits, zeros in front.
+char* writeWholeDigits(char* out, std::uint32_t whole, int places) {
+    constexpr int Width = 16; // room for 10 digits padded up to 16 places
+    std::array<char, 2 * Width> digits;
+    digits.fill('0');
+    int count = 0;
+    do {
+        digits[Width - 1 - count] = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+        ++count;
+    } while (whole != 0);
+    count = std::max(count, places);
+    std::memcpy(out, digits.data() + Width - count, Width);
+    return out + count;
+}
+
+char* writeSeparator(char* out, std::string_view sep) {
+    if (sep.size() == 1) {
+        *out = sep[0];
+        return out + 1;
+    }
+    return std::copy(sep.begin(), sep.end(), out);
+}
+
+// |x| with Decimals decimals, if it lies well away from a rounding tie.
+// The product scaled to whole units of the last decimal is off by at most
+// half a unit in its last place, which can only change the rounding next to
+// a tie; there, and for large values, the caller converts exactly.
+template <int Decimals>
+char* writeScaled(char* out, double a, int wholeDigits, std::string_view sep) {
+    constexpr std::uint32_t Scale = std::array<std::uint32_t, 5>{1, 10, 100, 1000, 10000}[Decimals];
+    const double f = a * Scale;
+    if (!(f < 2147483648.0) || std::fabs(f - static_cast<std::uint32_t>(f) - 0.5) <= 0x1p-20) {
+        return nullptr;
+    }
+    // Away from a tie, adding one half cannot carry f past another whole number.
+    const auto n = static_cast<std::uint32_t>(f + 0.5);
+    out = writeWholeDigits(out, n / Scale, wholeDigits);
+    if constexpr (Decimals > 0) {
+        out = writeSeparator(out, sep);
+        std::uint32_t rest = n % Scale;
+        for (int i = Decimals - 1; i >= 0; --i) {
+            out[i] = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        }
+        out += Decimals;
+    }
+    return out;
+}
 
 } // namespace
 
-void appendGeneralForm(std::string& out, double v, std::string_view decimalSeparator) {
+char* writeGeneralForm(char* out, double v, std::string_view decimalSeparator) {
     std::array<char, 32> buf;
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
                                    std::chars_format::general, 15);
-    bool point = false;
     for (char* p = buf.data(); p != res.ptr; ++p) {
         if (*p == 'e') {
             *p = 'E';
-        } else if (*p == '.') {
-            point = true;
         }
     }
-    const std::string_view digits(buf.data(), res.ptr - buf.data());
-    if (point && decimalSeparator != ".") {
-        appendWithSeparator(out, digits, decimalSeparator);
-    } else {
-        out += digits;
-    }
+    return copyWithSeparator(out, std::string_view(buf.data(), res.ptr - buf.data()),
+                             decimalSeparator);
 }
 
 double roundHalfEven(double x, int n) {
@@ -54,65 +103,46 @@ double roundHalfEven(double x, int n) {
     return rounded;
 }
 
-void appendPattern(std::string& out, double x, NumberPattern pattern,
-                   std::string_view decimalSeparator) {
+char* writePattern(char* out, double x, NumberPattern pattern, std::string_view decimalSeparator) {
     const int wholeDigits = pattern.wholeDigits;
     const int decimals = pattern.decimals;
     const double a = std::fabs(x);
-
-    // Fast path: scale to a whole number of the last decimal. The product is
-    // off by at most half a unit in its last place, which can only change the
-    // rounding next to a tie; there, and for large values, convert exactly.
-    static constexpr std::array<std::uint32_t, 5> scales{1, 10, 100, 1000, 10000};
-    if (decimals < static_cast<int>(scales.size()) && wholeDigits <= 16 &&
-        decimalSeparator.size() <= 8) {
-        const double f = a * scales[decimals];
-        if (f < 2147483648.0 && std::fabs(f - static_cast<std::uint32_t>(f) - 0.5) > 0x1p-20) {
-            // Away from a tie, adding one half cannot carry f past another whole number.
-            const auto n = static_cast<std::uint32_t>(f + 0.5);
-            // Sign, whole part padded with zeros, then the decimals, built
-            // back to front in a buffer that holds the longest of them.
-            std::array<char, 40> buf;
-            char* p = buf.data() + buf.size();
-            std::uint32_t rest = n % scales[decimals];
-            for (int i = 0; i < decimals; ++i) {
-                *--p = static_cast<char>('0' + rest % 10);
-                rest /= 10;
-            }
-            if (decimals > 0) {
-                p -= decimalSeparator.size();
-                std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
-            }
-            std::uint32_t whole = n / scales[decimals];
-            int digits = 0;
-            do {
-                *--p = static_cast<char>('0' + whole % 10);
-                whole /= 10;
-                ++digits;
-            } while (whole != 0);
-            for (; digits < wholeDigits; ++digits) {
-                *--p = '0';
-            }
-            if (x < 0) {
-                *--p = '-';
-            }
-            out.append(p, buf.data() + buf.size());
-            return;
-        }
-    }
-
     if (x < 0) {
-        out += '-';
+        *out++ = '-';
     }
+
+    char* fast = nullptr;
+    switch (decimals) {
+    case 0:
+        fast = writeScaled<0>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 1:
+        fast = writeScaled<1>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 2:
+        fast = writeScaled<2>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 3:
+        fast = writeScaled<3>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 4:
+        fast = writeScaled<4>(out, a, wholeDigits, decimalSeparator);
+        break;
+    }
+    if (fast != nullptr) {
+        return fast;
+    }
+
     Buffer buf;
     const auto res =
         std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::fixed, decimals);
     const std::string_view fixed(buf.data(), res.ptr - buf.data());
     const std::size_t dot = fixed.find('.');
-    const auto have =
-        static_cast<std::ptrdiff_t>(dot == std::string_view::npos ? fixed.size() : dot);
-    out.append(std::max<std::ptrdiff_t>(0, wholeDigits - have), '0');
-    appendWithSeparator(out, fixed, decimalSeparator);
+    const auto have = static_cast<int>(dot == std::string_view::npos ? fixed.size() : dot);
+    for (int count = have; count < wholeDigits; ++count) {
+        *out++ = '0';
+    }
+    return copyWithSeparator(out, fixed, decimalSeparator);
 }
 
 } // namespace solva

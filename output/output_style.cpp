@@ -1,5 +1,7 @@
 #include "output/output_style.h"
 
+#include "output/number_text.h"
+
 #include <cerrno>
 #include <clocale>
 #include <cstdlib>
@@ -35,8 +37,11 @@ bool convert(const std::string& utf8, const std::string& charset, std::string& o
 
 OutputStyle OutputStyle::fromLocale() {
     OutputStyle style;
-    if (const lconv* lc = std::localeconv(); lc != nullptr && lc->decimal_point[0] != '\0') {
-        style.decimalSeparator = lc->decimal_point;
+    if (const lconv* lc = std::localeconv(); lc != nullptr) {
+        const std::string_view point = lc->decimal_point;
+        if (!point.empty() && point.size() <= MaxSeparator) {
+            style.decimalSeparator = point;
+        }
     }
     if (MB_CUR_MAX == 1) {
         const std::string charset = nl_langinfo(CODESET);

@@ -7,7 +7,7 @@ namespace solva {
 
 namespace {
 constexpr const char* Title = " Elipsoid etrafındaki potansiyel akımın analitik çözümü";
-constexpr const char* Separator = "   ";
+constexpr std::string_view Separator = "   ";
 } // namespace
 
 void writeReportHeader(TextFile& report, const RunParameters& p, Real NJ) {

@@ -9,8 +9,9 @@
 namespace solva {
 
 namespace {
-constexpr std::size_t FlushAt = 1 << 16;
-}
+// Lines are gathered in a buffer of this size and written out whole.
+constexpr std::size_t BufferSize = 1 << 18;
+} // namespace
 
 TextFile::TextFile(std::string name, const OutputStyle& style)
     : name_(std::move(name)), style_(style) {
@@ -20,25 +21,24 @@ TextFile::TextFile(std::string name, const OutputStyle& style)
         fail("opening", errno);
     }
     std::setvbuf(file_, nullptr, _IONBF, 0); // the buffer is ours
-    buffer_.reserve(FlushAt + 4096);
+    buffer_ = std::make_unique_for_overwrite<char[]>(BufferSize);
+    size_ = BufferSize;
 }
 
 TextFile::~TextFile() {
     if (file_ != nullptr) {
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+        std::fwrite(buffer_.get(), 1, used_, file_);
         std::fclose(file_);
     }
 }
 
-void TextFile::print(std::string_view text) {
-    buffer_ += text;
-}
-
 void TextFile::print(Real number) {
     const double v = number.value();
-    buffer_ += v < 0 ? '-' : ' ';
-    appendGeneralForm(buffer_, v, style_.decimalSeparator);
-    buffer_ += ' ';
+    char* out = room(MaxNumberText + 2);
+    *out++ = v < 0 ? '-' : ' ';
+    out = writeGeneralForm(out, v, style_.decimalSeparator);
+    *out++ = ' ';
+    wrote(out);
 }
 
 void TextFile::print(const Element& element) {
@@ -48,30 +48,47 @@ void TextFile::print(const Element& element) {
 }
 
 void TextFile::printFormatted(double x, NumberPattern pattern) {
-    appendPattern(buffer_, x, pattern, style_.decimalSeparator);
+    wrote(writePattern(room(MaxNumberText), x, pattern, style_.decimalSeparator));
 }
 
 void TextFile::nextZone() {
-    const std::size_t column = buffer_.size() - lineStart_;
-    buffer_.append(ZoneWidth - column % ZoneWidth, ' ');
+    const auto column = static_cast<std::ptrdiff_t>(used_) - lineStart_;
+    const auto spaces = static_cast<std::size_t>(ZoneWidth - column % ZoneWidth);
+    char* out = room(spaces);
+    std::memset(out, ' ', spaces);
+    wrote(out + spaces);
 }
 
 void TextFile::endLine() {
-    buffer_ += "\r\n";
-    if (buffer_.size() >= FlushAt) {
-        flush();
+    char* out = room(2);
+    out[0] = '\r';
+    out[1] = '\n';
+    wrote(out + 2);
+    lineStart_ = static_cast<std::ptrdiff_t>(used_);
+}
+
+// Writes out the buffer, keeping the current line's column, and grows it
+// should a single item not fit.
+void TextFile::makeRoom(std::size_t n) {
+    // The line may have begun in what goes out now: its start moves before
+    // the buffer, so the column still counts from it.
+    lineStart_ -= static_cast<std::ptrdiff_t>(used_);
+    flush();
+    if (n > size_) {
+        buffer_ = std::make_unique_for_overwrite<char[]>(n);
+        size_ = n;
     }
-    lineStart_ = buffer_.size();
 }
 
 void TextFile::flush() {
     errno = 0;
-    const std::size_t written = std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-    if (written != buffer_.size()) {
-        buffer_.erase(0, written);
+    const std::size_t written = std::fwrite(buffer_.get(), 1, used_, file_);
+    if (written != used_) {
+        std::memmove(buffer_.get(), buffer_.get() + written, used_ - written);
+        used_ -= written;
         fail("writing", errno);
     }
-    buffer_.clear();
+    used_ = 0;
 }
 
 void TextFile::close() {

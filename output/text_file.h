@@ -9,7 +9,10 @@
 #include "output/number_text.h"
 #include "output/output_style.h"
 
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,7 +32,11 @@ public:
     TextFile& operator=(const TextFile&) = delete;
 
     // A string item, written unchanged.
-    void print(std::string_view text);
+    void print(std::string_view text) {
+        char* out = room(text.size());
+        std::memcpy(out, text.data(), text.size());
+        wrote(out + text.size());
+    }
     // A number item: the sign place (blank or "-"), the general form, a blank.
     void print(Real number);
     // An array element: a number, or nothing at all when it is empty.
@@ -48,14 +55,25 @@ public:
     const OutputStyle& style() const { return style_; }
 
 private:
+    // Room for n more bytes at the end of the buffer.
+    char* room(std::size_t n) {
+        if (used_ + n > size_) {
+            makeRoom(n);
+        }
+        return buffer_.get() + used_;
+    }
+    void makeRoom(std::size_t n);
+    void wrote(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
     void flush();
     [[noreturn]] void fail(const char* doing, int error);
 
     std::string name_;
     const OutputStyle& style_;
     std::FILE* file_ = nullptr;
-    std::string buffer_;
-    std::size_t lineStart_ = 0; // offset in buffer_ of the current line
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
+    std::size_t used_ = 0;
+    std::ptrdiff_t lineStart_ = 0; // offset in the buffer of the current line's start
 };
 
 } // namespace solva

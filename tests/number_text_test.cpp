@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <string>
 
@@ -9,15 +10,13 @@ namespace solva {
 namespace {
 
 std::string general(double v, std::string_view sep = ".") {
-    std::string out;
-    appendGeneralForm(out, v, sep);
-    return out;
+    std::array<char, MaxNumberText> out;
+    return std::string(out.data(), writeGeneralForm(out.data(), v, sep));
 }
 
 std::string pattern(double v, NumberPattern p, std::string_view sep = ".") {
-    std::string out;
-    appendPattern(out, v, p, sep);
-    return out;
+    std::array<char, MaxNumberText> out;
+    return std::string(out.data(), writePattern(out.data(), v, p, sep));
 }
 
 TEST(GeneralForm, FifteenSignificantDigitsWithoutTrailingZeros) {

@@ -75,6 +75,31 @@ TEST_F(TextFileTest, ALongItemPushesTheNextOneToTheZoneAfterIt) {
                                        std::string(14, ' ') + "w\r\n");
 }
 
+TEST_F(TextFileTest, ZonesCountFromTheLineStartAcrossBufferWrites) {
+    constexpr int Lines = 40000; // several buffers' worth
+    {
+        TextFile f("out.txt", style);
+        for (int i = 0; i < Lines; ++i) {
+            f.print("x");
+            f.nextZone();
+            f.print("y");
+            f.endLine();
+        }
+        const std::string longItem(300001, 'z'); // larger than the buffer
+        f.print(longItem);
+        f.nextZone();
+        f.print("w");
+        f.endLine();
+        f.close();
+    }
+    const std::vector<std::string> lines = test::splitLines(readFile("out.txt"));
+    ASSERT_EQ(lines.size(), Lines + 2u);
+    for (int i = 0; i < Lines; ++i) {
+        ASSERT_EQ(lines[i], "x" + std::string(13, ' ') + "y") << "line " << i;
+    }
+    EXPECT_EQ(lines[Lines], std::string(300001, 'z') + std::string(5, ' ') + "w");
+}
+
 TEST_F(TextFileTest, AnEmptyElementPrintsNothingButAWrittenZeroPrints) {
     Element empty;
     Element zero;
