@@ -30,9 +30,9 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
         cosT[J] = cos(T);
     }
 
-    const Real W1 = (1 + c.K1) * c.U1;
-    const Real W2 = (1 + c.K2) * c.U2;
-    const Real W3 = (1 + c.K3) * c.U3;
+    const Real K1p = 1 + c.K1, K2p = 1 + c.K2, K3p = 1 + c.K3;
+    const Real W1 = K1p * c.U1, W2 = K2p * c.U2, W3 = K3p * c.U3;
+    const Real WW = (W1 * W1 + W2 * W2) + W3 * W3;
     for (long I = 1; I <= p.NXX; ++I) {
         step.at(I);
         if (columns == 0) {
@@ -43,13 +43,13 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
         const Real cosFI = cos(s.FI(I).value());
         const Real S = sqrt(sinFI * sinFI + (Lamda * cosFI) * (Lamda * cosFI));
         const Real N1 = -(Lamda * cosFI) / S;
-        const Real WW = (W1 * W1 + W2 * W2) + W3 * W3;
-        const Real WN1 = (1 + c.K1) * N1 * c.U1;
+        const Real WN1 = K1p * N1 * c.U1;
         for (long J = 1; J <= columns; ++J) {
             step.at(I, J);
             const Real N2 = -(sinFI * cosT[J]) / S;
             const Real N3 = -(sinFI * sinT[J]) / S;
-            const Real WN = (WN1 + (1 + c.K2) * N2 * c.U2) + (1 + c.K3) * N3 * c.U3;
+            // W . N with each product formed as (1 + K) N U.
+            const Real WN = (WN1 + K2p * N2 * c.U2) + K3p * N3 * c.U3;
             s.CU(I, J) = WW - WN * WN;
         }
         s.CU1(I) = s.CU(I, 1).value();
