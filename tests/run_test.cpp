@@ -81,6 +81,20 @@ TEST_F(RunTest, ThePrintedNumbersFollowTheDecimalSeparator) {
     EXPECT_EQ(splitLines(plotData())[0].substr(0, 32), " 1            -0,497795719713757");
 }
 
+TEST_F(RunTest, TheTitleTakesASingleByteSetThatHoldsItsLetters) {
+    OutputStyle turkish;
+    turkish.titleCharset = "ISO-8859-9";
+    runOk(InputTexts{}, turkish);
+    EXPECT_EQ(splitLines(report())[0],
+              " Elipsoid etraf\xFDndaki potansiyel ak\xFDm\xFDn analitik \xE7\xF6z\xFCm\xFC");
+
+    // Latin-1 has no dotless i: the title stays in UTF-8.
+    OutputStyle western;
+    western.titleCharset = "ISO-8859-1";
+    runOk(InputTexts{}, western);
+    EXPECT_EQ(report().rfind(HeaderStart, 0), 0u);
+}
+
 TEST_F(RunTest, PointNumbersAbove99PrintInFull) {
     runOk(inputs("0.2", "400", "18", "10", "5"));
     const std::vector<std::string> rows = splitLines(report());
