@@ -30,16 +30,31 @@ using Buffer = std::array<char, MaxNumberText>;
 // known when compiling cost a few moves instead of a library call per field.
 
 // A whole number with at least `places` digits, zeros in front.
+// "00", "01", ... "99": two digits at a time.
+constexpr std::array<char, 200> DigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+char* writePair(char* out, std::uint32_t twoDigits) {
+    std::memcpy(out, DigitPairs.data() + 2 * twoDigits, 2);
+    return out + 2;
+}
+
 char* writeWholeDigits(char* out, std::uint32_t whole, int places) {
     constexpr int Width = 16; // room for 10 digits padded up to 16 places
     std::array<char, 2 * Width> digits;
     digits.fill('0');
     int count = 0;
-    do {
-        digits[Width - 1 - count] = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-        ++count;
-    } while (whole != 0);
+    for (; whole >= 100; whole /= 100, count += 2) {
+        writePair(digits.data() + Width - 2 - count, whole % 100);
+    }
+    writePair(digits.data() + Width - 2 - count, whole);
+    count += whole >= 10 ? 2 : 1;
     count = std::max(count, places);
     std::memcpy(out, digits.data() + Width - count, Width);
     return out + count;
@@ -69,12 +84,19 @@ char* writeScaled(char* out, double a, int wholeDigits, std::string_view sep) {
     out = writeWholeDigits(out, n / Scale, wholeDigits);
     if constexpr (Decimals > 0) {
         out = writeSeparator(out, sep);
-        std::uint32_t rest = n % Scale;
-        for (int i = Decimals - 1; i >= 0; --i) {
-            out[i] = static_cast<char>('0' + rest % 10);
-            rest /= 10;
+        const std::uint32_t rest = n % Scale;
+        if constexpr (Decimals == 4) {
+            out = writePair(writePair(out, rest / 100), rest % 100);
+        } else if constexpr (Decimals == 2) {
+            out = writePair(out, rest);
+        } else {
+            std::uint32_t r = rest;
+            for (int i = Decimals - 1; i >= 0; --i) {
+                out[i] = static_cast<char>('0' + r % 10);
+                r /= 10;
+            }
+            out += Decimals;
         }
-        out += Decimals;
     }
     return out;
 }

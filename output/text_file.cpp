@@ -10,7 +10,7 @@ namespace solva {
 
 namespace {
 // Lines are gathered in a buffer of this size and written out whole.
-constexpr std::size_t BufferSize = 1 << 18;
+constexpr std::size_t BufferSize = 1 << 16;
 } // namespace
 
 TextFile::TextFile(std::string name, const OutputStyle& style)
