@@ -35,7 +35,6 @@ private:
 // stops the run with a subscript-out-of-range error.
 template <long Last> class Bounded {
 public:
-    static constexpr long last = Last;
     Element& operator()(long i) { return cells_[checkedIndex(i)]; }
     const Element& operator()(long i) const { return cells_[checkedIndex(i)]; }
 
