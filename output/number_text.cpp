@@ -29,7 +29,6 @@ using Buffer = std::array<char, MaxNumberText>;
 // they meant to write: the output has room to spare, and copies of a size
 // known when compiling cost a few moves instead of a library call per field.
 
-// A whole number with at least `places` digits, zeros in front.
 // "00", "01", ... "99": two digits at a time.
 constexpr std::array<char, 200> DigitPairs = [] {
     std::array<char, 200> pairs{};
@@ -45,6 +44,7 @@ char* writePair(char* out, std::uint32_t twoDigits) {
     return out + 2;
 }
 
+// A whole number with at least `places` digits, zeros in front.
 char* writeWholeDigits(char* out, std::uint32_t whole, int places) {
     constexpr int Width = 16; // room for 10 digits padded up to 16 places
     std::array<char, 2 * Width> digits;
