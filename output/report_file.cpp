@@ -27,7 +27,7 @@ void writeReportHeader(TextFile& report, const RunParameters& p, Real NJ) {
     report.print("  I    FI        X         Y      Cu");
     report.endLine();
 
-    Step step("writing the column angles of the report header (NT must not be 0)");
+    Step step("writing the column angles (J - 1) 180 / NT of the report header");
     for (long J = 1; J <= NJ; ++J) {
         step.at(0, J);
         if (J > MaxColumn) {

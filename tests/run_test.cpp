@@ -212,6 +212,8 @@ TEST_F(RunTest, Column37StopsTheHeaderAfter36Angles) {
     for (const char* NT : {"19", "1E+15"}) {
         const RunError e = runFails(inputs("0.2", "18", NT, "10", "0"));
         EXPECT_EQ(e.kind(), ErrorKind::SubscriptOutOfRange) << NT;
+        EXPECT_EQ(e.where(), "writing the column angles (J - 1) 180 / NT of the report header "
+                             "(column 37): index 37 lies outside 0 ... 36");
         const std::vector<std::string> rows = splitLines(report());
         ASSERT_EQ(rows.size(), 7u) << NT;
         EXPECT_EQ(std::count(rows[6].begin(), rows[6].end(), ' '), 2 * 36) << rows[6];
