@@ -133,11 +133,26 @@ char* writePattern(char* out, double x, NumberPattern pattern, std::string_view 
         *out++ = '-';
     }
 
-    using ScaledWriter = char* (*)(char*, double, int, std::string_view);
-    static constexpr std::array<ScaledWriter, 5> writeScaledBy{
-        writeScaled<0>, writeScaled<1>, writeScaled<2>, writeScaled<3>, writeScaled<4>};
-    if (char* end = writeScaledBy[decimals](out, a, wholeDigits, decimalSeparator)) {
-        return end;
+    char* fast = nullptr;
+    switch (decimals) {
+    case 0:
+        fast = writeScaled<0>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 1:
+        fast = writeScaled<1>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 2:
+        fast = writeScaled<2>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 3:
+        fast = writeScaled<3>(out, a, wholeDigits, decimalSeparator);
+        break;
+    case 4:
+        fast = writeScaled<4>(out, a, wholeDigits, decimalSeparator);
+        break;
+    }
+    if (fast != nullptr) {
+        return fast;
     }
 
     Buffer buf;
