@@ -133,6 +133,7 @@ char* writePattern(char* out, double x, NumberPattern pattern, std::string_view 
         *out++ = '-';
     }
 
+    // A switch rather than a table of writers: each case is inlined.
     char* fast = nullptr;
     switch (decimals) {
     case 0:
