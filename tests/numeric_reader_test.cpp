@@ -65,14 +65,11 @@ TEST(NumericReader, ReadsHexadecimalAndOctalWholeNumbers) {
 }
 
 TEST(NumericReader, ValueTooLargeForADoubleIsAnOverflow) {
-    for (const char* text :
-         {"1E400", "-1E309", "1e+99999999999999999999", "&H1" /* followed by 300 hex digits */}) {
-        std::string t = text;
-        if (t == "&H1") {
-            t.append(300, 'F');
-        }
+    const std::string texts[] = {"1E400", "-1E309", "1e+99999999999999999999",
+                                 "&H1" + std::string(300, 'F')};
+    for (const std::string& text : texts) {
         try {
-            readNumber(t);
+            readNumber(text);
             ADD_FAILURE() << text << " read without error";
         } catch (const RunError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::Overflow) << text;
