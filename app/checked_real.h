@@ -9,38 +9,11 @@
 
 #include <cmath>
 #include <compare>
-#include <string>
-#include <string_view>
 
 namespace solva {
 
-// Names the step being computed, for the report of a failure inside it.
-// Steps nest; the innermost one names the failure.
-class Step {
-public:
-    explicit Step(std::string_view what);
-    ~Step();
-    Step(const Step&) = delete;
-    Step& operator=(const Step&) = delete;
-
-    // The point (and column) the step is working on, 0 for none.
-    void at(long point, long column = 0) {
-        point_ = point;
-        column_ = column;
-    }
-
-private:
-    friend std::string currentStep();
-    std::string_view what_;
-    long point_ = 0;
-    long column_ = 0;
-    Step* outer_;
-};
-
-// The words for the step now under way, e.g. "placing the meridian points
-// (point 9)"; empty outside any step.
-std::string currentStep();
-
+// Stop the run with the kind of failure a non-finite result, a negative
+// root or a non-positive logarithm stands for, naming the step under way.
 [[noreturn]] void failOperation(double a, double b, char op);
 [[noreturn]] void failSquareRoot();
 [[noreturn]] void failLogarithm();
@@ -92,7 +65,8 @@ inline Real log(Real x) {
     return Real(std::log(x.value()));
 }
 
-// x raised to a whole power, as the runtime's power operator gives it.
+// x raised to a whole power by std::pow: one rounding, where E * E * E would
+// round twice; the printed digits of A0 follow this form.
 inline Real pow(Real x, int n) {
     const double r = std::pow(x.value(), n);
     if (!std::isfinite(r)) {

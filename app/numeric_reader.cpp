@@ -1,6 +1,7 @@
 #include "app/numeric_reader.h"
 
 #include "app/run_error.h"
+#include "app/run_step.h"
 
 #include <charconv>
 #include <cmath>
@@ -28,7 +29,7 @@ int digitValue(char ch) {
 }
 
 [[noreturn]] void tooLarge() {
-    throw RunError(ErrorKind::Overflow, currentStep());
+    throw RunError(ErrorKind::Overflow, RunStep::describeCurrent());
 }
 
 Real readWhole(std::string_view digits, int base) {

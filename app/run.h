@@ -1,6 +1,22 @@
 #pragma once
 
+// One run: the eleven steps a click on Command1 starts.
+//
+// The layers, each a library of its own (arrows point at what a layer uses):
+//
+//   app/ (solva_base)  checked reals, the run step that names a failure, the
+//                      error type RunError and the empty-or-written Element
+//   flow/   -> base    coefficients, meridian points, speed grid, FlowState
+//   output/ -> flow    print rules and number forms, the report, the plot data
+//   plot/   -> flow    GRXYCU and the DrawingSurface it draws on
+//   app/ (solva_run)   this run sequence and the numeric reader of the boxes
+//           -> flow, output, plot
+//   ui/     -> run     the window Form1 and its picture areas (Qt)
+//   cli/    -> run     the command-line program (no Qt)
+//   app/main.cpp       starts the window program
+
 #include "app/checked_real.h"
+#include "flow/coefficients.h"
 #include "flow/flow_state.h"
 #include "output/output_style.h"
 
@@ -27,11 +43,42 @@ public:
                         const PointArray& CU, int IQU) = 0;
 };
 
-// One run: reads the texts, computes the solution into the window's state,
-// writes "solva11.txt" and "solva12.txt" in the current directory and draws.
+// How far a run got, for callers that report more than the files and the
+// plots: each stage names the last thing the run finished.
+enum class RunStage {
+    Started,              // nothing read yet
+    InputsRead,           // RunRecord::parameters hold the five values
+    ColumnsCounted,       // PI and NJ are set
+    CoefficientsComputed, // every coefficient is set
+    Completed,            // the files are closed and the plots drawn
+};
+
+struct RunRecord {
+    RunStage reached = RunStage::Started;
+    RunParameters parameters;
+    FlowCoefficients coefficients;
+};
+
+// The eleven steps:
+//    1. compute PI;
+//    2. open "solva11.txt", then "solva12.txt", in the current directory;
+//    3. read the five texts into the run parameters;
+//    4. count the columns NJ;
+//    5. write the report header;
+//    6. compute the remaining coefficients;
+//    7. place the meridian points;
+//    8. fill the speed grid;
+//    9. for each point, write its report row, then its plot data line;
+//   10. close the report, then the plot data;
+//   11. draw: GRXYCU("", N, X, Y, CU1, 1).
 // A failure stops the run at its step and throws RunError; the files are
-// closed first and keep what had been written, and nothing is drawn.
+// closed on the way out and keep what had been written, and nothing is drawn.
 void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot,
          const OutputStyle& style = OutputStyle::fromLocale());
+
+// The same run, leaving in `record` the values it read and the coefficients
+// it computed, as far as it got; the files and the drawing are the same.
+void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot, const OutputStyle& style,
+         RunRecord& record);
 
 } // namespace solva

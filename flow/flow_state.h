@@ -2,37 +2,17 @@
 
 // The window's arrays of results, kept from one run to the next: each run
 // overwrites the elements it uses and leaves the rest as an earlier run left
-// them. Every element starts out empty, which reads as zero in arithmetic and
-// comparisons but prints as nothing, so it is kept apart from a written 0.
+// them. Every element starts out empty (see Element).
 
-#include "app/checked_real.h"
+#include "app/element.h"
 
 #include <array>
 #include <vector>
 
 namespace solva {
 
-class Element {
-public:
-    bool empty() const { return !written_; }
-    // The value for arithmetic: an empty element reads as zero.
-    Real value() const { return Real(v_); }
-    double number() const { return v_; }
-
-    Element& operator=(Real v) {
-        v_ = v.value();
-        written_ = true;
-        return *this;
-    }
-    void clear() { *this = Element(); }
-
-private:
-    double v_ = 0;
-    bool written_ = false;
-};
-
-// An array of reals with the fixed bounds 0 ... Last; an index outside them
-// stops the run with a subscript-out-of-range error.
+// An array of elements with the fixed bounds 0 ... Last; an index outside
+// them stops the run with a subscript-out-of-range error.
 template <long Last> class Bounded {
 public:
     Element& operator()(long i) { return cells_[checkedIndex(i)]; }
@@ -43,6 +23,7 @@ private:
     std::array<Element, Last + 1> cells_{};
 };
 
+// Stops the run: index lies outside 0 ... last.
 [[noreturn]] void failSubscript(long index, long last);
 
 template <long Last> inline std::size_t Bounded<Last>::checkedIndex(long i) {
@@ -52,8 +33,8 @@ template <long Last> inline std::size_t Bounded<Last>::checkedIndex(long i) {
     return static_cast<std::size_t>(i);
 }
 
-constexpr long MaxPoint = 400;
-constexpr long MaxColumn = 36;
+constexpr long MaxPoint = 400; // meridian points of one run
+constexpr long MaxColumn = 36; // circumferential columns of one run
 
 using PointArray = Bounded<MaxPoint>;
 
@@ -79,12 +60,13 @@ inline std::size_t SpeedGrid::checkedIndex(long i, long j) {
     return static_cast<std::size_t>(i + (MaxPoint + 1) * j);
 }
 
+// Element 0 of every array is never used.
 struct FlowState {
-    PointArray FI;  // eccentric angle of each meridian point, radians
-    PointArray X;   // axial coordinate on a body of length 1, nose at -0.5
-    PointArray Y;   // radius at that point
-    SpeedGrid CU;   // squared surface speed ratio by point and column
-    PointArray CU1; // the column of angle 0, handed to the plot
+    PointArray FI;  // eccentric angle of each meridian point, radians, in (0, pi)
+    PointArray X;   // axial coordinate on a body of length 1, nose at -0.5, tail at 0.5
+    PointArray Y;   // radius at that point, same unit
+    SpeedGrid CU;   // squared surface speed ratio (speed / free-stream speed)^2 by point and column
+    PointArray CU1; // the column of angle 0 of CU, handed to the plot
 };
 
 } // namespace solva

@@ -1,14 +1,18 @@
+// The equations: docs/mathematics.md, "Meridian points".
+
 #include "flow/meridian_points.h"
+
+#include "app/run_step.h"
 
 namespace solva {
 
 void generateMeridianPoints(Real Lamda, Real NXX, Real PI, FlowState& s) {
     Real DFI;
     {
-        Step step("computing the meridian angle step DFI = PI / NXX (NXX must not be 0)");
+        RunStep step("computing the meridian angle step DFI = PI / NXX (NXX must not be 0)");
         DFI = PI / NXX;
     }
-    Step step("placing the meridian points");
+    RunStep step("placing the meridian points");
     for (long I = 1; I <= NXX; ++I) {
         step.at(I);
         // Chord I runs from node I - 1 (angle F1 + DFI) to node I (angle F1).
@@ -40,7 +44,7 @@ void generateMeridianPoints(Real Lamda, Real NXX, Real PI, FlowState& s) {
             const Real TF = RS / XS;
             s.FI(I) = atan(TF);
             if (TF < 0) {
-                s.FI(I) = PI + s.FI(I).value();
+                s.FI(I) = PI + s.FI(I).real();
             }
         }
         s.X(I) = 0.5 * XS;

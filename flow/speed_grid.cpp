@@ -1,23 +1,23 @@
+// The equations: docs/mathematics.md, "Surface speed".
+
 #include "flow/speed_grid.h"
+
+#include "app/run_step.h"
 
 #include <array>
 
 namespace solva {
 
-// On an ellipsoid the surface velocity of the potential flow, over the free
-// stream speed, is the part of W = ((1 + K1) U1, (1 + K2) U2, (1 + K3) U3)
-// tangent to the surface, so with N the unit normal
-//   Cu = |W|^2 - (W . N)^2.
 // Everything that does not change along the inner loop is taken out of it:
 // the same operations on the same values, so the same bits.
 void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState& s) {
     const Real Lamda = p.Lamda;
     Real DT;
     {
-        Step step("computing the circumferential step DT = PI / NT (NT must not be 0)");
+        RunStep step("computing the circumferential step DT = PI / NT (NT must not be 0)");
         DT = c.PI / p.NT;
     }
-    Step step("computing the surface speed Cu");
+    RunStep step("computing the surface speed Cu");
 
     // Sine and cosine of each column's angle T; one column past the last that
     // fits is enough to reach the subscript error when NJ is too large.
@@ -39,8 +39,8 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
             s.CU1(I).clear(); // no column computed, so no angle-0 value
             continue;
         }
-        const Real sinFI = sin(s.FI(I).value());
-        const Real cosFI = cos(s.FI(I).value());
+        const Real sinFI = sin(s.FI(I).real());
+        const Real cosFI = cos(s.FI(I).real());
         const Real S = sqrt(sinFI * sinFI + (Lamda * cosFI) * (Lamda * cosFI));
         const Real N1 = -(Lamda * cosFI) / S;
         const Real WN1 = K1p * N1 * c.U1;
@@ -52,7 +52,7 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
             const Real WN = (WN1 + K2p * N2 * c.U2) + K3p * N3 * c.U3;
             s.CU(I, J) = WW - WN * WN;
         }
-        s.CU1(I) = s.CU(I, 1).value();
+        s.CU1(I) = s.CU(I, 1).real();
     }
 }
 

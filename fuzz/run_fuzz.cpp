@@ -68,8 +68,8 @@ public:
         ++calls;
         this->N = N.value();
         for (long I = 1; I <= N; ++I) {
-            finite = finite && std::isfinite(X(I).number()) && std::isfinite(Y(I).number()) &&
-                     std::isfinite(CU(I).number());
+            finite = finite && std::isfinite(X(I).toDouble()) && std::isfinite(Y(I).toDouble()) &&
+                     std::isfinite(CU(I).toDouble());
         }
     }
     int calls = 0;

@@ -2,7 +2,7 @@
 
 namespace solva {
 
-void writePlotDataLine(TextFile& plotData, long I, const FlowState& s) {
+void writePlotDataLine(TextFile& plotData, const FlowState& s, long I) {
     plotData.print(Real(I));
     plotData.nextZone();
     plotData.print(s.X(I));

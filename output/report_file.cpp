@@ -1,7 +1,7 @@
 #include "output/report_file.h"
 
+#include "app/run_step.h"
 #include "output/number_text.h"
-#include "output/plot_data_file.h"
 
 namespace solva {
 
@@ -27,7 +27,7 @@ void writeReportHeader(TextFile& report, const RunParameters& p, Real NJ) {
     report.print("  I    FI        X         Y      Cu");
     report.endLine();
 
-    Step step("writing the column angles (J - 1) 180 / NT of the report header");
+    RunStep step("writing the column angles (J - 1) 180 / NT of the report header");
     for (long J = 1; J <= NJ; ++J) {
         step.at(0, J);
         if (J > MaxColumn) {
@@ -40,28 +40,25 @@ void writeReportHeader(TextFile& report, const RunParameters& p, Real NJ) {
     report.endLine();
 }
 
-void writeReportBody(TextFile& report, TextFile& plotData, const FlowState& s, Real NXX, Real NJ,
-                     Real PI) {
+void writeReportBodyStart(TextFile& report) {
     report.endLine();
-    Step step("writing the report row");
-    for (long I = 1; I <= NXX; ++I) {
-        step.at(I);
-        report.printFormatted(I, "0#");
+}
+
+void writeReportRow(TextFile& report, const FlowState& s, long I, Real NJ, Real PI) {
+    report.printFormatted(I, "0#");
+    report.print(Separator);
+    report.printFormatted(((s.FI(I).real() * 180) / PI).value(), "0#0.#0");
+    report.print(Separator);
+    report.printFormatted(s.X(I).toDouble(), "0.###0");
+    report.print(Separator);
+    report.printFormatted(s.Y(I).toDouble(), "0.###0");
+    report.print(Separator);
+    for (long J = 1; J <= NJ; ++J) {
+        report.printFormatted(s.CU(I, J).toDouble(), "0.###0");
         report.print(Separator);
-        report.printFormatted(((s.FI(I).value() * 180) / PI).value(), "0#0.#0");
-        report.print(Separator);
-        report.printFormatted(s.X(I).number(), "0.###0");
-        report.print(Separator);
-        report.printFormatted(s.Y(I).number(), "0.###0");
-        report.print(Separator);
-        for (long J = 1; J <= NJ; ++J) {
-            report.printFormatted(s.CU(I, J).number(), "0.###0");
-            report.print(Separator);
-        }
-        report.print(" ");
-        report.endLine();
-        writePlotDataLine(plotData, I, s);
     }
+    report.print(" ");
+    report.endLine();
 }
 
 } // namespace solva

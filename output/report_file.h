@@ -1,7 +1,11 @@
 #pragma once
 
-#include "flow/coefficients.h"
+// The report "solva11.txt": a header with the inputs and the column angles,
+// then one row per meridian point with its number, FI in degrees, X, Y and
+// the Cu of every column, each to four decimals.
+
 #include "flow/flow_state.h"
+#include "flow/run_parameters.h"
 #include "output/text_file.h"
 
 namespace solva {
@@ -9,12 +13,13 @@ namespace solva {
 inline constexpr const char* ReportFileName = "solva11.txt";
 
 // Title, the three flow parameters, the column header and the line of column
-// angles in degrees.
+// angles (J - 1) 180 / NT in degrees, J = 1 ... NJ.
 void writeReportHeader(TextFile& report, const RunParameters& p, Real NJ);
 
-// An empty line, then for each point one report row and, right after it, the
-// point's line of the plot data file.
-void writeReportBody(TextFile& report, TextFile& plotData, const FlowState& s, Real NXX, Real NJ,
-                     Real PI);
+// The empty line between the header and the rows.
+void writeReportBodyStart(TextFile& report);
+
+// The row of point I: "01   174.62   -0.4978   0.0094   0.2037    ".
+void writeReportRow(TextFile& report, const FlowState& s, long I, Real NJ, Real PI);
 
 } // namespace solva

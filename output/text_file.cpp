@@ -43,7 +43,7 @@ void TextFile::print(Real number) {
 
 void TextFile::print(const Element& element) {
     if (!element.empty()) {
-        print(element.value());
+        print(element.real());
     }
 }
 

@@ -5,7 +5,7 @@
 // nothing, so it has no call of its own.
 
 #include "app/checked_real.h"
-#include "flow/flow_state.h"
+#include "app/element.h"
 #include "output/number_text.h"
 #include "output/output_style.h"
 

@@ -1,6 +1,7 @@
 #include "plot/grxycu.h"
 
 #include "app/run_error.h"
+#include "app/run_step.h"
 
 #include <cmath>
 #include <limits>
@@ -10,7 +11,7 @@ namespace solva {
 float toSingle(Real v) {
     const double d = v.value();
     if (std::fabs(d) > std::numeric_limits<float>::max()) {
-        throw RunError(ErrorKind::Overflow, currentStep());
+        throw RunError(ErrorKind::Overflow, RunStep::describeCurrent());
     }
     return static_cast<float>(d);
 }
@@ -25,13 +26,13 @@ void line(DrawingSurface& area, Real x1, Real y1, Real x2, Real y2) {
 
 void GRXYCU(DrawingSurface& Picture_elipsoid, DrawingSurface& Picture_pressure, Real N,
             const PointArray& X, const PointArray& Y, const PointArray& CU) {
-    Step step("drawing the plots");
+    RunStep step("drawing the plots");
 
     Real CUMAX = 0;
     for (long I = 1; I <= N; ++I) {
         step.at(I);
-        if (CU(I).value() > CUMAX) {
-            CUMAX = CU(I).value();
+        if (CU(I).real() > CUMAX) {
+            CUMAX = CU(I).real();
         }
     }
     step.at(0);
@@ -53,11 +54,11 @@ void GRXYCU(DrawingSurface& Picture_elipsoid, DrawingSurface& Picture_pressure, 
 
     for (long I = 2; I <= N; ++I) {
         step.at(I);
-        const Real X0 = X(I - 1).value(), X1 = X(I).value();
-        const Real Y0 = Y(I - 1).value(), Y1 = Y(I).value();
+        const Real X0 = X(I - 1).real(), X1 = X(I).real();
+        const Real Y0 = Y(I - 1).real(), Y1 = Y(I).real();
         line(Picture_elipsoid, X0, Y0, X1, Y1);
         line(Picture_elipsoid, X0, -Y0, X1, -Y1);
-        line(Picture_pressure, X0, CU(I - 1).value(), X1, CU(I).value());
+        line(Picture_pressure, X0, CU(I - 1).real(), X1, CU(I).real());
     }
 }
 

@@ -16,9 +16,9 @@ constexpr double Degree = 180 / 3.14159265358979323846;
 class MeridianPoints : public ::testing::Test {
 protected:
     void place(double Lamda, double NXX) { generateMeridianPoints(Lamda, NXX, computePI(), *s); }
-    double FI(long I) const { return s->FI(I).number(); }
-    double X(long I) const { return s->X(I).number(); }
-    double Y(long I) const { return s->Y(I).number(); }
+    double FI(long I) const { return s->FI(I).toDouble(); }
+    double X(long I) const { return s->X(I).toDouble(); }
+    double Y(long I) const { return s->Y(I).toDouble(); }
 
     std::unique_ptr<FlowState> s = std::make_unique<FlowState>();
 };
@@ -97,9 +97,9 @@ TEST_F(MeridianPoints, ANegativeThicknessRatioMirrorsThePoints) {
     auto positive = std::make_unique<FlowState>(*s);
     place(-0.3, 18);
     for (long I = 1; I <= 18; ++I) {
-        EXPECT_EQ(FI(I), positive->FI(I).number());
-        EXPECT_EQ(X(I), positive->X(I).number());
-        EXPECT_EQ(Y(I), -positive->Y(I).number());
+        EXPECT_EQ(FI(I), positive->FI(I).toDouble());
+        EXPECT_EQ(X(I), positive->X(I).toDouble());
+        EXPECT_EQ(Y(I), -positive->Y(I).toDouble());
     }
 }
 

@@ -1,4 +1,4 @@
-#include "test_support.h"
+#include "support/test_support.h"
 
 #include <filesystem>
 #include <iterator>
@@ -50,8 +50,8 @@ TEST_F(RunTest, DefaultRunHandsItsPointsToThePlot) {
     EXPECT_EQ(call.IQU, 1);
     EXPECT_TRUE(call.titleEmpty);
     ASSERT_EQ(call.CU.size(), 18u);
-    EXPECT_EQ(call.X[0], state->X(1).number());
-    EXPECT_EQ(call.CU[8], state->CU(9, 1).number());
+    EXPECT_EQ(call.X[0], state->X(1).toDouble());
+    EXPECT_EQ(call.CU[8], state->CU(9, 1).toDouble());
 }
 
 TEST_F(RunTest, FourColumnsAtAnAngleOfAttack) {
@@ -149,12 +149,12 @@ TEST_F(RunTest, WithoutAColumnTheAngleZeroValueOfAnEarlierRunIsNotReused) {
 
 TEST_F(RunTest, TwoRunsInARowShowOnlyTheSecondRunsPoints) {
     runOk(inputs("0.2", "20", "1", "0", "0"));
-    const double X15 = state->X(15).number();
+    const double X15 = state->X(15).toDouble();
     runOk(inputs("0.2", "10", "1", "0", "0"));
     EXPECT_EQ(splitLines(report()).size(), 8u + 10u + 1u);
     EXPECT_EQ(splitLines(plotData()).size(), 11u);
     EXPECT_EQ(plot.calls.at(1).X.size(), 10u);
-    EXPECT_EQ(state->X(15).number(), X15); // left as the first run wrote it
+    EXPECT_EQ(state->X(15).toDouble(), X15); // left as the first run wrote it
 }
 
 TEST_F(RunTest, TheSameInputsTwiceGiveTheSameFiles) {
@@ -248,10 +248,10 @@ TEST_F(RunTest, AnInputTooLargeForADoubleIsAnOverflow) {
 
 TEST_F(RunTest, AFailedRunLeavesTheStateOfItsFinishedSteps) {
     runOk(InputTexts{});
-    const double CU1 = state->CU1(1).number();
+    const double CU1 = state->CU1(1).toDouble();
     runFails(inputs("0.2", "12", "0", "5", "0")); // points placed, grid failed
-    EXPECT_EQ(state->CU1(1).number(), CU1);
-    EXPECT_NE(state->X(1).number(), plot.calls.at(0).X.at(0));
+    EXPECT_EQ(state->CU1(1).toDouble(), CU1);
+    EXPECT_NE(state->X(1).toDouble(), plot.calls.at(0).X.at(0));
 }
 
 } // namespace

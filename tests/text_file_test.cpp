@@ -1,6 +1,6 @@
 #include "output/text_file.h"
 
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace solva {
 namespace {
@@ -115,7 +115,7 @@ TEST_F(TextFileTest, AnEmptyElementPrintsNothingButAWrittenZeroPrints) {
         f.close();
     }
     EXPECT_EQ(readFile("out.txt"), "[| 0 ]\r\n");
-    EXPECT_EQ(empty.value(), 0); // yet it reads as zero
+    EXPECT_EQ(empty.real(), 0); // yet it reads as zero
 }
 
 TEST_F(TextFileTest, PrintedNumbersUseTheStyleDecimalSeparator) {

@@ -283,12 +283,12 @@ bool reportRow(Cursor& c, long I, long columns, const FlowState& s) {
     }
     // FI is unsigned in print: its angle never falls below zero.
     if (!c.patternField(3, 2, false, number) ||
-        !sameText(c, number, patternText((s.FI(I).number() * 180) / PI, 3, 2), "FI") ||
+        !sameText(c, number, patternText((s.FI(I).toDouble() * 180) / PI, 3, 2), "FI") ||
         !c.expect(Separator)) {
         return false;
     }
-    if (!patternFieldOf(c, s.X(I).number(), 1, 4, "X") || !c.expect(Separator) ||
-        !patternFieldOf(c, s.Y(I).number(), 1, 4, "Y") || !c.expect(Separator)) {
+    if (!patternFieldOf(c, s.X(I).toDouble(), 1, 4, "X") || !c.expect(Separator) ||
+        !patternFieldOf(c, s.Y(I).toDouble(), 1, 4, "Y") || !c.expect(Separator)) {
         return false;
     }
     long J = 0;
@@ -299,7 +299,7 @@ bool reportRow(Cursor& c, long I, long columns, const FlowState& s) {
         if (s.CU(I, J).empty()) {
             return c.fail("speed field the state does not hold");
         }
-        if (!patternFieldOf(c, s.CU(I, J).number(), 1, 4, "Cu") || !c.expect(Separator)) {
+        if (!patternFieldOf(c, s.CU(I, J).toDouble(), 1, 4, "Cu") || !c.expect(Separator)) {
             return false;
         }
     }
@@ -325,7 +325,7 @@ bool plotLine(Cursor& c, long I, const FlowState& s) {
         }
         double v = 0;
         std::string printed;
-        const double x = element == nullptr ? static_cast<double>(I) : element->number();
+        const double x = element == nullptr ? static_cast<double>(I) : element->toDouble();
         if (!c.numberItem(v, printed) || !sameText(c, printed, generalText(x), "plot item")) {
             return false;
         }
@@ -352,14 +352,14 @@ std::string nonFiniteElement(const FlowState& s) {
     } arrays[] = {{"FI", s.FI}, {"X", s.X}, {"Y", s.Y}, {"CU1", s.CU1}};
     for (const auto& [name, array] : arrays) {
         for (long i = 0; i <= MaxPoint; ++i) {
-            if (!std::isfinite(array(i).number())) {
+            if (!std::isfinite(array(i).toDouble())) {
                 return std::string(name) + "(" + std::to_string(i) + ") is not finite";
             }
         }
     }
     for (long j = 0; j <= MaxColumn; ++j) {
         for (long i = 0; i <= MaxPoint; ++i) {
-            if (!std::isfinite(s.CU(i, j).number())) {
+            if (!std::isfinite(s.CU(i, j).toDouble())) {
                 return "CU(" + std::to_string(i) + ", " + std::to_string(j) + ") is not finite";
             }
         }

@@ -2,7 +2,7 @@
 // of damage a faulty print or computation could do.
 
 #include "result_checks.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 #include <cmath>
 #include <functional>
@@ -119,7 +119,7 @@ TEST_F(ResultChecks, RejectEveryKindOfDamage) {
              s.Y(0) = Real(std::numeric_limits<double>::quiet_NaN());
          }},
         {"a state value changed after printing",
-         [](std::string&, std::string&, FlowState& s) { s.X(3) = Real(s.X(3).number() * 2); }},
+         [](std::string&, std::string&, FlowState& s) { s.X(3) = Real(s.X(3).toDouble() * 2); }},
     };
     for (const Damage& damage : damages) {
         state = std::make_unique<FlowState>();

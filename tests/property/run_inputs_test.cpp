@@ -8,7 +8,7 @@
 
 #include "input_generator.h"
 #include "result_checks.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 #include "app/numeric_reader.h"
 

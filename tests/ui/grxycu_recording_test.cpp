@@ -62,7 +62,7 @@ private slots:
 
         double maxCU = 0;
         for (long i = 1; i <= 18; ++i) {
-            maxCU = std::max(maxCU, state->CU1(i).number());
+            maxCU = std::max(maxCU, state->CU1(i).toDouble());
         }
         QVERIFY(maxCU > 0);
         const Scale speedScale{-0.6, 1.1 * maxCU, 0.6, -0.1};
@@ -77,12 +77,12 @@ private slots:
         // through CU1 at each point.
         const auto& upper = plot.elipsoid.lines[2];
         const auto& lower = plot.elipsoid.lines[3];
-        QCOMPARE(upper.x1, float(state->X(1).number()));
-        QCOMPARE(upper.y1, float(state->Y(1).number()));
-        QCOMPARE(lower.y2, -float(state->Y(2).number()));
+        QCOMPARE(upper.x1, float(state->X(1).toDouble()));
+        QCOMPARE(upper.y1, float(state->Y(1).toDouble()));
+        QCOMPARE(lower.y2, -float(state->Y(2).toDouble()));
         const auto& lastSpeed = plot.pressure.lines.back();
-        QCOMPARE(lastSpeed.x2, float(state->X(18).number()));
-        QCOMPARE(lastSpeed.y2, float(state->CU1(18).number()));
+        QCOMPARE(lastSpeed.x2, float(state->X(18).toDouble()));
+        QCOMPARE(lastSpeed.y2, float(state->CU1(18).toDouble()));
     }
 
     void singlePointDrawsOnlyAxes_data() {

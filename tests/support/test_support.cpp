@@ -1,4 +1,4 @@
-#include "test_support.h"
+#include "support/test_support.h"
 
 #include <fstream>
 #include <sstream>
@@ -45,9 +45,9 @@ void RecordingPlot::GRXYCU(std::string_view Title, Real N, const PointArray& X, 
     call.IQU = IQU;
     call.titleEmpty = Title.empty();
     for (long I = 1; I <= N; ++I) {
-        call.X.push_back(X(I).number());
-        call.Y.push_back(Y(I).number());
-        call.CU.push_back(CU(I).number());
+        call.X.push_back(X(I).toDouble());
+        call.Y.push_back(Y(I).toDouble());
+        call.CU.push_back(CU(I).toDouble());
     }
     calls.push_back(call);
 }

@@ -1,0 +1,11 @@
+# A Debian package of the programs: cmake --build <dir> --target package
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ellipsoid-flow)
+set(CPACK_PACKAGE_VENDOR "Ellipsoid Flow developers")
+set(CPACK_PACKAGE_CONTACT "Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Potential flow about an ellipsoid of revolution")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
