@@ -1,22 +1,49 @@
 #include "output/text_file.h"
 
 #include "app/run_error.h"
+#include "output/file_location.h"
 #include "output/number_text.h"
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace solva {
 
 namespace {
+
 // Lines are gathered in a buffer of this size and written out whole.
 constexpr std::size_t BufferSize = 1 << 16;
+
+// Creates or empties the file as fopen's "wb" does, but never waits: a named
+// pipe with no reader fails at once instead of holding the run until one
+// comes. Once open, writes block as usual, so a pipe that has a reader gets
+// every byte.
+std::FILE* openWithoutWaiting(const std::string& name) {
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* file = nullptr;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) {
+        file = ::fdopen(fd, "wb");
+    }
+    if (file == nullptr) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+    }
+    return file;
+}
+
 } // namespace
 
 TextFile::TextFile(std::string name, const OutputStyle& style)
     : name_(std::move(name)), style_(style) {
     errno = 0;
-    file_ = std::fopen(name_.c_str(), "wb");
+    file_ = openWithoutWaiting(name_);
     if (file_ == nullptr) {
         fail("opening", errno);
     }
@@ -102,7 +129,7 @@ void TextFile::close() {
 }
 
 void TextFile::fail(const char* doing, int error) {
-    std::string where = std::string(doing) + " the file \"" + name_ + "\"";
+    std::string where = std::string(doing) + " " + describeFileLocation(name_);
     if (error != 0) {
         where += ": ";
         where += std::strerror(error);

@@ -22,8 +22,9 @@ class TextFile {
 public:
     static constexpr int ZoneWidth = 14;
 
-    // Creates the file or empties it; a failure stops the run with the file
-    // error kind, the file named.
+    // Creates the file or empties it, without waiting for a reader should it
+    // be a named pipe; a failure stops the run with the file error kind and
+    // the file's full path.
     TextFile(std::string name, const OutputStyle& style);
     // Flushes and closes a file still open, keeping whatever was written; a
     // failure here goes unreported, as an earlier error is already on its way.

@@ -1,9 +1,12 @@
 #include "support/test_support.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <grp.h>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,7 +25,9 @@ protected:
 
 void expectFileError(const RunError& e, const std::string& file, const std::string& reason) {
     EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
-    EXPECT_NE(e.where().find("\"" + file + "\""), std::string::npos) << e.where();
+    // The full path, so the user knows which folder was meant.
+    const std::string path = (std::filesystem::current_path() / file).string();
+    EXPECT_NE(e.where().find("\"" + path + "\""), std::string::npos) << e.where();
     EXPECT_NE(e.where().find(reason), std::string::npos) << e.where();
 }
 
@@ -67,7 +72,8 @@ TEST_F(FileFaults, ADirectoryThatCannotBeWritten) {
     const RunError e = runExpectingError(InputTexts{}, *state);
     std::filesystem::current_path(dir_);
     EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
-    EXPECT_NE(e.where().find("opening the file \"solva11.txt\": "), std::string::npos) << e.where();
+    EXPECT_NE(e.where().find("opening the file \"/proc/solva11.txt\": "), std::string::npos)
+        << e.where();
 }
 
 // Root writes through any permission bits, so as root the run goes to an
@@ -106,6 +112,56 @@ TEST_F(FileFaults, AReadOnlyReportIsNotOverwritten) {
     });
     EXPECT_EQ(report(), "an earlier report\r\n");
     EXPECT_FALSE(std::filesystem::exists("solva12.txt"));
+}
+
+// A named pipe in a file's place must not hold the run: with nobody reading
+// it the run stops at once with the file error. A pipe that has a reader
+// gets the whole file.
+TEST_F(FileFaults, ANamedPipeWithoutAReaderFailsAtOnce) {
+    for (const char* name : {"solva11.txt", "solva12.txt"}) {
+        std::filesystem::remove_all(name);
+        ASSERT_EQ(mkfifo(name, 0600), 0);
+        const RunError e = runExpectingError(InputTexts{}, *state);
+        expectFileError(e, name, "No such device or address");
+        std::filesystem::remove(name);
+    }
+}
+
+TEST_F(FileFaults, ANamedPipeWithAReaderGetsTheWholeFile) {
+    ASSERT_EQ(mkfifo("solva12.txt", 0600), 0);
+    // The reader opens without waiting for a writer, then reads to the end.
+    const int fd = open("solva12.txt", O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    auto piped = std::async(std::launch::async, [fd] {
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        std::string text;
+        char buffer[4096];
+        for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) != 0;) {
+            if (n > 0) {
+                text.append(buffer, static_cast<std::size_t>(n));
+            }
+        }
+        close(fd);
+        return text;
+    });
+    test::RecordingPlot plot;
+    run(InputTexts{}, *state, plot, OutputStyle{});
+    EXPECT_EQ(piped.get(), readFile(std::filesystem::path(SOLVA_TEST_DATA) / "default_solva12.txt"));
+}
+
+TEST_F(FileFaults, AWorkingDirectoryThatWasDeletedIsNamedAsGone) {
+    std::filesystem::create_directory("work");
+    std::filesystem::current_path("work");
+    std::filesystem::remove(dir_ / "work");
+    std::filesystem::create_directory(dir_ / "work"); // what the user now sees
+    const RunError e = runExpectingError(InputTexts{}, *state);
+    std::filesystem::current_path(dir_);
+    EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
+    EXPECT_EQ(e.where(), "opening the file \"solva11.txt\", in the working directory \"" +
+                             (dir_ / "work").string() +
+                             "\", which no longer exists (it was deleted or moved after the "
+                             "program started using it): No such file or directory");
+    EXPECT_TRUE(std::filesystem::is_empty(dir_ / "work"));
 }
 
 } // namespace
