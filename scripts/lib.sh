@@ -5,9 +5,11 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# The packages a build with its tests needs on Debian 12.
-PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
-          fonts-dejavu-core desktop-file-utils appstream xvfb xauth)
+# The packages the window program alone needs on Debian 12.
+WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# The packages a build with its tests needs.
+PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+          desktop-file-utils appstream xvfb xauth)
 
 # Installs whichever of the given packages are missing (as root, or through sudo).
 ensure_packages() {

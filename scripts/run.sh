@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds the program and opens its window. The two result files are written
-# to the directory this is started from.
+# Builds the window program alone (no tests, no benchmark) in its own build
+# directory and opens the window. The two result files are written to the
+# directory this is started from.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-ensure_packages "${PACKAGES[@]}"
-configure_and_build "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON
-exec "$ROOT/build/ui/ellipsoid-flow"
+ensure_packages "${WINDOW_PACKAGES[@]}"
+dir="$ROOT/build-run"
+cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON \
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=OFF >/dev/null
+cmake --build "$dir" --parallel "$(nproc)" --target ellipsoid-flow
+exec "$dir/app/ellipsoid-flow"
