@@ -5,13 +5,66 @@
 #include "app/run_step.h"
 
 #include <array>
+#include <cmath>
 
 namespace solva {
 
-// Everything that does not change along the inner loop is taken out of it:
-// the same operations on the same values, so the same bits.
+namespace {
+
+// Room for one column past the last that fits, as for the angles.
+using Row = std::array<double, MaxColumn + 2>;
+
+// What the rows share, in the number type the row is computed in. Everything
+// that does not change along a row is taken out of it: the same operations on
+// the same values, so the same bits.
+template <class Number> struct GridConstants {
+    Number Lamda;
+    Number K1p, K2p, K3p; // 1 + K
+    Number U1, U2, U3;
+    Number WW; // |W|^2
+    std::array<Number, MaxColumn + 2> sinT, cosT;
+};
+
+GridConstants<double> inPlainDoubles(const GridConstants<Real>& g) {
+    GridConstants<double> d{g.Lamda.value(), g.K1p.value(), g.K2p.value(), g.K3p.value(),
+                            g.U1.value(),    g.U2.value(),  g.U3.value(),  g.WW.value(),
+                            {},              {}};
+    for (std::size_t J = 0; J < g.sinT.size(); ++J) {
+        d.sinT[J] = g.sinT[J].value();
+        d.cosT[J] = g.cosT[J].value();
+    }
+    return d;
+}
+
+// Cu of point I in columns 1 ... columns, each handed to store(J, Cu) as
+// soon as it is computed; written once for both number types: in plain
+// doubles for speed, in checked reals to stop at a failing step with its kind
+// and column. Returns S.
+template <class Number, class Store>
+Number speedRow(const GridConstants<Number>& g, Number FI, long columns, RunStep& step, long I,
+                Store store) {
+    using std::cos, std::sin, std::sqrt;
+    const Number sinFI = sin(FI);
+    const Number cosFI = cos(FI);
+    const Number S = sqrt(sinFI * sinFI + (g.Lamda * cosFI) * (g.Lamda * cosFI));
+    const Number N1 = -(g.Lamda * cosFI) / S;
+    const Number WN1 = g.K1p * N1 * g.U1;
+    for (long J = 1; J <= columns; ++J) {
+        if constexpr (std::is_same_v<Number, Real>) {
+            step.at(I, J);
+        }
+        const Number N2 = -(sinFI * g.cosT[J]) / S;
+        const Number N3 = -(sinFI * g.sinT[J]) / S;
+        // W . N with each product formed as (1 + K) N U.
+        const Number WN = (WN1 + g.K2p * N2 * g.U2) + g.K3p * N3 * g.U3;
+        store(J, g.WW - WN * WN);
+    }
+    return S;
+}
+
+} // namespace
+
 void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState& s) {
-    const Real Lamda = p.Lamda;
     Real DT;
     {
         RunStep step("computing the circumferential step DT = PI / NT (NT must not be 0)");
@@ -19,38 +72,53 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
     }
     RunStep step("computing the surface speed Cu");
 
-    // Sine and cosine of each column's angle T; one column past the last that
-    // fits is enough to reach the subscript error when NJ is too large.
+    // One column past the last that fits is enough to reach the subscript
+    // error when NJ is too large.
     const double NJ = c.NJ.value();
     const long columns = NJ < 1 ? 0 : NJ >= MaxColumn + 1 ? MaxColumn + 1 : static_cast<long>(NJ);
-    std::array<Real, MaxColumn + 2> sinT{}, cosT{};
+    GridConstants<Real> g{};
+    g.Lamda = p.Lamda;
     for (long J = 1; J <= columns; ++J) {
         const Real T = DT * (J - 1);
-        sinT[J] = sin(T);
-        cosT[J] = cos(T);
+        g.sinT[J] = sin(T);
+        g.cosT[J] = cos(T);
     }
+    g.K1p = 1 + c.K1;
+    g.K2p = 1 + c.K2;
+    g.K3p = 1 + c.K3;
+    g.U1 = c.U1;
+    g.U2 = c.U2;
+    g.U3 = c.U3;
+    const Real W1 = g.K1p * c.U1, W2 = g.K2p * c.U2, W3 = g.K3p * c.U3;
+    g.WW = (W1 * W1 + W2 * W2) + W3 * W3;
+    const GridConstants<double> plain = inPlainDoubles(g);
 
-    const Real K1p = 1 + c.K1, K2p = 1 + c.K2, K3p = 1 + c.K3;
-    const Real W1 = K1p * c.U1, W2 = K2p * c.U2, W3 = K3p * c.U3;
-    const Real WW = (W1 * W1 + W2 * W2) + W3 * W3;
     for (long I = 1; I <= p.NXX; ++I) {
         step.at(I);
         if (columns == 0) {
             s.CU1(I).clear(); // no column computed, so no angle-0 value
             continue;
         }
-        const Real sinFI = sin(s.FI(I).real());
-        const Real cosFI = cos(s.FI(I).real());
-        const Real S = sqrt(sinFI * sinFI + (Lamda * cosFI) * (Lamda * cosFI));
-        const Real N1 = -(Lamda * cosFI) / S;
-        const Real WN1 = K1p * N1 * c.U1;
+        const Element& FI = s.FI(I);
+        // The row in plain doubles first. Its only division is by S: once S
+        // is finite and not zero, a step that is not finite carries through
+        // to a Cu value, so checking S and the Cu values checks every step.
+        Row cu;
+        const double S = speedRow(plain, FI.toDouble(), columns, step, I,
+                                  [&cu](long J, double value) { cu[J] = value; });
+        bool finite = columns <= MaxColumn && std::isfinite(S) && S != 0;
+        for (long J = 1; J <= columns && finite; ++J) {
+            finite = std::isfinite(cu[J]);
+        }
+        if (!finite) {
+            // The same row in checked reals stops at the failing step.
+            speedRow(g, FI.real(), columns, step, I,
+                     [&s, I](long J, Real value) { s.CU(I, J) = value; });
+            s.CU1(I) = s.CU(I, 1).real();
+            continue;
+        }
         for (long J = 1; J <= columns; ++J) {
-            step.at(I, J);
-            const Real N2 = -(sinFI * cosT[J]) / S;
-            const Real N3 = -(sinFI * sinT[J]) / S;
-            // W . N with each product formed as (1 + K) N U.
-            const Real WN = (WN1 + K2p * N2 * c.U2) + K3p * N3 * c.U3;
-            s.CU(I, J) = WW - WN * WN;
+            s.CU(I, J) = Real(cu[J]);
         }
         s.CU1(I) = s.CU(I, 1).real();
     }

@@ -90,6 +90,21 @@ TEST_F(SpeedGridTest, Column37IsOutsideTheGrid) {
     EXPECT_TRUE(s->CU(2, 1).empty());
 }
 
+// A row that is not finite in plain doubles is computed again checked, to
+// stop at its step: a flat body seen end-on has no normal at its nose.
+TEST_F(SpeedGridTest, ARowWithoutANormalStopsAtItsPoint) {
+    fill(0.2, 2, 1, 5, 0);
+    p.Lamda = 0;
+    s->FI(2) = 0;
+    try {
+        fillSpeedGrid(p, c, *s);
+        FAIL() << "a zero normal filled the grid";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InvalidOperation);
+        EXPECT_EQ(e.where(), "computing the surface speed Cu (point 2)");
+    }
+}
+
 TEST_F(SpeedGridTest, ZeroStepsDivideByZero) {
     try {
         fill(0.2, 10, 0, 5, 0);
