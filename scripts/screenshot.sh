@@ -1,17 +1,33 @@
-#!/bin/bash
-# Takes docs/screenshot.png: the window after one run with its default inputs,
-# on a virtual X display. Needs xvfb-run, xdotool and ImageMagick's import.
-# BUILD_DIR picks another build tree than build/.
-set -euo pipefail
+#!/usr/bin/env bash
+# Takes a screenshot of the window after one run with its default inputs, on
+# a virtual X display, in its own build directory.
+#
+#   scripts/screenshot.sh [SCALE [OUTPUT]]
+#
+# SCALE is the QT_SCALE_FACTOR the window runs at (1 by default); OUTPUT is
+# the PNG written (docs/screenshot.png by default). Other scales are for
+# looking at, not for the repository.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DSOLVA_BENCHMARK=OFF
+scale=${1:-1}
+output=$(realpath -m "${2:-$ROOT/docs/screenshot.png}")
+if ! [[ $scale =~ ^[0-9]*\.?[0-9]+$ ]] || ! awk -v s="$scale" 'BEGIN { exit !(s > 0) }'; then
+    echo "usage: $0 [SCALE [OUTPUT]]: SCALE is a number above 0" >&2
+    exit 2
 fi
-cmake --build "$build" --target ellipsoid-flow
-program="$build/ui/ellipsoid-flow"
-output="$root/docs/screenshot.png"
+
+ensure_packages "${WINDOW_PACKAGES[@]}" fonts-liberation2 xvfb xauth xdotool imagemagick
+dir="$ROOT/build-screenshot"
+configure_and_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON -DBUILD_TESTING=OFF \
+    -DSOLVA_BENCHMARK=OFF
+program="$dir/app/ellipsoid-flow"
+
+# The centre of Command1, laid out at 240, 360, 1575 x 495 twips and 15 twips
+# to the pixel, in the display's pixels at the scale.
+read -r click_x click_y < <(awk -v s="$scale" 'BEGIN {
+    left = 240; top = 360; width = 1575; height = 495
+    printf "%d %d\n", (left + width / 2) / 15 * s, (top + height / 2) / 15 * s
+}')
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -21,13 +37,12 @@ trap 'rm -rf "$work"' EXIT
 cat >"$work/take.sh" <<'INNER'
 #!/bin/bash
 set -euo pipefail
-program=$1 output=$2
+program=$1 output=$2 click_x=$3 click_y=$4
 "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 window=$(timeout 20 xdotool search --sync --name '^Form1$' | head -n 1)
-# Command1 sits at 16,24 and is 105 x 33 pixels.
-xdotool mousemove --window "$window" 68 40 click 1
+xdotool mousemove --window "$window" "$click_x" "$click_y" click 1
 for _ in $(seq 100); do
     if [ -f solva12.txt ] && [ "$(wc -l <solva12.txt)" -ge 18 ]; then
         break
@@ -44,5 +59,7 @@ INNER
 chmod +x "$work/take.sh"
 
 mkdir -p "$(dirname "$output")"
-(cd "$work" && xvfb-run -a -s "-screen 0 800x600x24" ./take.sh "$program" "$output")
+# Large enough for the window at a scale of 4.
+(cd "$work" && QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 2048x2048x24" \
+    ./take.sh "$program" "$output" "$click_x" "$click_y")
 echo "wrote $output"

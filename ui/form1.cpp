@@ -5,6 +5,7 @@
 #include "ui/picture_area.h"
 #include "ui/twips.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -57,6 +58,11 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
     resize(470, 480);
+    // The controls are sized for an 8-point sans-serif; Liberation Sans has
+    // Arial's widths, narrow enough for every caption to fit.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
     createControls();
     setFocusOrder();
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -100,6 +106,8 @@ void Form1::createControls() {
 
     Picture_pressure = place<PictureArea>(this, "Picture_pressure", 2040, 2520, 4000, 2775);
     Picture_elipsoid = place<PictureArea>(this, "Picture_elipsoid", 2040, 360, 4000, 2000);
+    Picture_pressure->setAccessibleName(QStringLiteral("surface speed ratio along the meridian"));
+    Picture_elipsoid->setAccessibleName(QStringLiteral("body outline"));
 }
 
 void Form1::setFocusOrder() {

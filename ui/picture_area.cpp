@@ -1,20 +1,35 @@
 #include "ui/picture_area.h"
 
-#include <QPaintEvent>
+#include "ui/pixel_grid.h"
+
 #include <QPainter>
+#include <QRegion>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace solva {
+
+namespace {
+
+void preparePen(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black, 1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+}
+
+} // namespace
 
 PictureArea::PictureArea(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
-    // The image covers the whole inside, so Qt need not erase it first.
+    // Every pixel is painted here, so Qt need not erase the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     renderAll();
 }
 
 void PictureArea::SetScale(double x1, double y1, double x2, double y2) {
-    window_ = UserWindow{x1, y1, x2, y2};
+    scale_ = CoordinateScale{x1, y1, x2, y2};
 }
 
 void PictureArea::Clear() {
@@ -24,30 +39,66 @@ void PictureArea::Clear() {
 }
 
 void PictureArea::DrawLine(float x1, float y1, float x2, float y2) {
-    segments_.push_back(Segment{window_, UserSegment{x1, y1, x2, y2}});
-    if (imageFits()) {
-        render(segments_.back());
-    } else {
+    segments_.push_back(Segment{scale_, UserSegment{x1, y1, x2, y2}});
+    if (!imageFits()) {
         renderAll();
+        update(contentsRect());
+        return;
     }
-    update(contentsRect());
+    const auto line = placed(segments_.back());
+    if (!line) {
+        return;
+    }
+    QPainter painter(&image_);
+    preparePen(painter);
+    painter.drawLine(*line);
+    // Two pixels of margin hold the pen's half width, its square cap and the
+    // antialiasing around it.
+    const QRectF touched = QRectF(line->p1(), line->p2())
+                               .normalized()
+                               .adjusted(-2, -2, 2, 2)
+                               .translated(contentsRect().topLeft());
+    update(touched.toAlignedRect() & contentsRect());
 }
 
-void PictureArea::paintEvent(QPaintEvent* event) {
+void PictureArea::paintEvent(QPaintEvent*) {
     // A move to a screen of another pixel ratio reaches us only as a repaint.
     if (!imageFits()) {
         renderAll();
     }
-    // The border first: at a pixel ratio above 1 some styles draw it a device
-    // pixel into the inside, and the picture must not lose that pixel.
-    QFrame::paintEvent(event);
-    QPainter painter(this);
+    QStylePainter painter(this);
+    // Nothing erases the area first, and at a pixel ratio above 1 the style's
+    // border leaves some device pixels of its ring as they were.
+    painter.fillRect(rect(), palette().window());
+    drawFrame(&painter);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.backgroundColor = palette().color(backgroundRole());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+    // The picture last: at a pixel ratio above 1 some styles draw the border
+    // a device pixel into the inside, and the focus frame may fill it; the
+    // picture must lose no pixel to either.
     painter.drawImage(contentsRect().topLeft(), image_);
 }
 
 void PictureArea::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     renderAll();
+}
+
+// Only the border shows the focus; the base class would repaint the picture.
+void PictureArea::focusInEvent(QFocusEvent*) {
+    updateBorder();
+}
+
+void PictureArea::focusOutEvent(QFocusEvent*) {
+    updateBorder();
+}
+
+void PictureArea::updateBorder() {
+    update(QRegion(rect()).subtracted(contentsRect()));
 }
 
 bool PictureArea::imageFits() const {
@@ -61,31 +112,33 @@ void PictureArea::renderAll() {
     image_ = QImage((QSizeF(contentsRect().size()) * ratio).toSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
-    for (const Segment& segment : segments_) {
-        render(segment);
-    }
-}
-
-void PictureArea::render(const Segment& segment) {
     if (image_.isNull()) {
         return;
     }
-    const auto visible = clipToWindow(segment.line, segment.window);
+    QPainter painter(&image_);
+    preparePen(painter);
+    for (const Segment& segment : segments_) {
+        if (const auto line = placed(segment)) {
+            painter.drawLine(*line);
+        }
+    }
+}
+
+std::optional<QLineF> PictureArea::placed(const Segment& segment) const {
+    if (image_.isNull()) {
+        return std::nullopt;
+    }
+    const auto visible = clipToScale(segment.line, segment.scale);
     if (!visible) {
-        return;
+        return std::nullopt;
     }
     const QSizeF size = image_.deviceIndependentSize();
     const auto at = [&](double x, double y) {
-        return QPointF(segment.window.fractionX(x) * size.width(),
-                       segment.window.fractionY(y) * size.height());
+        return QPointF(segment.scale.fractionX(x) * size.width(),
+                       segment.scale.fractionY(y) * size.height());
     };
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(Qt::black, 1);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setClipRect(QRectF(QPointF(0, 0), size));
-    painter.drawLine(at(visible->x1, visible->y1), at(visible->x2, visible->y2));
+    return alignToPixelGrid(QLineF(at(visible->x1, visible->y1), at(visible->x2, visible->y2)),
+                            image_);
 }
 
 } // namespace solva

@@ -1,26 +1,28 @@
 #pragma once
 
 #include "plot/drawing_surface.h"
-#include "ui/user_window.h"
+#include "ui/coordinate_scale.h"
 
 #include <QFrame>
 #include <QImage>
+#include <QLineF>
 
+#include <optional>
 #include <vector>
 
 namespace solva {
 
 // A picture box: a white area with a sunken border that keeps what was drawn
-// on it. The user window maps onto the area inside the border.
+// on it. The coordinate scale maps onto the area inside the border.
 //
-// Every segment is kept with the window it was drawn in, so the picture is
+// Every segment is kept with the scale it was drawn in, so the picture is
 // drawn again, sharp, whenever the area's size or pixel ratio changes.
 class PictureArea : public QFrame, public DrawingSurface {
     Q_OBJECT
 
 public:
     struct Segment {
-        UserWindow window;
+        CoordinateScale scale;
         UserSegment line;
     };
 
@@ -36,14 +38,19 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool imageFits() const;
     void renderAll();
-    void render(const Segment& segment);
+    // The segment on the image, in its device-independent coordinates, or
+    // nothing if no part of it shows.
+    std::optional<QLineF> placed(const Segment& segment) const;
+    void updateBorder();
 
     QImage image_;
-    UserWindow window_;
+    CoordinateScale scale_;
     std::vector<Segment> segments_;
 };
 

@@ -3,10 +3,14 @@
 #include "window_probe.h"
 #include "working_directory.h"
 
+#include <QScreen>
 #include <QTest>
 
 #include <cfloat>
+#include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using solva::Form1;
 using solva::PictureArea;
@@ -59,8 +63,8 @@ void verifyAxesShow(PictureArea& profile, PictureArea& speeds) {
     QCOMPARE(darkestNear(p, 0.25, 0.1), White);
     QCOMPARE(darkestNear(p, 0.75, 0.9), White);
 
-    // The speed axis lies at y = 0 in the window (-0.6, top) - (0.6, -0.1).
-    const auto& scale = speeds.segments().front().window;
+    // The speed axis lies at y = 0 in the scale (-0.6, top) - (0.6, -0.1).
+    const auto& scale = speeds.segments().front().scale;
     const double axisY = scale.fractionY(0.0);
     QVERIFY(axisY > 0.5 && axisY < 1.0);
     const QImage s = contents(speeds);
@@ -69,6 +73,42 @@ void verifyAxesShow(PictureArea& profile, PictureArea& speeds) {
     QVERIFY(darkestNear(s, 0.5, 0.02) < Dark);
     QCOMPARE(darkestNear(s, 0.03, 0.03), White);
     QCOMPARE(darkestNear(s, 0.97, 0.03), White);
+}
+
+// The line of device pixels across the image at the fraction of its width
+// (a column, for a horizontal axis) or height (a row, for a vertical one):
+// where along it each pixel that is not white lies, and its grey.
+std::vector<std::pair<int, int>> inkAcross(const QImage& image, Qt::Orientation axis,
+                                           double fraction) {
+    const bool column = axis == Qt::Horizontal;
+    const int at = int(fraction * (column ? image.width() : image.height()));
+    std::vector<std::pair<int, int>> ink;
+    for (int i = 0; i < (column ? image.height() : image.width()); ++i) {
+        const int grey = qGray(column ? image.pixel(at, i) : image.pixel(i, at));
+        if (grey != White) {
+            ink.emplace_back(i, grey);
+        }
+    }
+    return ink;
+}
+
+// Met at the fraction `across` of its length, the axis is one pure black
+// device pixel, within a pixel of the fraction `where` across the image.
+void verifyCrispAxis(const QImage& image, Qt::Orientation axis, double across, double where) {
+    const auto ink = inkAcross(image, axis, across);
+    QCOMPARE(ink.size(), std::size_t(1));
+    QCOMPARE(ink.front().second, 0);
+    const int extent = axis == Qt::Horizontal ? image.height() : image.width();
+    QVERIFY(std::abs(ink.front().first + 0.5 - where * extent) <= 1);
+}
+
+// The part of the area's rectangle that the window shows, in device pixels.
+QImage onScreen(PictureArea& area, const QRect& part) {
+    QWidget* window = area.window();
+    const QRectF place(part.translated(area.mapTo(window, QPoint())));
+    const qreal ratio = area.devicePixelRatioF();
+    const QRectF device(place.topLeft() * ratio, place.size() * ratio);
+    return window->screen()->grabWindow(window->winId()).toImage().copy(device.toAlignedRect());
 }
 
 } // namespace
@@ -104,6 +144,19 @@ private slots:
     void runDrawsTheAxes() {
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
         verifyAxesShow(*profile_, *speeds_);
+    }
+
+    // Beyond the body and the curve each axis crosses only white, near both
+    // of its ends.
+    void axesAreBlackAndOneDevicePixelWide() {
+        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        const double speedAxis = speeds_->segments().front().scale.fractionY(0.0);
+        for (const double end : {0.03, 0.97}) {
+            verifyCrispAxis(contents(*profile_), Qt::Horizontal, end, 0.5);
+            verifyCrispAxis(contents(*profile_), Qt::Vertical, end, 0.5);
+            verifyCrispAxis(contents(*speeds_), Qt::Horizontal, end, speedAxis);
+            verifyCrispAxis(contents(*speeds_), Qt::Vertical, end, 0.5);
+        }
     }
 
     void drawingSurvivesResizeAndHiding() {
@@ -151,6 +204,40 @@ private slots:
         QVERIFY(qGray(image.pixel(x, 10)) < 64);
         QVERIFY(qGray(image.pixel(x, 9)) > 200);
         QVERIFY(qGray(image.pixel(x, 11)) > 200);
+    }
+
+    void linesOnTheFarEdgesShowInTheLastPixels() {
+        PictureArea area;
+        area.resize(100, 60);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        area.SetScale(0, 1, 1, 0);
+        area.DrawLine(0, 0, 1, 0);
+        area.DrawLine(1, 0, 1, 1);
+        const QImage image = contents(area);
+        QCOMPARE(qGray(image.pixel(image.width() / 2, image.height() - 1)), 0);
+        QCOMPARE(qGray(image.pixel(image.width() - 1, image.height() / 2)), 0);
+    }
+
+    void focusFrameShowsOnTheBorderOnly() {
+        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        QCoreApplication::processEvents();
+        const QImage border = onScreen(*speeds_, speeds_->rect());
+        const QRect inside = speeds_->contentsRect().adjusted(1, 1, -1, -1);
+        const QImage picture = onScreen(*speeds_, inside);
+
+        textBox(*form_, "Text_BetaD")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), speeds_);
+        QCoreApplication::processEvents();
+        QVERIFY(onScreen(*speeds_, speeds_->rect()) != border);
+        QCOMPARE(onScreen(*speeds_, inside), picture);
+
+        QTest::keyClick(speeds_, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(onScreen(*speeds_, speeds_->rect()), border);
     }
 
     void clearErasesToWhite() {

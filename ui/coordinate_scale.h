@@ -4,15 +4,15 @@
 
 namespace solva {
 
-// A picture area's coordinate window: x1 lies on the left edge, x2 on the
+// A picture area's user coordinates: x1 lies on the left edge, x2 on the
 // right, y1 on the top edge and y2 on the bottom; either pair may be reversed.
-struct UserWindow {
+struct CoordinateScale {
     double x1 = 0;
     double y1 = 0;
     double x2 = 1;
     double y2 = 1;
 
-    // A window of zero width or height, or with a non-finite corner, shows
+    // A scale of zero width or height, or with a non-finite corner, shows
     // nothing: no point can be placed in it.
     bool usable() const;
     // Where x and y fall, as fractions of the width from the left edge and of
@@ -21,6 +21,7 @@ struct UserWindow {
     double fractionY(double y) const { return (y - y1) / (y2 - y1); }
 };
 
+// A line between two points given in user coordinates.
 struct UserSegment {
     double x1 = 0;
     double y1 = 0;
@@ -28,9 +29,9 @@ struct UserSegment {
     double y2 = 0;
 };
 
-// The part of the segment that lies in the window, in the window's own
+// The part of the segment that lies within the scale's corners, in its user
 // coordinates, or nothing if no part does. End points may lie as far out as
-// the float range allows; the result always lies within the window.
-std::optional<UserSegment> clipToWindow(const UserSegment& s, const UserWindow& w);
+// the float range allows; the result always lies within the corners.
+std::optional<UserSegment> clipToScale(const UserSegment& s, const CoordinateScale& scale);
 
 } // namespace solva

@@ -1,4 +1,4 @@
-#include "ui/user_window.h"
+#include "ui/coordinate_scale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +30,7 @@ unsigned sidesOutside(double x, double y, const Bounds& b) {
 
 // Moves the outside end (px, py) onto one edge it lies beyond, along the line
 // through (qx, qy). The new point is reckoned from (qx, qy), so an end point
-// far out costs no precision as long as the other end is near the window.
+// far out costs no precision as long as the other end is near the bounds.
 void moveOntoEdge(double& px, double& py, double qx, double qy, unsigned code, const Bounds& b) {
     if (code & (Left | Right)) {
         const double edge = (code & Left) ? b.left : b.right;
@@ -45,18 +45,18 @@ void moveOntoEdge(double& px, double& py, double qx, double qy, unsigned code, c
 
 } // namespace
 
-bool UserWindow::usable() const {
+bool CoordinateScale::usable() const {
     return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2) &&
            x1 != x2 && y1 != y2;
 }
 
-std::optional<UserSegment> clipToWindow(const UserSegment& s, const UserWindow& w) {
-    if (!w.usable() || !std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
+std::optional<UserSegment> clipToScale(const UserSegment& s, const CoordinateScale& scale) {
+    if (!scale.usable() || !std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
         !std::isfinite(s.y2)) {
         return std::nullopt;
     }
-    const Bounds b{std::min(w.x1, w.x2), std::max(w.x1, w.x2), std::min(w.y1, w.y2),
-                   std::max(w.y1, w.y2)};
+    const Bounds b{std::min(scale.x1, scale.x2), std::max(scale.x1, scale.x2),
+                   std::min(scale.y1, scale.y2), std::max(scale.y1, scale.y2)};
     UserSegment c = s;
     // Cohen-Sutherland. A few moves settle any segment; the bound only guards
     // against rounding that keeps an end hopping between two edges.
@@ -79,7 +79,7 @@ std::optional<UserSegment> clipToWindow(const UserSegment& s, const UserWindow& 
         return std::nullopt;
     }
     // Both ends far out lose precision in the subtraction; whatever is left
-    // over is pulled onto the window so no painter ever sees a huge value.
+    // over is pulled onto the bounds so no painter ever sees a huge value.
     c.x1 = std::clamp(c.x1, b.left, b.right);
     c.x2 = std::clamp(c.x2, b.left, b.right);
     c.y1 = std::clamp(c.y1, b.bottom, b.top);
