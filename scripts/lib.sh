@@ -6,10 +6,10 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # The packages the window program alone needs on Debian 12.
-WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-liberation2)
 # The packages a build with its tests needs.
-PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev
-          desktop-file-utils appstream xvfb xauth)
+PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+          locales desktop-file-utils appstream xvfb xauth reuse lintian gnuplot-nox xdg-user-dirs)
 
 # Installs whichever of the given packages are missing (as root, or through sudo).
 ensure_packages() {

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// One run's summary as a line of JSON (JSON Lines):
+//   run           the run's number, from 1
+//   texts         the five texts as given: lambda, nxx, nt, alpha, beta
+//   values        the five values as read (null if the run stopped before)
+//   NJ            the column count (null if not reached)
+//   coefficients  E, A0, B0, K1, K2, K3 (null if not reached): eccentricity,
+//                 axial and transverse shape integrals, axial and transverse
+//                 added-mass coefficients (K3 = K2)
+//   completed     true, or false with
+//   error         its number, description and where it stopped
+// Numbers read back to the same double; a text that is not valid UTF-8 has
+// its stray bytes replaced by U+FFFD.
+
+#include "app/run.h"
+#include "app/run_error.h"
+
+#include <optional>
+#include <string>
+
+namespace solva::cli {
+
+// The line, without its line end.
+std::string summaryJson(long runNumber, const InputTexts& texts, const RunRecord& record,
+                        const std::optional<RunError>& error);
+
+} // namespace solva::cli

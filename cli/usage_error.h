@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <stdexcept>
+
+namespace solva::cli {
+
+// A command line or runs file the program cannot act on: nothing is run, the
+// program says what to type instead and exits with status 2. Run-time
+// failures of a run are RunErrors, never this.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace solva::cli
