@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 // Whole runs without drawing, with the two files written to a scratch
 // directory, and the largest grid's computation alone.
 
@@ -5,13 +8,11 @@
 #include "flow/coefficients.h"
 #include "flow/meridian_points.h"
 #include "flow/speed_grid.h"
+#include "support/scratch_directory.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -25,30 +26,10 @@ public:
     }
 };
 
-class ScratchDirectory {
-public:
-    ScratchDirectory() : previous_(std::filesystem::current_path()) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "solva-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        dir_ = pattern;
-        std::filesystem::current_path(dir_);
-    }
-    ~ScratchDirectory() {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(dir_);
-    }
-
-private:
-    std::filesystem::path previous_, dir_;
-};
-
 const InputTexts Largest{"0.2", "400", "18", "10", "5"};
 
 void fullRun(benchmark::State& bench, const InputTexts& texts) {
-    ScratchDirectory scratch;
+    test::ScratchDirectory scratch;
     auto state = std::make_unique<FlowState>();
     NoDrawing plot;
     const OutputStyle style;

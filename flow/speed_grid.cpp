@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <type_traits>
 
 namespace solva {
 
@@ -47,6 +48,11 @@ Number speedRow(const GridConstants<Number>& g, Number FI, long columns, RunStep
     const Number sinFI = sin(FI);
     const Number cosFI = cos(FI);
     const Number S = sqrt(sinFI * sinFI + (g.Lamda * cosFI) * (g.Lamda * cosFI));
+    if constexpr (std::is_same_v<Number, double>) {
+        if (!std::isfinite(S) || S == 0) {
+            return S; // no plain division by zero: the checked row names it
+        }
+    }
     const Number N1 = -(g.Lamda * cosFI) / S;
     const Number WN1 = g.K1p * N1 * g.U1;
     for (long J = 1; J <= columns; ++J) {

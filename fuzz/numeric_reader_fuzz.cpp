@@ -1,11 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 // Any bytes through the numeric reader: a finite value, or an overflow and
 // nothing else, agreeing with the reading predicted from the decimal grammar
 // and strtod; a minus put before a text that starts with a digit negates it.
 
-#include "input_generator.h"
+#include "expected_reading.h"
 
 #include "app/numeric_reader.h"
 #include "app/run_error.h"
+#include "support/files.h"
 
 #include <cmath>
 #include <cstdint>
@@ -18,7 +22,7 @@ namespace {
 
 [[noreturn]] void fault(std::string_view text, const char* what, double value) {
     std::fprintf(stderr, "numeric reader: %s (value %.17g) for \"%s\"\n", what, value,
-                 solva::property::escaped(text).c_str());
+                 solva::test::escaped(text).c_str());
     std::abort();
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 // Whole runs from fuzzed inputs: the bytes split at '|' into the five boxes
 // (Lamda, NXX, NT, alpha, beta; missing ones empty, further '|' stay in beta).
 // Every run must complete or stop with a named error, draw only when it
@@ -6,36 +9,20 @@
 
 #include "result_checks.h"
 
-#include "app/numeric_reader.h"
 #include "app/run.h"
-#include "app/run_error.h"
+#include "support/scratch_directory.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <optional>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-std::filesystem::path workDir;
-
-void removeWorkDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(workDir, ignored);
-}
-
-std::string readFile(const char* name) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+// The current directory while fuzzing; removed when the fuzzer exits.
+std::optional<solva::test::ScratchDirectory> scratch;
 
 [[noreturn]] void fault(const solva::InputTexts& in, const std::string& what) {
     std::fprintf(stderr,
@@ -46,48 +33,10 @@ std::string readFile(const char* name) {
     std::abort();
 }
 
-bool isNamed(solva::ErrorKind kind) {
-    switch (kind) {
-    case solva::ErrorKind::InvalidOperation:
-    case solva::ErrorKind::Overflow:
-    case solva::ErrorKind::SubscriptOutOfRange:
-    case solva::ErrorKind::DivisionByZero:
-    case solva::ErrorKind::SquareRootOfNegative:
-    case solva::ErrorKind::LogarithmOfNonPositive:
-    case solva::ErrorKind::FileAccess:
-        return true;
-    }
-    return false;
-}
-
-// Reads the points it is given, as the window's drawing does.
-class CountingPlot : public solva::PlotRoutine {
-public:
-    void GRXYCU(std::string_view, solva::Real N, const solva::PointArray& X,
-                const solva::PointArray& Y, const solva::PointArray& CU, int) override {
-        ++calls;
-        this->N = N.value();
-        for (long I = 1; I <= N; ++I) {
-            finite = finite && std::isfinite(X(I).toDouble()) && std::isfinite(Y(I).toDouble()) &&
-                     std::isfinite(CU(I).toDouble());
-        }
-    }
-    int calls = 0;
-    double N = 0;
-    bool finite = true;
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "solva-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
-        std::abort();
-    }
-    workDir = pattern;
-    std::filesystem::current_path(workDir);
-    std::atexit(removeWorkDir);
+    scratch.emplace();
     return 0;
 }
 
@@ -110,30 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A fresh state for each input keeps every finding reproducible on its own.
     auto state = std::make_unique<solva::FlowState>();
-    CountingPlot plot;
-    solva::check::RunEnd end;
-    try {
-        solva::run(in, *state, plot, solva::OutputStyle{});
-        end.completed = true;
-    } catch (const solva::RunError& e) {
-        if (!isNamed(e.kind())) {
-            fault(in, "unnamed error number " + std::to_string(e.number()));
-        }
-        if (plot.calls != 0) {
-            fault(in, "a stopped run drew");
-        }
-    }
-    if (end.completed) {
-        const double NXX = solva::readNumber(in.NXX).value();
-        end.points = NXX >= 1 ? static_cast<long>(std::floor(NXX)) : 0;
-        if (plot.calls != 1 || plot.N != NXX || !plot.finite) {
-            fault(in, "a completed run did not draw its finite points once");
-        }
-    }
-    const std::string why =
-        solva::check::runFault(readFile("solva11.txt"), readFile("solva12.txt"), *state, end, ".");
-    if (!why.empty()) {
-        fault(in, why);
+    const solva::check::CheckedRun result =
+        solva::check::checkedRun(in, *state, solva::OutputStyle{});
+    if (!result.fault.empty()) {
+        fault(in, result.fault);
     }
     return 0;
 }

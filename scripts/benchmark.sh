@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Builds in Release mode and runs the benchmark of whole runs and of the
-# largest grid. Extra arguments go to the benchmark program.
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+
+# Builds the benchmark in Release mode, in its own build directory, and runs
+# it: whole runs and the largest grid. Extra arguments go to the benchmark
+# program.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}"
-configure_and_build "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF
-exec "$ROOT/build-release/bench/run_benchmark" --benchmark_repetitions=10 \
+dir="$ROOT/build-bench"
+cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF \
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=ON >/dev/null
+cmake --build "$dir" --parallel "$(nproc)" --target run_benchmark
+exec "$dir/bench/run_benchmark" --benchmark_repetitions=10 \
     --benchmark_report_aggregates_only=true "$@"

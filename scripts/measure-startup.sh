@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+
 # Measures, under Xvfb, the time from starting the program to its window being
 # mapped, and its peak resident memory after one run with the default inputs.
+# Builds the window program alone in Release mode, in its own build directory.
 # Usage: scripts/measure-startup.sh [RUNS] (default 10).
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 runs="${1:-10}"
-ensure_packages "${PACKAGES[@]}" xdotool python3
-configure_and_build "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=ON >/dev/null
+ensure_packages "${WINDOW_PACKAGES[@]}" xvfb xauth xdotool python3
+dir="$ROOT/build-startup"
+cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=ON \
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=OFF >/dev/null
+cmake --build "$dir" --parallel "$(nproc)" --target ellipsoid-flow >/dev/null
 
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    python3 "$ROOT/scripts/measure_startup.py" "$ROOT/build-release/ui/ellipsoid-flow" "$runs"
+    python3 "$ROOT/scripts/measure_startup.py" "$dir/app/ellipsoid-flow" "$runs"

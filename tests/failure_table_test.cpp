@@ -5,7 +5,7 @@
 // stop the run with the error number the row gives, so the table cannot drift
 // from what the program does.
 
-#include "support/test_support.h"
+#include "support/in_scratch_directory.h"
 
 #include <memory>
 #include <regex>

@@ -1,24 +1,20 @@
-#include "support/test_support.h"
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#include "support/in_scratch_directory.h"
 
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <future>
 #include <grp.h>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace solva {
+namespace solva::test {
 namespace {
 
-using test::inputs;
-using test::readFile;
-using test::runExpectingError;
-using test::splitLines;
-
-class FileFaults : public test::InTempDir {
+class FileFaults : public InTempDir {
 protected:
     std::unique_ptr<FlowState> state = std::make_unique<FlowState>();
 };
@@ -32,24 +28,24 @@ void expectFileError(const RunError& e, const std::string& file, const std::stri
 }
 
 TEST_F(FileFaults, ADirectoryInTheReportsPlace) {
-    std::filesystem::create_directory("solva11.txt");
+    std::filesystem::create_directory(ReportFileName);
     const RunError e = runExpectingError(InputTexts{}, *state);
-    expectFileError(e, "solva11.txt", "Is a directory");
-    EXPECT_FALSE(std::filesystem::exists("solva12.txt")); // the report is opened first
+    expectFileError(e, ReportFileName, "Is a directory");
+    EXPECT_FALSE(std::filesystem::exists(PlotDataFileName)); // the report is opened first
 }
 
 TEST_F(FileFaults, AFullDiskUnderThePlotData) {
-    std::filesystem::create_symlink("/dev/full", "solva12.txt");
+    std::filesystem::create_symlink("/dev/full", PlotDataFileName);
     const RunError e = runExpectingError(inputs("0.2", "400", "18", "10", "5"), *state);
-    expectFileError(e, "solva12.txt", "No space left on device");
+    expectFileError(e, PlotDataFileName, "No space left on device");
     // The report was written in full before the plot data failed to close.
     EXPECT_EQ(splitLines(report()).size(), 8u + 400u + 1u);
 }
 
 TEST_F(FileFaults, AFullDiskUnderTheReportKeepsThePlotDataWritten) {
-    std::filesystem::create_symlink("/dev/full", "solva11.txt");
+    std::filesystem::create_symlink("/dev/full", ReportFileName);
     const RunError e = runExpectingError(inputs("0.2", "400", "18", "10", "5"), *state);
-    expectFileError(e, "solva11.txt", "No space left on device");
+    expectFileError(e, ReportFileName, "No space left on device");
     // The plot data holds every line written before the report failed, each
     // one whole and in order.
     const std::vector<std::string> lines = splitLines(plotData());
@@ -66,13 +62,14 @@ TEST_F(FileFaults, ADirectoryThatCannotBeWritten) {
         // Permission bits do not stop root; /proc takes no new files from anyone.
         std::filesystem::current_path("/proc");
     } else {
-        std::filesystem::permissions(dir_, std::filesystem::perms::owner_read |
-                                               std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(dir(), std::filesystem::perms::owner_read |
+                                                std::filesystem::perms::owner_exec);
     }
     const RunError e = runExpectingError(InputTexts{}, *state);
-    std::filesystem::current_path(dir_);
+    std::filesystem::current_path(dir());
     EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
-    EXPECT_NE(e.where().find("opening the file \"/proc/solva11.txt\": "), std::string::npos)
+    EXPECT_NE(e.where().find(std::string("opening the file \"/proc/") + ReportFileName + "\": "),
+              std::string::npos)
         << e.where();
 }
 
@@ -101,24 +98,24 @@ template <class Check> void asUnprivilegedUser(Check check) {
 }
 
 TEST_F(FileFaults, AReadOnlyReportIsNotOverwritten) {
-    { std::ofstream("solva11.txt") << "an earlier report\r\n"; }
-    std::filesystem::permissions("solva11.txt", std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::group_read |
-                                                    std::filesystem::perms::others_read);
-    std::filesystem::permissions(dir_, std::filesystem::perms::all);
+    { std::ofstream(ReportFileName) << "an earlier report\r\n"; }
+    std::filesystem::permissions(ReportFileName, std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::group_read |
+                                                     std::filesystem::perms::others_read);
+    std::filesystem::permissions(dir(), std::filesystem::perms::all);
     asUnprivilegedUser([this] {
         const RunError e = runExpectingError(InputTexts{}, *state);
-        expectFileError(e, "solva11.txt", "Permission denied");
+        expectFileError(e, ReportFileName, "Permission denied");
     });
     EXPECT_EQ(report(), "an earlier report\r\n");
-    EXPECT_FALSE(std::filesystem::exists("solva12.txt"));
+    EXPECT_FALSE(std::filesystem::exists(PlotDataFileName));
 }
 
 // A named pipe in a file's place must not hold the run: with nobody reading
 // it the run stops at once with the file error. A pipe that has a reader
 // gets the whole file.
 TEST_F(FileFaults, ANamedPipeWithoutAReaderFailsAtOnce) {
-    for (const char* name : {"solva11.txt", "solva12.txt"}) {
+    for (const char* name : {ReportFileName, PlotDataFileName}) {
         std::filesystem::remove_all(name);
         ASSERT_EQ(mkfifo(name, 0600), 0);
         const RunError e = runExpectingError(InputTexts{}, *state);
@@ -128,41 +125,38 @@ TEST_F(FileFaults, ANamedPipeWithoutAReaderFailsAtOnce) {
 }
 
 TEST_F(FileFaults, ANamedPipeWithAReaderGetsTheWholeFile) {
-    ASSERT_EQ(mkfifo("solva12.txt", 0600), 0);
-    // The reader opens without waiting for a writer, then reads to the end.
-    const int fd = open("solva12.txt", O_RDONLY | O_NONBLOCK);
+    ASSERT_EQ(mkfifo(PlotDataFileName, 0600), 0);
+    // The reader opens without waiting for a writer. It reads once the run is
+    // done: a reader that read on at once could meet the end of the pipe
+    // before the run opened it, and leave the run no reader. The default
+    // run's plot data fits the pipe's buffer.
+    const int fd = open(PlotDataFileName, O_RDONLY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
-    auto piped = std::async(std::launch::async, [fd] {
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        std::string text;
-        char buffer[4096];
-        for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) != 0;) {
-            if (n > 0) {
-                text.append(buffer, static_cast<std::size_t>(n));
-            }
-        }
-        close(fd);
-        return text;
-    });
-    test::RecordingPlot plot;
+    RecordingPlot plot;
     run(InputTexts{}, *state, plot, OutputStyle{});
-    EXPECT_EQ(piped.get(), readFile(std::filesystem::path(SOLVA_TEST_DATA) / "default_solva12.txt"));
+    std::string piped;
+    char buffer[4096];
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) {
+        piped.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    EXPECT_EQ(piped, readFile(std::filesystem::path(SOLVA_TEST_DATA) / "default_solva12.txt"));
 }
 
 TEST_F(FileFaults, AWorkingDirectoryThatWasDeletedIsNamedAsGone) {
     std::filesystem::create_directory("work");
     std::filesystem::current_path("work");
-    std::filesystem::remove(dir_ / "work");
-    std::filesystem::create_directory(dir_ / "work"); // what the user now sees
+    std::filesystem::remove(dir() / "work");
+    std::filesystem::create_directory(dir() / "work"); // what the user now sees
     const RunError e = runExpectingError(InputTexts{}, *state);
-    std::filesystem::current_path(dir_);
+    std::filesystem::current_path(dir());
     EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
-    EXPECT_EQ(e.where(), "opening the file \"solva11.txt\", in the working directory \"" +
-                             (dir_ / "work").string() +
+    EXPECT_EQ(e.where(), std::string("opening the file \"") + ReportFileName +
+                             "\", in the working directory \"" + (dir() / "work").string() +
                              "\", which no longer exists (it was deleted or moved after the "
                              "program started using it): No such file or directory");
-    EXPECT_TRUE(std::filesystem::is_empty(dir_ / "work"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir() / "work"));
 }
 
 } // namespace
-} // namespace solva
+} // namespace solva::test

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #include "flow/meridian_points.h"
 
 #include "app/run_error.h"

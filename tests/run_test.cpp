@@ -1,4 +1,6 @@
-#include "support/test_support.h"
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#include "support/in_scratch_directory.h"
 
 #include <filesystem>
 #include <iterator>
@@ -243,7 +245,7 @@ TEST_F(RunTest, AnInputTooLargeForADoubleIsAnOverflow) {
     EXPECT_EQ(e.kind(), ErrorKind::Overflow);
     EXPECT_EQ(e.where(), "reading NXX from its box");
     EXPECT_EQ(report(), ""); // both files are created before the inputs are read
-    EXPECT_TRUE(std::filesystem::exists("solva12.txt"));
+    EXPECT_TRUE(std::filesystem::exists(PlotDataFileName));
 }
 
 TEST_F(RunTest, AFailedRunLeavesTheStateOfItsFinishedSteps) {

@@ -1,6 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #include "output/text_file.h"
 
-#include "support/test_support.h"
+#include "support/in_scratch_directory.h"
 
 namespace solva {
 namespace {

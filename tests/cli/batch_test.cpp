@@ -7,7 +7,7 @@
 #include "cli/batch.h"
 #include "cli/runs_file.h"
 #include "cli_runs.h"
-#include "support/test_support.h"
+#include "support/in_scratch_directory.h"
 
 #include <nlohmann/json.hpp>
 

@@ -5,7 +5,7 @@
 // library's, its exit statuses and messages, and the locale it writes in.
 
 #include "cli_runs.h"
-#include "support/test_support.h"
+#include "support/in_scratch_directory.h"
 
 #include <cstdlib>
 #include <memory>

@@ -3,7 +3,7 @@
 #include "cli_runs.h"
 
 #include "cli/current_directory.h"
-#include "support/test_support.h"
+#include "support/in_scratch_directory.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,56 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #include "input_generator.h"
 
-#include <cerrno>
-#include <cfloat>
-#include <cmath>
+#include "support/files.h"
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace solva::property {
 
 namespace {
-
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
-
-int digitIn(char ch, int base) {
-    int d = 99;
-    if (isDigit(ch)) {
-        d = ch - '0';
-    } else if (ch >= 'a' && ch <= 'f') {
-        d = ch - 'a' + 10;
-    } else if (ch >= 'A' && ch <= 'F') {
-        d = ch - 'A' + 10;
-    }
-    return d < base ? d : -1;
-}
-
-Reading wholeNumberReading(std::string_view digits, int base) {
-    std::size_t n = 0;
-    while (n < digits.size() && digitIn(digits[n], base) >= 0) {
-        ++n;
-    }
-    digits = digits.substr(0, n);
-    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
-    if (digits.empty()) {
-        return {Reading::Exact, 0};
-    }
-    const int bitsPerDigit = base == 16 ? 4 : 3;
-    const int lead = digitIn(digits[0], base);
-    const int leadBits = lead >= 8 ? 4 : lead >= 4 ? 3 : lead >= 2 ? 2 : 1;
-    const auto bits = static_cast<long>(digits.size() - 1) * bitsPerDigit + leadBits;
-    if (bits <= 53) {
-        std::uint64_t value = 0;
-        for (const char ch : digits) {
-            value = value * static_cast<std::uint64_t>(base) +
-                    static_cast<std::uint64_t>(digitIn(ch, base));
-        }
-        return {Reading::Exact, static_cast<double>(value)};
-    }
-    // At 2^1025 and above even the roundings along the way cannot keep it finite.
-    return {bits > 1025 ? Reading::Overflow : Reading::Finite, 0};
-}
 
 const char* const LamdaEdges[] = {"-1",
                                   "0",
@@ -119,6 +78,15 @@ constexpr std::string_view Letters = "bcdgkmqrsuvwzBCDGKMQRSUVWZ";
 constexpr std::string_view NumberBytes = "0123456789.eE+-&hHoO \t\n,";
 constexpr std::size_t LongLength = 10000;
 
+// A text in a failure message; a 10,000-character one by its two ends.
+std::string shown(std::string_view text) {
+    if (text.size() <= 200) {
+        return test::escaped(text);
+    }
+    return test::escaped(text.substr(0, 100)) + "...(" + std::to_string(text.size()) +
+           " characters)..." + test::escaped(text.substr(text.size() - 60));
+}
+
 } // namespace
 
 std::string_view shapeName(Shape shape) {
@@ -147,59 +115,6 @@ std::string_view shapeName(Shape shape) {
     return "?";
 }
 
-Reading expectedReading(std::string_view text) {
-    std::string s;
-    for (const char ch : text) {
-        if (ch != ' ' && ch != '\t' && ch != '\n') {
-            s += ch;
-        }
-    }
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') {
-            return wholeNumberReading(std::string_view(s).substr(2), 16);
-        }
-        if (s[1] == 'O' || s[1] == 'o') {
-            return wholeNumberReading(std::string_view(s).substr(2), 8);
-        }
-        return {Reading::Exact, 0};
-    }
-    std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    std::size_t digits = 0;
-    for (; i < s.size() && isDigit(s[i]); ++i) {
-        ++digits;
-    }
-    if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && isDigit(s[i]); ++i) {
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return {Reading::Exact, 0};
-    }
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            ++j;
-        }
-        if (j < s.size() && isDigit(s[j])) {
-            while (j < s.size() && isDigit(s[j])) {
-                ++j;
-            }
-            i = j;
-        }
-    }
-    const std::string number = s.substr(0, i);
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (std::isinf(value)) {
-        return {Reading::Overflow, 0};
-    }
-    if (errno == ERANGE || (value != 0 && std::fabs(value) < DBL_MIN)) {
-        return {Reading::Tiny, value};
-    }
-    return {Reading::Exact, value};
-}
-
 InputTexts GeneratedInputs::texts() const {
     return InputTexts{boxes[0].text, boxes[1].text, boxes[2].text, boxes[3].text, boxes[4].text};
 }
@@ -208,31 +123,7 @@ std::string GeneratedInputs::describe() const {
     static constexpr const char* names[] = {"Lamda", "NXX", "NT", "AlfaD", "BetaD"};
     std::string out;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        out += std::string(i ? ", " : "") + names[i] + " = \"" + escaped(boxes[i].text) + "\"";
-    }
-    return out;
-}
-
-std::string escaped(std::string_view text) {
-    std::string out;
-    const auto append = [&out](std::string_view part) {
-        for (const char ch : part) {
-            const auto byte = static_cast<unsigned char>(ch);
-            if (byte < 0x20 || byte >= 0x7F || ch == '"' || ch == '\\') {
-                char code[8];
-                std::snprintf(code, sizeof code, "\\x%02X", byte);
-                out += code;
-            } else {
-                out += ch;
-            }
-        }
-    };
-    if (text.size() <= 200) {
-        append(text);
-    } else {
-        append(text.substr(0, 100));
-        out += "...(" + std::to_string(text.size()) + " characters)...";
-        append(text.substr(text.size() - 60));
+        out += std::string(i ? ", " : "") + names[i] + " = \"" + shown(boxes[i].text) + "\"";
     }
     return out;
 }

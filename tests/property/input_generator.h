@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Input texts for whole runs, drawn from a seeded generator: the numbers at
@@ -28,21 +30,6 @@ enum class Shape {
 };
 inline constexpr int ShapeCount = 10;
 std::string_view shapeName(Shape shape);
-
-// What the numeric reader must make of a text.
-struct Reading {
-    enum Kind {
-        Exact,    // exactly `value`
-        Tiny,     // `value` or zero: a nonzero number below the smallest normal double
-        Overflow, // too large for a double
-        Finite,   // some finite value, or an overflow; not predicted closer
-    } kind = Exact;
-    double value = 0;
-};
-
-// Predicts the reading of a text independently of the reader: the decimal
-// number is found by its grammar and converted by strtod.
-Reading expectedReading(std::string_view text);
 
 struct Box {
     std::string text;
@@ -78,7 +65,5 @@ private:
     std::mt19937_64 rng_;
     std::discrete_distribution<int> shapes_;
 };
-
-std::string escaped(std::string_view text);
 
 } // namespace solva::property

@@ -1,4 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #include "result_checks.h"
+
+#include "app/numeric_reader.h"
+#include "output/plot_data_file.h"
+#include "output/report_file.h"
+#include "support/files.h"
+#include "support/recording_plot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,36 +26,8 @@ constexpr std::string_view Separator = "   ";
 constexpr std::size_t ZoneWidth = 14;
 constexpr long HeaderLines = 8; // title to the empty line before the rows
 
-struct Lines {
-    std::vector<std::string_view> complete; // each ended by CRLF
-    std::string_view tail;                  // after the last CRLF
-};
-
-Lines splitAtCrlf(std::string_view text) {
-    Lines lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos;
-         start = end + 2) {
-        lines.complete.push_back(text.substr(start, end - start));
-    }
-    lines.tail = text.substr(start);
-    return lines;
-}
-
-std::string quoted(std::string_view line) {
-    std::string out = "\"";
-    for (const char ch : line) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte < 0x20 || byte >= 0x7F || ch == '"' || ch == '\\') {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += hex[byte >> 4];
-            out += hex[byte & 15];
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
+std::string inQuotes(std::string_view line) {
+    return "\"" + test::escaped(line) + "\"";
 }
 
 bool isDigit(char ch) {
@@ -96,10 +76,10 @@ public:
         return true;
     }
 
-    bool expect(std::string_view s) { return literal(s) || fail("expected " + quoted(s)); }
+    bool expect(std::string_view s) { return literal(s) || fail("expected " + inQuotes(s)); }
 
     bool fail(const std::string& why) {
-        why_ = why + " at column " + std::to_string(pos_) + " of " + quoted(line_);
+        why_ = why + " at column " + std::to_string(pos_) + " of " + inQuotes(line_);
         return false;
     }
 
@@ -343,6 +323,42 @@ std::string linePrefix(const char* file, std::size_t index) {
     return std::string(file) + " line " + std::to_string(index + 1) + ": ";
 }
 
+bool isNamedKind(ErrorKind kind) {
+    switch (kind) {
+    case ErrorKind::InvalidOperation:
+    case ErrorKind::Overflow:
+    case ErrorKind::SubscriptOutOfRange:
+    case ErrorKind::DivisionByZero:
+    case ErrorKind::SquareRootOfNegative:
+    case ErrorKind::LogarithmOfNonPositive:
+    case ErrorKind::FileAccess:
+        return true;
+    }
+    return false;
+}
+
+bool allFinite(const std::vector<double>& values) {
+    return std::ranges::all_of(values, [](double v) { return std::isfinite(v); });
+}
+
+// What a run that ended as `end` drew, checked: nothing when it stopped, its
+// points once when it completed.
+std::string drawingFault(const test::RecordingPlot& plot, const InputTexts& texts, RunEnd& end) {
+    if (!end.completed) {
+        return plot.calls.empty() ? "" : "a stopped run drew";
+    }
+    const double NXX = readNumber(texts.NXX).value();
+    end.points = NXX >= 1 ? static_cast<long>(std::floor(NXX)) : 0;
+    if (plot.calls.size() != 1 || plot.calls[0].N != NXX ||
+        static_cast<long>(plot.calls[0].X.size()) != end.points) {
+        return "a completed run did not draw its points once";
+    }
+    const test::PlotCall& call = plot.calls[0];
+    return allFinite(call.X) && allFinite(call.Y) && allFinite(call.CU)
+               ? ""
+               : "a completed run drew a non-finite point";
+}
+
 } // namespace
 
 std::string nonFiniteElement(const FlowState& s) {
@@ -380,20 +396,22 @@ bool holdsInfOrNan(std::string_view text) {
 
 std::string reportFault(std::string_view report, const FlowState& s, const RunEnd& end,
                         std::string_view decimalSeparator) {
-    const Lines lines = splitAtCrlf(report);
-    const auto count = static_cast<long>(lines.complete.size());
-    if (end.completed && (count != HeaderLines + end.points || !lines.tail.empty())) {
+    // Every line but the last ends in CRLF; the last is what follows the last CRLF.
+    const std::vector<std::string> lines = test::splitLines(report);
+    const std::string& tail = lines.back();
+    const auto count = static_cast<long>(lines.size()) - 1;
+    if (end.completed && (count != HeaderLines + end.points || !tail.empty())) {
         return "report of a completed run has " + std::to_string(count) + " lines and tail " +
-               quoted(lines.tail) + " for " + std::to_string(end.points) + " points";
+               inQuotes(tail) + " for " + std::to_string(end.points) + " points";
     }
     // Only the angle line is written piece by piece, so only it can be left unfinished.
-    if (!lines.tail.empty() && count != 6) {
-        return "report ends in an unfinished line " + quoted(lines.tail);
+    if (!tail.empty() && count != 6) {
+        return "report ends in an unfinished line " + inQuotes(tail);
     }
     long columns = 0;
     for (long i = 0; i <= count; ++i) {
         const bool finished = i < count;
-        const std::string_view line = finished ? lines.complete[i] : lines.tail;
+        const std::string_view line = lines[static_cast<std::size_t>(i)];
         if (!finished && line.empty()) {
             break;
         }
@@ -429,7 +447,7 @@ std::string reportFault(std::string_view report, const FlowState& s, const RunEn
             break;
         }
         if (!ok) {
-            return linePrefix("solva11.txt", static_cast<std::size_t>(i)) + c.why();
+            return linePrefix(ReportFileName, static_cast<std::size_t>(i)) + c.why();
         }
     }
     return {};
@@ -437,19 +455,19 @@ std::string reportFault(std::string_view report, const FlowState& s, const RunEn
 
 std::string plotDataFault(std::string_view plotData, const FlowState& s, const RunEnd& end,
                           std::string_view decimalSeparator) {
-    const Lines lines = splitAtCrlf(plotData);
-    const auto count = static_cast<long>(lines.complete.size());
-    if (!lines.tail.empty()) {
-        return "plot data ends in an unfinished line " + quoted(lines.tail);
+    const std::vector<std::string> lines = test::splitLines(plotData);
+    const auto count = static_cast<long>(lines.size()) - 1;
+    if (!lines.back().empty()) {
+        return "plot data ends in an unfinished line " + inQuotes(lines.back());
     }
     if (end.completed && count != end.points) {
         return "plot data of a completed run has " + std::to_string(count) + " lines for " +
                std::to_string(end.points) + " points";
     }
     for (long i = 0; i < count; ++i) {
-        Cursor c(lines.complete[i], decimalSeparator);
+        Cursor c(lines[static_cast<std::size_t>(i)], decimalSeparator);
         if (!plotLine(c, i + 1, s)) {
-            return linePrefix("solva12.txt", static_cast<std::size_t>(i)) + c.why();
+            return linePrefix(PlotDataFileName, static_cast<std::size_t>(i)) + c.why();
         }
     }
     return {};
@@ -461,15 +479,40 @@ std::string runFault(std::string_view report, std::string_view plotData, const F
         return fault;
     }
     if (holdsInfOrNan(report)) {
-        return "solva11.txt holds inf or nan";
+        return std::string(ReportFileName) + " holds inf or nan";
     }
     if (holdsInfOrNan(plotData)) {
-        return "solva12.txt holds inf or nan";
+        return std::string(PlotDataFileName) + " holds inf or nan";
     }
     if (std::string fault = reportFault(report, s, end, decimalSeparator); !fault.empty()) {
         return fault;
     }
     return plotDataFault(plotData, s, end, decimalSeparator);
+}
+
+CheckedRun checkedRun(const InputTexts& texts, FlowState& s, const OutputStyle& style) {
+    CheckedRun result;
+    test::RecordingPlot plot;
+    RunEnd end;
+    try {
+        run(texts, s, plot, style);
+        end.completed = true;
+    } catch (const RunError& e) {
+        result.error = e;
+        if (!isNamedKind(e.kind())) {
+            result.fault = "stopped with the unnamed error number " + std::to_string(e.number());
+            return result;
+        }
+    } catch (const std::exception& e) {
+        result.fault = "threw something other than a run error: " + std::string(e.what());
+        return result;
+    }
+    result.fault = drawingFault(plot, texts, end);
+    if (result.fault.empty()) {
+        result.fault = runFault(test::readFile(ReportFileName), test::readFile(PlotDataFileName), s,
+                                end, style.decimalSeparator);
+    }
+    return result;
 }
 
 } // namespace solva::check

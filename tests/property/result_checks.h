@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Checks of what a run leaves behind, shared by the property test and the
@@ -6,8 +8,11 @@
 // the numbers agreeing with the state. Each check gives the first fault it
 // finds in words, or an empty string.
 
+#include "app/run.h"
+#include "app/run_error.h"
 #include "flow/flow_state.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,5 +39,14 @@ std::string plotDataFault(std::string_view plotData, const FlowState& s, const R
 // Both files, the state and the forbidden words together.
 std::string runFault(std::string_view report, std::string_view plotData, const FlowState& s,
                      const RunEnd& end, std::string_view decimalSeparator);
+
+// One whole run in the current directory, checked: it completes, or stops
+// with a named error and draws nothing; a completed run draws its NXX points
+// once, all finite; then runFault on the files it left.
+struct CheckedRun {
+    std::optional<RunError> error; // what stopped the run, if it stopped
+    std::string fault;             // the first fault found, or empty
+};
+CheckedRun checkedRun(const InputTexts& texts, FlowState& s, const OutputStyle& style);
 
 } // namespace solva::check

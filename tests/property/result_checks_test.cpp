@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 // The file and state checks accept what real runs write and reject each kind
 // of damage a faulty print or computation could do.
 
 #include "result_checks.h"
-#include "support/test_support.h"
+#include "support/in_scratch_directory.h"
 
 #include <cmath>
 #include <functional>
@@ -28,8 +31,11 @@ protected:
     // Runs and keeps the files; 18 points and, at an angle of attack, 4 columns.
     void runAndRead(const InputTexts& texts, const OutputStyle& style = OutputStyle{}) {
         run(texts, *state, plot, style);
-        report = test::readFile("solva11.txt");
-        plotData = test::readFile("solva12.txt");
+        readFiles();
+    }
+    void readFiles() {
+        report = InTempDir::report();
+        plotData = InTempDir::plotData();
     }
 
     std::string fault(const check::RunEnd& end, std::string_view sep = ".") const {
@@ -65,8 +71,7 @@ TEST_F(ResultChecks, AcceptTheFilesOfStoppedRuns) {
          {test::inputs("", "", "", "", ""), test::inputs("0.2", "1E999", "1", "0", "0"),
           test::inputs("0.2", "18", "19", "10", "0"), test::inputs("0.2", "401", "1", "0", "0")}) {
         test::runExpectingError(texts, *state);
-        report = test::readFile("solva11.txt");
-        plotData = test::readFile("solva12.txt");
+        readFiles();
         EXPECT_EQ(fault({}), "") << "NXX " << texts.NXX << ", NT " << texts.NT;
     }
 }
@@ -132,8 +137,7 @@ TEST_F(ResultChecks, RejectEveryKindOfDamage) {
 
 TEST_F(ResultChecks, AStoppedRunMayLeaveOnlyTheAngleLineUnfinished) {
     test::runExpectingError(test::inputs("0.2", "18", "19", "10", "0"), *state);
-    report = test::readFile("solva11.txt");
-    plotData = test::readFile("solva12.txt");
+    readFiles();
     ASSERT_EQ(fault({}), "");
     EXPECT_NE(fault(Completed18), ""); // a stopped run's files are not a completed run's
     report.erase(report.rfind("\r\n"));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 // Whole runs from many generated input sets: every run completes or stops
 // with a named error, the numeric reader reads each text as predicted, and
 // the files and the state never hold a number the print rules or the checked
@@ -6,9 +9,10 @@
 // SOLVA_PROPERTY_SEED and SOLVA_PROPERTY_RUNS override the seed and the number
 // of runs, for exploring beyond the fixed set.
 
+#include "expected_reading.h"
 #include "input_generator.h"
 #include "result_checks.h"
-#include "support/test_support.h"
+#include "support/in_scratch_directory.h"
 
 #include "app/numeric_reader.h"
 
@@ -29,20 +33,6 @@ constexpr long DefaultRuns = 20000;
 std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);
     return (text == nullptr || *text == '\0') ? fallback : std::strtoull(text, nullptr, 0);
-}
-
-bool isNamedKind(ErrorKind kind) {
-    switch (kind) {
-    case ErrorKind::InvalidOperation:
-    case ErrorKind::Overflow:
-    case ErrorKind::SubscriptOutOfRange:
-    case ErrorKind::DivisionByZero:
-    case ErrorKind::SquareRootOfNegative:
-    case ErrorKind::LogarithmOfNonPositive:
-    case ErrorKind::FileAccess:
-        return true;
-    }
-    return false;
 }
 
 struct Counts {
@@ -107,7 +97,6 @@ std::string readingFault(const std::string& text, double& value, bool& overflow)
 // One whole run and all its checks; the first fault found, or nothing.
 std::string checkOneRun(const property::GeneratedInputs& in, FlowState& state,
                         const OutputStyle& style, Counts& counts) {
-    double NXX = 0;
     bool anyOverflow = false;
     for (std::size_t i = 0; i < in.boxes.size(); ++i) {
         ++counts.shapes[static_cast<std::size_t>(in.boxes[i].shape)];
@@ -117,44 +106,22 @@ std::string checkOneRun(const property::GeneratedInputs& in, FlowState& state,
             return "box " + std::to_string(i + 1) + ": " + fault;
         }
         anyOverflow = anyOverflow || overflow;
-        if (i == 1) {
-            NXX = value;
-        }
     }
 
-    test::RecordingPlot plot;
-    check::RunEnd end;
-    try {
-        run(in.texts(), state, plot, style);
-        end.completed = true;
-    } catch (const RunError& e) {
-        if (!isNamedKind(e.kind())) {
-            return "stopped with the unnamed error number " + std::to_string(e.number());
-        }
-        if (anyOverflow && e.kind() != ErrorKind::Overflow) {
-            return "a box too large for a double stopped the run with " + std::string(e.what());
-        }
-        if (!plot.calls.empty()) {
-            return "a failed run drew";
-        }
-        ++counts.stopped[e.number()];
-    } catch (const std::exception& e) {
-        return "threw something other than a run error: " + std::string(e.what());
+    const check::CheckedRun result = check::checkedRun(in.texts(), state, style);
+    if (!result.fault.empty()) {
+        return result.fault;
     }
-
-    if (end.completed) {
+    if (!result.error) {
         ++counts.completed;
-        if (anyOverflow) {
-            return "completed though a box is too large for a double";
-        }
-        end.points = NXX >= 1 ? static_cast<long>(std::floor(NXX)) : 0;
-        if (plot.calls.size() != 1 || plot.calls[0].N != NXX ||
-            static_cast<long>(plot.calls[0].X.size()) != end.points) {
-            return "a completed run did not draw its points once";
-        }
+        return anyOverflow ? "completed though a box is too large for a double" : "";
     }
-    return check::runFault(test::readFile("solva11.txt"), test::readFile("solva12.txt"), state, end,
-                           style.decimalSeparator);
+    ++counts.stopped[result.error->number()];
+    if (anyOverflow && result.error->kind() != ErrorKind::Overflow) {
+        return "a box too large for a double stopped the run with " +
+               std::string(result.error->what());
+    }
+    return {};
 }
 
 class RunInputsProperty : public test::InTempDir {};

@@ -1,6 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #include "window_probe.h"
-#include "working_directory.h"
 
+#include "support/scratch_directory.h"
 #include "ui/error_message.h"
 
 #include <QMessageBox>
@@ -28,8 +30,7 @@ private slots:
     }
 
     void failedRunOpensAModalBoxAndTheWindowGoesOn() {
-        TemporaryWorkingDirectory dir;
-        QVERIFY(dir.entered());
+        const solva::test::ScratchDirectory dir;
         solva::Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -69,7 +70,7 @@ private slots:
         setTexts(form, {"0.2", "18", "1", "0", "0"});
         QTest::mouseClick(command1(form), Qt::LeftButton);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        QCOMPARE(fileBytes("solva12.txt").count('\n'), 18);
+        QCOMPARE(plotDataLines(), 18);
     }
 };
 

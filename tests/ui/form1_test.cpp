@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #include "window_probe.h"
-#include "working_directory.h"
 
+#include "support/scratch_directory.h"
 #include "ui/error_reporter.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -10,8 +13,10 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <filesystem>
 #include <limits>
 #include <memory>
+#include <string>
 #include <vector>
 
 using solva::Form1;
@@ -29,11 +34,6 @@ const std::array<const char*, 14> ControlNames{
     "Text_NXX",   "Label3",     "Label4",           "Label5",          "Text_NT",
     "Text_AlfaD", "Text_BetaD", "Picture_pressure", "Picture_elipsoid"};
 
-QRect pixelsFromTwips(int left, int top, int width, int height) {
-    const auto px = [](int twips) { return qRound(twips / 15.0); };
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
 std::vector<QRect> geometries(const Form1& form) {
     std::vector<QRect> result;
     for (const char* name : ControlNames) {
@@ -49,8 +49,7 @@ class Form1Test : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<TemporaryWorkingDirectory>();
-        QVERIFY(dir_->entered());
+        dir_ = std::make_unique<solva::test::ScratchDirectory>();
         form_ = std::make_unique<Form1>();
         form_->setErrorReporter(&reporter_);
         form_->show();
@@ -100,40 +99,41 @@ private slots:
         QVERIFY(form_->findChild<QStatusBar*>() == nullptr);
     }
 
-    void controlsSitWhereTheTwipsSay_data() {
+    // Each control's rectangle in pixels (left, top, width, height), the
+    // labels and boxes within Frame1.
+    void controlsSitAtTheirPixels_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
-        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QRect>("pixels");
         QTest::addColumn<QString>("text");
-        const auto row = [](const char* name, const char* parent, QRect twips, QString text) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << twips
-                                << text;
+        const auto row = [](const char* name, const char* parent, QRect pixels, QString text) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent)
+                                << pixels << text;
         };
-        row("Command1", "Form1", {240, 360, 1575, 495}, QStringLiteral("Command1"));
-        row("Frame1", "Form1", {240, 1200, 1575, 2775}, QStringLiteral("Input"));
-        row("Label1", "Frame1", {120, 360, 375, 255}, QStringLiteral("λ ="));
-        row("Text_Lamda", "Frame1", {720, 360, 615, 285}, QStringLiteral("0.2"));
-        row("Label2", "Frame1", {120, 840, 495, 255}, QStringLiteral("NXX = "));
-        row("Text_NXX", "Frame1", {720, 840, 615, 285}, QStringLiteral("18"));
-        row("Label3", "Frame1", {120, 1320, 495, 255}, QStringLiteral("NT ="));
-        row("Label4", "Frame1", {120, 1800, 375, 255}, QStringLiteral("α ="));
-        row("Label5", "Frame1", {120, 2280, 375, 255}, QStringLiteral("β ="));
-        row("Text_NT", "Frame1", {720, 1320, 615, 285}, QStringLiteral("1"));
-        row("Text_AlfaD", "Frame1", {720, 1800, 615, 285}, QStringLiteral("0"));
-        row("Text_BetaD", "Frame1", {720, 2280, 615, 285}, QStringLiteral("0"));
-        row("Picture_pressure", "Form1", {2040, 2520, 4000, 2775}, QString());
-        row("Picture_elipsoid", "Form1", {2040, 360, 4000, 2000}, QString());
+        row("Command1", "Form1", {16, 24, 105, 33}, QStringLiteral("Command1"));
+        row("Frame1", "Form1", {16, 80, 105, 185}, QStringLiteral("Input"));
+        row("Label1", "Frame1", {8, 24, 25, 17}, QStringLiteral("λ ="));
+        row("Text_Lamda", "Frame1", {48, 24, 41, 19}, QStringLiteral("0.2"));
+        row("Label2", "Frame1", {8, 56, 33, 17}, QStringLiteral("NXX = "));
+        row("Text_NXX", "Frame1", {48, 56, 41, 19}, QStringLiteral("18"));
+        row("Label3", "Frame1", {8, 88, 33, 17}, QStringLiteral("NT ="));
+        row("Label4", "Frame1", {8, 120, 25, 17}, QStringLiteral("α ="));
+        row("Label5", "Frame1", {8, 152, 25, 17}, QStringLiteral("β ="));
+        row("Text_NT", "Frame1", {48, 88, 41, 19}, QStringLiteral("1"));
+        row("Text_AlfaD", "Frame1", {48, 120, 41, 19}, QStringLiteral("0"));
+        row("Text_BetaD", "Frame1", {48, 152, 41, 19}, QStringLiteral("0"));
+        row("Picture_pressure", "Form1", {136, 168, 267, 185}, QString());
+        row("Picture_elipsoid", "Form1", {136, 24, 267, 133}, QString());
     }
-    void controlsSitWhereTheTwipsSay() {
+    void controlsSitAtTheirPixels() {
         QFETCH(QString, name);
         QFETCH(QString, parent);
-        QFETCH(QRect, twips);
+        QFETCH(QRect, pixels);
         QFETCH(QString, text);
         const QWidget* control = form_->findChild<QWidget*>(name);
         QVERIFY(control);
         QCOMPARE(control->parentWidget()->objectName(), parent);
-        QCOMPARE(control->geometry(),
-                 pixelsFromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(control->geometry(), pixels);
         if (const auto* label = qobject_cast<const QLabel*>(control)) {
             QCOMPARE(label->text(), text);
         } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
@@ -161,6 +161,13 @@ private slots:
         QCOMPARE(form_->findChild<QLabel*>("Label5")->accessibleName(), QStringLiteral("beta ="));
     }
 
+    void picturesHaveSpokenNames() {
+        QCOMPARE(pictureArea(*form_, "Picture_elipsoid")->accessibleName(),
+                 QStringLiteral("body outline"));
+        QCOMPARE(pictureArea(*form_, "Picture_pressure")->accessibleName(),
+                 QStringLiteral("surface speed ratio along the meridian"));
+    }
+
     void tabCyclesFromTheButtonThroughBoxesAndAreas() {
         QCOMPARE(QApplication::focusWidget(), command1(*form_));
         const std::array<const char*, 8> cycle{"Text_Lamda",       "Text_NXX",   "Text_NT",
@@ -185,11 +192,10 @@ private slots:
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
 
         QVERIFY(reporter_.reports.empty());
-        QVERIFY(fileBytes("solva11.txt")
-                    .contains("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n"));
-        const QByteArray plotData = fileBytes("solva12.txt");
-        QCOMPARE(plotData.count('\n'), 18);
-        QVERIFY(plotData.endsWith("\r\n"));
+        QVERIFY(reportFile().find("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n") !=
+                std::string::npos);
+        QCOMPARE(plotDataLines(), 18);
+        QVERIFY(solva::test::readFile(solva::PlotDataFileName).ends_with("\r\n"));
         QCOMPARE(pictureArea(*form_, "Picture_elipsoid")->segments().size(), std::size_t(2 + 34));
         QCOMPARE(pictureArea(*form_, "Picture_pressure")->segments().size(), std::size_t(2 + 17));
     }
@@ -215,7 +221,7 @@ private slots:
         target->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), target);
         QTest::keyClick(target, Qt::Key(key));
-        QCOMPARE(QFile::exists("solva11.txt"), runs);
+        QCOMPARE(std::filesystem::exists(solva::ReportFileName), runs);
         QCOMPARE(pictureArea(*form_, "Picture_elipsoid")->segments().empty(), !runs);
     }
 
@@ -225,7 +231,7 @@ private slots:
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
 
         QVERIFY(reporter_.reports.empty());
-        QVERIFY(QFile::exists("solva12.txt"));
+        QVERIFY(std::filesystem::exists(solva::PlotDataFileName));
         const std::array<const char*, 5> expected{" 0.25", "12 ", "2", "10", "5"};
         for (std::size_t i = 0; i < TextBoxNames.size(); ++i) {
             QCOMPARE(textBox(*form_, TextBoxNames[i])->text(), QString::fromLatin1(expected[i]));
@@ -245,7 +251,7 @@ private slots:
         QVERIFY(reporter_.reports.empty());
         QCOMPARE(pictureArea(*form_, "Picture_elipsoid")->segments().size(), std::size_t(2 + 18));
         QCOMPARE(pictureArea(*form_, "Picture_pressure")->segments().size(), std::size_t(2 + 9));
-        QCOMPARE(fileBytes("solva12.txt").count('\n'), 10);
+        QCOMPARE(plotDataLines(), 10);
 
         // What shows is what a window that only ever ran with 10 points shows.
         Form1 fresh;
@@ -292,29 +298,30 @@ private slots:
         setTexts(*form_, {"0.2", "18", "1", "0", "0"});
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
         QCOMPARE(reporter_.reports.size(), std::size_t(1));
-        QVERIFY(fileBytes("solva11.txt")
-                    .contains("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n"));
-        QCOMPARE(fileBytes("solva12.txt").count('\n'), 18);
+        QVERIFY(reportFile().find("\r\n01   174.62   -0.4978   0.0094   0.2037    \r\n") !=
+                std::string::npos);
+        QCOMPARE(plotDataLines(), 18);
     }
 
     void fileFaultIsReportedAndTheWindowCarriesOn() {
-        QVERIFY(QDir().mkdir(QStringLiteral("solva11.txt")));
+        QVERIFY(QDir().mkdir(QString::fromLatin1(solva::ReportFileName)));
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
         QCOMPARE(reporter_.reports.size(), std::size_t(1));
         const solva::RunError& error = reporter_.reports.front();
         QCOMPARE(error.kind(), solva::ErrorKind::FileAccess);
-        QVERIFY2(error.where().find("\"solva11.txt\"") != std::string::npos, error.where().c_str());
+        const std::string path = (std::filesystem::current_path() / solva::ReportFileName).string();
+        QVERIFY2(error.where().find('"' + path + '"') != std::string::npos, error.where().c_str());
         QVERIFY(pictureArea(*form_, "Picture_elipsoid")->segments().empty());
 
-        QVERIFY(QDir().rmdir(QStringLiteral("solva11.txt")));
+        QVERIFY(QDir().rmdir(QString::fromLatin1(solva::ReportFileName)));
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
         QCOMPARE(reporter_.reports.size(), std::size_t(1));
-        QCOMPARE(fileBytes("solva12.txt").count('\n'), 18);
+        QCOMPARE(plotDataLines(), 18);
         QCOMPARE(pictureArea(*form_, "Picture_elipsoid")->segments().size(), std::size_t(2 + 34));
     }
 
 private:
-    std::unique_ptr<TemporaryWorkingDirectory> dir_;
+    std::unique_ptr<solva::test::ScratchDirectory> dir_;
     std::unique_ptr<Form1> form_;
     CapturingReporter reporter_;
 };

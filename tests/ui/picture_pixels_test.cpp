@@ -1,7 +1,7 @@
 // Run once per QT_SCALE_FACTOR: the areas must draw at the screen's pixel
 // ratio, not at 1 and scaled up.
 #include "window_probe.h"
-#include "working_directory.h"
+#include "support/scratch_directory.h"
 
 #include <QScreen>
 #include <QTest>
@@ -118,8 +118,7 @@ class PicturePixelsTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<TemporaryWorkingDirectory>();
-        QVERIFY(dir_->entered());
+        dir_ = std::make_unique<solva::test::ScratchDirectory>();
         form_ = std::make_unique<Form1>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -248,7 +247,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TemporaryWorkingDirectory> dir_;
+    std::unique_ptr<solva::test::ScratchDirectory> dir_;
     std::unique_ptr<Form1> form_;
     PictureArea* profile_ = nullptr;
     PictureArea* speeds_ = nullptr;

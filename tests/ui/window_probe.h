@@ -1,16 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include "output/plot_data_file.h"
+#include "output/report_file.h"
+#include "support/files.h"
 #include "ui/form1.h"
 #include "ui/picture_area.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <string>
 
 // Reaching into a Form1 the way a user sees it: by its controls' names.
 inline QLineEdit* textBox(const solva::Form1& form, const char* name) {
@@ -37,7 +43,10 @@ inline QImage contents(solva::PictureArea& area) {
     return area.grab(area.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline QByteArray fileBytes(const char* name) {
-    QFile file(QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// The result files the last run left in the current directory.
+inline std::string reportFile() {
+    return solva::test::readFile(solva::ReportFileName);
+}
+inline std::ptrdiff_t plotDataLines() {
+    return std::ranges::count(solva::test::readFile(solva::PlotDataFileName), '\n');
 }
