@@ -45,6 +45,14 @@ public:
     Element& operator()(long i, long j) { return cells_[checkedIndex(i, j)]; }
     const Element& operator()(long i, long j) const { return cells_[checkedIndex(i, j)]; }
 
+    // CU(i, 1 ... columns) = values[1 ... columns], the bounds checked once.
+    void setRow(long i, const double* values, long columns) {
+        Element* cell = &cells_[checkedIndex(i, columns)];
+        for (long j = columns; j >= 1; --j, cell -= MaxPoint + 1) {
+            *cell = Real(values[j]);
+        }
+    }
+
 private:
     static std::size_t checkedIndex(long i, long j);
     std::vector<Element> cells_;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <type_traits>
 
 namespace solva {
@@ -113,8 +114,8 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
         const double S = speedRow(plain, FI.toDouble(), columns, step, I,
                                   [&cu](long J, double value) { cu[J] = value; });
         bool finite = columns <= MaxColumn && std::isfinite(S) && S != 0;
-        for (long J = 1; J <= columns && finite; ++J) {
-            finite = std::isfinite(cu[J]);
+        for (long J = 1; J <= columns; ++J) {
+            finite &= std::fabs(cu[J]) <= std::numeric_limits<double>::max();
         }
         if (!finite) {
             // The same row in checked reals stops at the failing step.
@@ -123,9 +124,7 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
             s.CU1(I) = s.CU(I, 1).real();
             continue;
         }
-        for (long J = 1; J <= columns; ++J) {
-            s.CU(I, J) = Real(cu[J]);
-        }
+        s.CU.setRow(I, cu.data(), columns);
         s.CU1(I) = s.CU(I, 1).real();
     }
 }

@@ -74,10 +74,6 @@ void TextFile::print(const Element& element) {
     }
 }
 
-void TextFile::printFormatted(double x, NumberPattern pattern) {
-    wrote(writePattern(room(MaxNumberText), x, pattern, style_.decimalSeparator));
-}
-
 void TextFile::nextZone() {
     const auto column = static_cast<std::ptrdiff_t>(used_) - lineStart_;
     const auto spaces = static_cast<std::size_t>(ZoneWidth - column % ZoneWidth);

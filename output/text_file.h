@@ -43,7 +43,9 @@ public:
     // An array element: a number, or nothing at all when it is empty.
     void print(const Element& element);
     // A pattern-formatted number item.
-    void printFormatted(double x, NumberPattern pattern);
+    void printFormatted(double x, NumberPattern pattern) {
+        wrote(writePattern(room(MaxNumberText), x, pattern, style_.decimalSeparator));
+    }
     // The "," separator: on to the next zone start after the current column.
     void nextZone();
     // Ends the statement and the line.

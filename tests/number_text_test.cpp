@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace solva {
@@ -30,6 +33,33 @@ TEST(GeneralForm, FifteenSignificantDigitsWithoutTrailingZeros) {
     EXPECT_EQ(general(1.0 / 3), "0.333333333333333");
     EXPECT_EQ(general(2.0 / 3), "0.666666666666667");
     EXPECT_EQ(general(123456789012345), "123456789012345");
+}
+
+// The fast path against the C library's exact "%.15G", over the sizes it
+// covers, with a comma; and how often it gives up on numbers of the sizes the
+// files hold (from 1E14 on, doubles fall on exact ties, which go to the exact
+// conversion).
+TEST(GeneralForm, TheFastPathAgreesWithTheCLibraryAndRarelyGivesUp) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-4, 15);
+    long gaveUp = 0, small = 0;
+    constexpr long Count = 200000;
+    for (long i = 0; i < Count; ++i) {
+        const double v = std::pow(10.0, exponent(random)) * (i % 2 ? 1 : -1);
+        std::array<char, 32> expected;
+        std::snprintf(expected.data(), expected.size(), "%.15G", std::fabs(v));
+        std::string withComma = expected.data();
+        if (const auto point = withComma.find('.'); point != std::string::npos) {
+            withComma[point] = ',';
+        }
+        ASSERT_EQ(general(v, ","), withComma) << std::hexfloat << v;
+        std::array<char, MaxNumberText> out;
+        if (std::fabs(v) < 1E4) {
+            ++small;
+            gaveUp += writeGeneralFormFast(out.data(), v, ",") == nullptr;
+        }
+    }
+    EXPECT_LT(gaveUp, small / 1000) << gaveUp << " of " << small;
 }
 
 TEST(GeneralForm, ExponentFormBelowOneTenThousandthAndFromFifteenDigits) {
