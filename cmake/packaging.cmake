@@ -1,11 +1,62 @@
-# A Debian package of the programs: cmake --build <dir> --target package
+# A Debian package of the programs: cmake --build <dir> --target package, or
+# scripts/package.sh, which also runs lintian on it.
+include(GNUInstallDirs)
+
+# Debian wants the changelog and the man pages compressed with gzip -9n: best
+# compression, and no name or time stamp, so the same sources give the same
+# bytes. CPack compresses nothing itself, so the build does.
+find_program(GZIP gzip REQUIRED)
+set(compressed)
+function(solva_compress source name)
+    set(copy ${PROJECT_BINARY_DIR}/compressed/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+                       COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+                       COMMAND ${GZIP} -9nf ${copy}
+                       DEPENDS ${source}
+                       VERBATIM)
+    set(compressed ${compressed} ${copy}.gz PARENT_SCOPE)
+endfunction()
+
+# A native package's history is changelog.gz; its licence is copyright.
+solva_compress(${PROJECT_SOURCE_DIR}/packaging/debian/changelog changelog)
+install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz
+              ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The man page docs/man/NAME.1 of each program NAME built here.
+file(GLOB man_pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/man/*.1)
+foreach(page IN LISTS man_pages)
+    get_filename_component(program ${page} NAME_WLE)
+    if(TARGET ${program})
+        get_filename_component(name ${page} NAME)
+        solva_compress(${page} ${name})
+        install(FILES ${PROJECT_BINARY_DIR}/compressed/${name}.gz
+                DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${compressed})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ellipsoid-flow)
 set(CPACK_PACKAGE_VENDOR "Ellipsoid Flow developers")
 set(CPACK_PACKAGE_CONTACT "Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Potential flow about an ellipsoid of revolution")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Ellipsoid Flow computes the exact potential flow about a prolate spheroid of
+a chosen thickness ratio in a uniform stream at an angle of attack and a yaw
+angle: the squared surface speed ratio, and so the pressure coefficient,
+along the meridian at a set of circumferential angles, with the body's
+added-mass coefficients. It is meant for students, teachers and engineers in
+aerodynamics and naval hydrodynamics who want the classical reference
+solution, for instance to check a panel code. The window program draws the
+body and the speed along it; the command-line program ellipsoid-flow-cli
+serves scripts. Both write a report and a plot data file as text.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# The libraries come from dpkg-shlibdeps; the window's font is no library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# The menu's launcher asks it for the documents folder, else uses the home.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-user-dirs)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the program, lists its contents and checks
-# the desktop entry and the AppStream metainfo it installs.
+# Builds the Debian package of the programs, lists its contents, checks the
+# desktop entry and the AppStream metainfo it installs, and runs lintian on
+# it: an error or a warning from lintian fails the script.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-ensure_packages "${PACKAGES[@]}" dpkg-dev file
+ensure_packages "${PACKAGES[@]}" dpkg-dev file lintian
 dir="$ROOT/build-package"
 configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DSOLVA_GUI=ON -DSOLVA_BENCHMARK=OFF
+    -DSOLVA_GUI=ON -DSOLVA_BENCHMARK=OFF -DBUILD_TESTING=OFF
+rm -f "$dir"/*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
-deb=$(ls -t "$dir"/*.deb | head -n 1)
+deb=$(ls "$dir"/*.deb)
 echo "== $deb"
-dpkg-deb --field "$deb" Package Version Architecture Depends
+dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
 echo "== Contents"
 dpkg-deb --contents "$deb"
 
@@ -19,5 +21,7 @@ trap 'rm -rf "$stage"' EXIT
 dpkg-deb --extract "$deb" "$stage"
 echo "== Validation"
 desktop-file-validate "$stage"/usr/share/applications/*.desktop
-appstreamcli validate --no-net "$stage"/usr/share/metainfo/*.metainfo.xml
+appstreamcli validate --pedantic --no-net "$stage"/usr/share/metainfo/*.metainfo.xml
+echo "== lintian"
+lintian --info --fail-on error,warning "$deb"
 echo "Package valid: $deb"
