@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 #include "app/run.h"
 
 #include "app/numeric_reader.h"
@@ -50,7 +53,7 @@ void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot, const Out
     computeFlowCoefficients(p, c);      // 6
     record.reached = RunStage::CoefficientsComputed;
 
-    const Real N = p.NXX; // the point count, a copy of NXX
+    const Real N = p.NXX;                            // the point count, a copy of NXX
     generateMeridianPoints(p.Lamda, N, c.PI, state); // 7
     fillSpeedGrid(p, c, state);                      // 8
 

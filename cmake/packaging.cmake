@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
 # A Debian package of the programs: cmake --build <dir> --target package, or
 # scripts/package.sh, which also runs lintian on it.
 include(GNUInstallDirs)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 // The equations: docs/mathematics.md, "Flow coefficients".
 
 #include "flow/coefficients.h"
@@ -29,7 +31,8 @@ void computeFlowCoefficients(const RunParameters& p, FlowCoefficients& c) {
         c.BETA = (p.BetaD * PI) / 180;
     }
     {
-        RunStep step("computing the eccentricity E = sqrt(1 - Lamda^2) (Lamda must lie in [-1, 1])");
+        RunStep step(
+            "computing the eccentricity E = sqrt(1 - Lamda^2) (Lamda must lie in [-1, 1])");
         c.E = sqrt(1 - p.Lamda * p.Lamda);
     }
     const Real E = c.E;
@@ -38,7 +41,8 @@ void computeFlowCoefficients(const RunParameters& p, FlowCoefficients& c) {
     } else {
         // alpha0 = (2 (1 - e^2) / e^3) (1/2 ln((1 + e) / (1 - e)) - e), written
         // with L for the logarithm; the digits of the results depend on this form.
-        RunStep step("computing the axial shape integral A0 (Lamda must lie in (-1, 1] and not be 0)");
+        RunStep step(
+            "computing the axial shape integral A0 (Lamda must lie in (-1, 1] and not be 0)");
         const Real L = log((1 + E) / (1 - E));
         c.A0 = ((1 - E * E) * (L - 2 * E)) / pow(E, 3);
     }

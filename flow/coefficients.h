@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The constants of the closed-form solution for one run (docs/mathematics.md,
@@ -18,12 +21,14 @@ namespace solva {
 
 struct FlowCoefficients {
     Real PI;         // 4 arctan 1
-    Real NJ;         // number of circumferential columns, a loop limit: 2 NT, or 1 for an axial stream
+    Real NJ;         // column count, a loop limit: 2 NT, or 1 for an axial stream
     Real ALFA, BETA; // angle of attack and yaw angle, radians
     Real E;          // eccentricity of the meridian ellipse, sqrt(1 - Lamda^2)
     Real A0, B0;     // axial and transverse shape integrals alpha0 and beta0, A0 + 2 B0 = 2
     Real K1, K2, K3; // inertia (added-mass) coefficients: axial k1, transverse k2 = K3
-    Real U1, U2, U3; // unit free-stream direction: along the axis, in the yaw plane, in the pitch plane
+    // Unit free-stream direction: along the axis, in the yaw plane (column
+    // angle 0), in the pitch plane (angle 90 degrees).
+    Real U1, U2, U3;
 };
 
 // 4 arctan 1, computed at the start of every run.

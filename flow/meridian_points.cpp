@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 // The equations: docs/mathematics.md, "Meridian points".
 
 #include "flow/meridian_points.h"

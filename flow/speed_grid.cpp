@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 // The equations: docs/mathematics.md, "Surface speed".
 
 #include "flow/speed_grid.h"
@@ -28,9 +30,16 @@ template <class Number> struct GridConstants {
 };
 
 GridConstants<double> inPlainDoubles(const GridConstants<Real>& g) {
-    GridConstants<double> d{g.Lamda.value(), g.K1p.value(), g.K2p.value(), g.K3p.value(),
-                            g.U1.value(),    g.U2.value(),  g.U3.value(),  g.WW.value(),
-                            {},              {}};
+    GridConstants<double> d{g.Lamda.value(),
+                            g.K1p.value(),
+                            g.K2p.value(),
+                            g.K3p.value(),
+                            g.U1.value(),
+                            g.U2.value(),
+                            g.U3.value(),
+                            g.WW.value(),
+                            {},
+                            {}};
     for (std::size_t J = 0; J < g.sinT.size(); ++J) {
         d.sinT[J] = g.sinT[J].value();
         d.cosT[J] = g.cosT[J].value();

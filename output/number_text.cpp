@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 #include "output/number_text.h"
 
 #include <algorithm>
@@ -67,8 +70,8 @@ char* writeWholeDigits(char* out, std::uint32_t whole, int places) {
 char* writePatternExactly(char* out, double a, NumberPattern pattern,
                           std::string_view decimalSeparator) {
     Buffer buf;
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), a,
-                                   std::chars_format::fixed, pattern.decimals);
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::fixed,
+                                   pattern.decimals);
     const std::string_view fixed(buf.data(), res.ptr - buf.data());
     const std::size_t dot = fixed.find('.');
     const auto have = static_cast<int>(dot == std::string_view::npos ? fixed.size() : dot);

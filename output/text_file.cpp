@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
 #include "output/text_file.h"
 
 #include "app/run_error.h"
@@ -21,7 +24,8 @@ constexpr std::size_t BufferSize = 1 << 16;
 // comes. Once open, writes block as usual, so a pipe that has a reader gets
 // every byte.
 std::FILE* openWithoutWaiting(const std::string& name) {
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         return nullptr;
     }

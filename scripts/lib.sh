@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
 # Shared by the set-up scripts: install missing Debian packages, configure and build.
 # Sourced, not run.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+
 """Times the program from its start to its window being mapped on the X
 display, then clicks Command1 once and reads the peak resident memory.
 Run under an X server: scripts/measure-startup.sh does that."""

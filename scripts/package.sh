@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
 # Builds the Debian package of the programs, lists its contents, checks the
 # desktop entry and the AppStream metainfo it installs, and runs lintian on
 # it: an error or a warning from lintian fails the script.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
 # Builds the window program alone (no tests, no benchmark) in its own build
 # directory and opens the window. The two result files are written to the
 # directory this is started from.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
 # Takes a screenshot of the window after one run with its default inputs, on
 # a virtual X display, in its own build directory.
 #

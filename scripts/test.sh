@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
 # Builds everything and runs the whole test suite twice: once as built for
 # use, once under AddressSanitizer and UndefinedBehaviorSanitizer. Window tests
 # run on Qt's offscreen platform, so no display is needed.

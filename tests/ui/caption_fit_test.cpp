@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 // Run once per QT_SCALE_FACTOR: the captions are measured in the font as the
 // window resolves it for its screen, at each pixel ratio.
 #include "window_probe.h"

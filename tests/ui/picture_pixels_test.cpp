@@ -1,7 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
 // Run once per QT_SCALE_FACTOR: the areas must draw at the screen's pixel
 // ratio, not at 1 and scaled up.
-#include "window_probe.h"
 #include "support/scratch_directory.h"
+#include "window_probe.h"
 
 #include <QScreen>
 #include <QTest>

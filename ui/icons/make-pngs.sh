@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
 # Renders the window and desktop icons from ellipsoid-flow.svg; run it again
 # after changing the drawing and commit the PNGs it writes.
 set -eu
