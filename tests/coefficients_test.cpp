@@ -3,6 +3,7 @@
 #include "flow/coefficients.h"
 
 #include "app/run_error.h"
+#include "support/shape_integrals.h"
 
 #include <gtest/gtest.h>
 
@@ -23,30 +24,12 @@ FlowCoefficients coefficients(const RunParameters& p) {
     return c;
 }
 
-// The integral of g over [0, inf) by the exp-sinh rule: lambda = exp(pi/2
-// sinh t) turns it into one over all t whose integrand falls off double
-// exponentially both ways; steps of 1/32 over |t| <= 4.5 give the shape
-// integrals to about 1E-15.
-template <class G> double overAllLambda(const G& g) {
-    const double halfPi = std::acos(0.0);
-    const double h = 1.0 / 32;
-    double sum = 0;
-    for (int k = -144; k <= 144; ++k) {
-        const double lambda = std::exp(halfPi * std::sinh(k * h));
-        sum += g(lambda) * lambda * halfPi * std::cosh(k * h);
-    }
-    return sum * h;
-}
-
-// Lamb's shape integrals (Hydrodynamics, §373) of the spheroid with
-// semi-axes a = 1 along the axis and b = c = |Lamda| across it, by quadrature.
+// Lamb's shape integrals by quadrature, independent of the closed form.
 double alpha0(double Lamda) {
-    const double bb = Lamda * Lamda; // b^2, and a b c
-    return overAllLambda([bb](double l) { return bb / (std::pow(1 + l, 1.5) * (bb + l)); });
+    return static_cast<double>(test::alpha0ByQuadrature(Lamda));
 }
 double beta0(double Lamda) {
-    const double bb = Lamda * Lamda;
-    return overAllLambda([bb](double l) { return bb / (std::sqrt(1 + l) * (bb + l) * (bb + l)); });
+    return static_cast<double>(test::beta0ByQuadrature(Lamda));
 }
 
 ErrorKind failureOf(double Lamda) {

@@ -43,63 +43,6 @@ FlowCoefficients coefficientsOf(const RunParameters& p) {
     return c;
 }
 
-// Gauss–Legendre rule of n points on [−1, 1], found by Newton's method on the
-// Legendre polynomial P_n.
-struct Rule {
-    std::vector<long double> x, w;
-};
-
-Rule gaussLegendre(int n) {
-    const long double pi = 3.141592653589793238462643383279503L;
-    Rule rule;
-    for (int i = 1; i <= n; ++i) {
-        long double x = std::cos(pi * (i - 0.25L) / (n + 0.5L));
-        long double derivative = 0;
-        for (int iteration = 0; iteration < 100; ++iteration) {
-            long double p0 = 1, p1 = x;
-            for (int k = 2; k <= n; ++k) {
-                const long double p2 = ((2 * k - 1) * x * p1 - (k - 1) * p0) / k;
-                p0 = p1;
-                p1 = p2;
-            }
-            derivative = n * (x * p1 - p0) / (x * x - 1);
-            const long double step = p1 / derivative;
-            x -= step;
-            if (std::fabs(step) < 1E-19L) {
-                break;
-            }
-        }
-        rule.x.push_back(x);
-        rule.w.push_back(2 / ((1 - x * x) * derivative * derivative));
-    }
-    return rule;
-}
-
-long double applyRule(const Rule& rule, const std::function<long double(long double)>& f,
-                      long double a, long double b) {
-    const long double half = (b - a) / 2, middle = (a + b) / 2;
-    long double sum = 0;
-    for (std::size_t i = 0; i < rule.x.size(); ++i) {
-        sum += rule.w[i] * f(middle + half * rule.x[i]);
-    }
-    return sum * half;
-}
-
-// Halves an interval until its two halves add up to the whole within the
-// tolerance, an absolute one: a few units of long double's rounding of the
-// whole integral, so that each piece stops once its change drowns in that.
-long double adaptive(const Rule& rule, const std::function<long double(long double)>& f,
-                     long double a, long double b, long double whole, long double tolerance) {
-    const long double middle = (a + b) / 2;
-    const long double left = applyRule(rule, f, a, middle);
-    const long double right = applyRule(rule, f, middle, b);
-    if (std::fabs(left + right - whole) <= tolerance) {
-        return left + right;
-    }
-    return adaptive(rule, f, a, middle, left, tolerance) +
-           adaptive(rule, f, middle, b, right, tolerance);
-}
-
 } // namespace
 
 Coefficients programCoefficients(double lambda) {
@@ -110,18 +53,6 @@ Coefficients programCoefficients(double lambda) {
 std::vector<double> alpha0Table() {
     return {0.01,  0.05,     0.1,      0.2,      0.5,       0.9,       0.99,
             0.999, 1 - 1E-4, 1 - 1E-6, 1 - 1E-8, 1 - 1E-10, 1 - 1E-12, 1};
-}
-
-long double alpha0ByQuadrature(double lambda) {
-    // With u = (1 + t)^(−1/2) the integral over t in [0, ∞) becomes one over
-    // u in [0, 1] with a smooth integrand: alpha0 = b² ∫0^1 2u² / (1 − e² u²) du,
-    // e² = 1 − b², b = lambda.
-    static const Rule rule = gaussLegendre(20);
-    const long double b2 = static_cast<long double>(lambda) * lambda;
-    const long double e2 = 1 - b2;
-    const auto f = [&](long double u) { return b2 * 2 * u * u / (1 - e2 * u * u); };
-    const long double whole = applyRule(rule, f, 0, 1);
-    return adaptive(rule, f, 0, 1, whole, 4 * LDBL_EPSILON * whole);
 }
 
 double alpha0ErrorBound(double lambda) {

@@ -27,9 +27,7 @@ Coefficients programCoefficients(double lambda);
 // bodies, and bodies ever closer to the sphere, where the closed form cancels.
 std::vector<double> alpha0Table();
 
-// The shape integral alpha0 = a b c ∫0^∞ dt / ((a² + t)^(3/2) (b² + t)) of
-// the spheroid a = 1, b = c = lambda, by numerical quadrature in long double.
-long double alpha0ByQuadrature(double lambda);
+// The independent alpha0 is solva::test::alpha0ByQuadrature (support/shape_integrals.h).
 
 // How far the program's A0 may stray from alpha0, relative: the logarithm's
 // rounding, about 1E-16, over the difference the closed form cancels,

@@ -7,6 +7,7 @@
 //
 //   validation_tables lamb|alpha0|sphere|stations
 
+#include "support/shape_integrals.h"
 #include "validation/validation.h"
 
 #include <cmath>
@@ -17,6 +18,7 @@
 namespace {
 
 using namespace solva::validation;
+using solva::test::alpha0ByQuadrature;
 
 // A difference beyond half a unit of Lamb's third decimal, in bold: the table
 // is not the correctly rounded value there.

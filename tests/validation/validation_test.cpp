@@ -3,6 +3,7 @@
 
 // The numbers docs/validation.md gives, each against an independent value.
 
+#include "support/shape_integrals.h"
 #include "validation/validation.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 
 namespace solva::validation {
 namespace {
+
+using test::alpha0ByQuadrature;
 
 TEST(Validation, InertiaCoefficientsAgreeWithLambsTable) {
     const std::vector<LambRow> table = readLambTable(SOLVA_LAMB_TABLE);
