@@ -2,14 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/grid_csv.h"
 
-#include "app/run_error.h"
+#include "output/text_file.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace solva::cli {
 
@@ -37,11 +33,6 @@ long count(Real limit, long most) {
 template <class Number> std::string text(Number v, char after) {
     char buffer[MaxNumber];
     return std::string(buffer, put(buffer, v, after));
-}
-
-[[noreturn]] void fail(const char* doing, const std::filesystem::path& file, int error) {
-    throw RunError(ErrorKind::FileAccess, std::string(doing) + " the file \"" + file.string() +
-                                              "\": " + std::strerror(error));
 }
 
 } // namespace
@@ -74,25 +65,12 @@ std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoeffi
 }
 
 void writeResultFile(const std::filesystem::path& file, const std::string& text) {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        fail("opening", file, errno);
-    }
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            const int error = n < 0 ? errno : ENOSPC;
-            ::close(fd);
-            fail("writing", file, error);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::close(fd) != 0) {
-        fail("closing", file, errno);
-    }
+    // The result files' own writer: it never waits on a pipe without a
+    // reader, and its errors name the full path.
+    const OutputStyle style;
+    TextFile out(file.string(), style);
+    out.print(text);
+    out.close();
 }
 
 } // namespace solva::cli

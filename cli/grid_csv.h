@@ -26,8 +26,8 @@ namespace solva::cli {
 // The CSV text of a completed run's grid.
 std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoefficients& c);
 
-// Writes `text` to `file`, replacing what it held; a failure throws RunError
-// with the file error kind, the file named.
+// Writes `text` to `file`, replacing what it held, as the result files are
+// written; a failure throws RunError with the file error kind.
 void writeResultFile(const std::filesystem::path& file, const std::string& text);
 
 } // namespace solva::cli

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace solva::test {
 namespace {
@@ -142,6 +143,20 @@ void expectGridOfReport(const InputTexts& texts, std::size_t NJ) {
         EXPECT_EQ(csv[5], state->CU(I, J).toDouble());
         EXPECT_EQ(csv[6], 1 - csv[5]);
     }
+}
+
+// A named pipe nobody reads in the grid's place stops the run at once, as
+// in the result files' places, and says where.
+TEST(Batch, AGridPipeWithoutAReaderFailsAtOnce) {
+    ScratchDirectory scratch;
+    std::filesystem::create_directory("cli");
+    ASSERT_EQ(mkfifo("cli/g.csv", 0600), 0);
+    auto state = std::make_unique<FlowState>();
+    const Batch batch = runBatch({InputTexts{}}, *state);
+    EXPECT_EQ(batch.status, 1);
+    EXPECT_NE(batch.err.find("error 75: "), std::string::npos) << batch.err;
+    EXPECT_NE(batch.err.find((scratch.path() / "cli/g.csv").string()), std::string::npos)
+        << batch.err;
 }
 
 TEST(Batch, TheGridOfTheDefaultRunReadsBack) {
