@@ -28,6 +28,9 @@ std::string lostWorkingDirectory() {
 } // namespace
 
 std::string describeFileLocation(const std::string& name) {
+    if (std::filesystem::path(name).is_absolute()) {
+        return "the file \"" + name + "\"";
+    }
     std::error_code ec;
     const std::filesystem::path cwd = std::filesystem::current_path(ec);
     if (!ec) {
