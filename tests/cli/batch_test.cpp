@@ -183,7 +183,7 @@ TEST(Batch, TheGridOfTheDefaultRunReadsBack) {
 }
 
 TEST(Batch, TheGridOfAFourColumnRunReadsBack) {
-    expectGridOfReport(inputs("0.3", "17", "2", "10", "-4"), 4);
+    expectGridOfReport(InputTexts{"0.3", "17", "2", "10", "-4"}, 4);
 }
 
 } // namespace
