@@ -2,9 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # Checks of the tree and of what it installs, each run when its tool is there.
-if(NOT BUILD_TESTING)
-    return()
-endif()
+# Included with the tests.
 
 # Every file names its copyright holder and licence (REUSE).
 find_program(REUSE reuse)

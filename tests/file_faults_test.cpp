@@ -44,7 +44,7 @@ TEST_F(FileFaults, AFullDiskUnderThePlotData) {
     const RunError e = runFails(InputTexts{"0.2", "400", "18", "10", "5"});
     expectFileError(e, at(PlotDataFileName), "No space left on device");
     // The report was written in full before the plot data failed to close.
-    EXPECT_EQ(splitLines(report()).size(), 8u + 400u + 1u);
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines + 400u + 1u);
 }
 
 TEST_F(FileFaults, AFullDiskUnderTheReportKeepsThePlotDataWritten) {

@@ -12,6 +12,7 @@ namespace solva {
 namespace {
 
 using test::readFile;
+using test::ReportHeaderLines;
 using test::runExpectingError;
 using test::splitLines;
 
@@ -98,15 +99,15 @@ TEST_F(RunTest, TheTitleTakesASingleByteSetThatHoldsItsLetters) {
 TEST_F(RunTest, PointNumbersAbove99PrintInFull) {
     runOk(InputTexts{"0.2", "400", "18", "10", "5"});
     const std::vector<std::string> rows = splitLines(report());
-    ASSERT_EQ(rows.size(), 8u + 400u + 1u);
-    EXPECT_EQ(rows[8 + 99].substr(0, 6), "100   ");
-    EXPECT_EQ(rows[8 + 399].substr(0, 6), "400   ");
+    ASSERT_EQ(rows.size(), ReportHeaderLines + 400u + 1u);
+    EXPECT_EQ(rows[ReportHeaderLines + 99].substr(0, 6), "100   ");
+    EXPECT_EQ(rows[ReportHeaderLines + 399].substr(0, 6), "400   ");
     EXPECT_EQ(splitLines(plotData()).size(), 401u);
 }
 
 TEST_F(RunTest, AFractionalPointCountRunsItsWholePart) {
     runOk(InputTexts{"0.2", "18.5", "1", "0", "0"});
-    EXPECT_EQ(splitLines(report()).size(), 8u + 18u + 1u);
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines + 18u + 1u);
     EXPECT_EQ(plot.calls.at(0).N, 18.5);
     EXPECT_EQ(plot.calls.at(0).X.size(), 18u);
 }
@@ -151,7 +152,7 @@ TEST_F(RunTest, TwoRunsInARowShowOnlyTheSecondRunsPoints) {
     runOk(InputTexts{"0.2", "20", "1", "0", "0"});
     const double X15 = state->X(15).toDouble();
     runOk(InputTexts{"0.2", "10", "1", "0", "0"});
-    EXPECT_EQ(splitLines(report()).size(), 8u + 10u + 1u);
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines + 10u + 1u);
     EXPECT_EQ(splitLines(plotData()).size(), 11u);
     EXPECT_EQ(plot.calls.at(1).X.size(), 10u);
     EXPECT_EQ(state->X(15).toDouble(), X15); // left as the first run wrote it
@@ -167,7 +168,7 @@ TEST_F(RunTest, TheSameInputsTwiceGiveTheSameFiles) {
 TEST_F(RunTest, AnOddPointCountRuns) {
     runOk(InputTexts{"0.2", "17", "1", "0", "0"});
     const std::vector<std::string> rows = splitLines(report());
-    EXPECT_EQ(rows[8 + 8].substr(0, 32), "09   090.00   0.0000   0.1000   ");
+    EXPECT_EQ(rows[ReportHeaderLines + 8].substr(0, 32), "09   090.00   0.0000   0.1000   ");
 }
 
 TEST_F(RunTest, TheSphereRuns) {
@@ -189,7 +190,7 @@ TEST_F(RunTest, AllBoxesEmptyStopsInTheAngleLine) {
 TEST_F(RunTest, Point401StopsTheRunAfterTheHeader) {
     const RunError e = runFails(InputTexts{"0.2", "401", "1", "0", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::SubscriptOutOfRange);
-    EXPECT_EQ(splitLines(report()).size(), 8u);
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines);
     EXPECT_EQ(plotData(), "");
 }
 
@@ -197,7 +198,7 @@ TEST_F(RunTest, ZeroStepsWithAnAngleStopsInTheGrid) {
     const RunError e = runFails(InputTexts{"0.2", "18", "0", "5", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
     const std::vector<std::string> rows = splitLines(report());
-    ASSERT_EQ(rows.size(), 8u);
+    ASSERT_EQ(rows.size(), ReportHeaderLines);
     EXPECT_EQ(rows[6], " ");
     EXPECT_EQ(plotData(), "");
 }
@@ -226,7 +227,7 @@ TEST_F(RunTest, ThicknessRatiosOutsideTheRange) {
     EXPECT_EQ(runFails(InputTexts{"-1", "18", "1", "0", "0"}).kind(), ErrorKind::InvalidOperation);
     const RunError e = runFails(InputTexts{"1.5", "18", "1", "0", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::SquareRootOfNegative);
-    EXPECT_EQ(splitLines(report()).size(), 8u); // the header is written first
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines); // the header is written first
 }
 
 TEST_F(RunTest, ZeroPointsStopsTheRun) {

@@ -4,6 +4,7 @@
 // The program itself, started as a user would: its files against the
 // library's, its exit statuses and messages, and the locale it writes in.
 
+#include "app/version.h"
 #include "cli_runs.h"
 #include "support/in_scratch_directory.h"
 

@@ -4,8 +4,8 @@
 // The file and state checks accept what real runs write and reject each kind
 // of damage a faulty print or computation could do.
 
-#include "result_checks.h"
 #include "support/in_scratch_directory.h"
+#include "support/result_checks.h"
 
 #include <cmath>
 #include <functional>
