@@ -20,6 +20,14 @@ if(LINTIAN AND NOT SOLVA_SANITIZE)
     set_tests_properties(package.lintian PROPERTIES RUN_SERIAL TRUE TIMEOUT 1800)
 endif()
 
+# cpack packages only a build configured for the package's prefix, so that
+# the menu entry points to where the programs are.
+if(NOT SOLVA_SANITIZE)
+    add_test(NAME package.install_prefix
+             COMMAND sh ${PROJECT_SOURCE_DIR}/tests/packaging/install_prefix_test.sh
+                     ${PROJECT_SOURCE_DIR})
+endif()
+
 # The desktop launcher, configured to start a stub that records where it was
 # started.
 if(SOLVA_GUI)
