@@ -29,7 +29,7 @@ void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState
 }
 
 void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState& state,
-         PlotRoutine& plot, const OutputStyle& style, RunRecord& record) {
+         PlotRoutine& plot, const OutputStyle& style, RunRecord& record, ResultFiles files) {
     record = RunRecord{};
     RunParameters& p = record.parameters;
     FlowCoefficients& c = record.coefficients;
@@ -39,8 +39,9 @@ void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState
     // 2. Should a later step fail, both files are closed on the way out and
     // keep what had been written. A joined path rather than a folder
     // descriptor: errors name the very path that was opened.
-    TextFile report((folder / ReportFileName).string(), style);
-    TextFile plotData((folder / PlotDataFileName).string(), style);
+    const bool written = files == ResultFiles::Written;
+    TextFile report(written ? (folder / ReportFileName).string() : "", style);
+    TextFile plotData(written ? (folder / PlotDataFileName).string() : "", style);
 
     p.Lamda = readInput(texts.Lamda, "reading lambda from its box"); // 3
     p.NXX = readInput(texts.NXX, "reading NXX from its box");

@@ -82,10 +82,15 @@ struct RunRecord {
 void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState& state,
          PlotRoutine& plot, const OutputStyle& style = OutputStyle::fromLocale());
 
+// Whether a run writes its two files, or lays them out and drops them (for
+// callers that want only the grid or the coefficients).
+enum class ResultFiles { Written, Dropped };
+
 // The same run, leaving in `record` the values it read and the coefficients
 // it computed, as far as it got; the files and the drawing are the same.
 void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState& state,
-         PlotRoutine& plot, const OutputStyle& style, RunRecord& record);
+         PlotRoutine& plot, const OutputStyle& style, RunRecord& record,
+         ResultFiles files = ResultFiles::Written);
 
 // The folder of a run that writes where the window does: the process's
 // working directory, as it is when the files are opened.

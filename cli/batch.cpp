@@ -3,12 +3,17 @@
 #include "cli/batch.h"
 
 #include "app/run_error.h"
+#include "cli/batch_folder.h"
 #include "cli/grid_csv.h"
 #include "cli/progress.h"
+#include "cli/staged_file.h"
 #include "cli/summary_json.h"
-#include "output/text_file.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <system_error>
 #include <unistd.h>
@@ -24,9 +29,33 @@ public:
                 int) override {}
 };
 
-std::filesystem::path runFolder(const std::filesystem::path& dir, long run) {
-    char name[24];
-    std::snprintf(name, sizeof name, "%04ld", run);
+// Standard output that cannot take what the batch writes: nothing more can be
+// told to whoever reads it, so the batch stops.
+class OutputLost : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// `text` on `out`, whole, before the batch goes on.
+void emit(std::ostream& out, std::string_view text) {
+    errno = 0;
+    out << text;
+    out.flush();
+    if (!out) {
+        const int error = errno;
+        throw OutputLost(std::string("cannot write to standard output") +
+                         (error != 0 ? std::string(": ") + std::strerror(error) : "") +
+                         "; the batch stops here.");
+    }
+}
+
+int digitsOf(long n) {
+    return static_cast<int>(std::to_string(n).size());
+}
+
+std::filesystem::path runFolder(const std::filesystem::path& dir, long run, int digits) {
+    std::string name = std::to_string(run);
+    name.insert(0, static_cast<std::size_t>(std::max(0, digits - digitsOf(run))), '0');
     return dir / name;
 }
 
@@ -64,64 +93,129 @@ std::filesystem::path createFolder(const std::filesystem::path& dir) {
     return full;
 }
 
-// One run in `folder`, with its grid file if asked for; a failure throws RunError.
-void runIn(const std::filesystem::path& folder, const std::optional<std::filesystem::path>& grid,
-           const InputTexts& texts, FlowState& state, const OutputStyle& style, RunRecord& record) {
-    // A grid left from before goes first, so that a run that stops leaves none;
-    // only a plain file, never a device or a folder someone named.
-    std::error_code e;
-    if (grid && std::filesystem::is_regular_file(std::filesystem::symlink_status(*grid, e))) {
-        std::filesystem::remove(*grid, e);
-    }
-    NoPlot plot;
-    run(texts, createFolder(folder), state, plot, style, record);
-    if (grid) {
-        writeResultFile(*grid, gridCsv(state, record.parameters, record.coefficients));
-    }
+const char* signalName(int signal) {
+    return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "a signal";
 }
 
 } // namespace
 
-int runBatch(const std::vector<InputTexts>& runs, const BatchSettings& settings,
-             const OutputStyle& style, FlowState& state, std::ostream& out, std::ostream& err) {
+int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& style,
+             FlowState& state, std::ostream& out, std::ostream& err) {
     const std::filesystem::path dir = fromHere(settings.dir);
+    std::optional<BatchFolder> held;
+    if (settings.numbered && (settings.files || settings.grid)) {
+        held.emplace(dir, settings.overwrite);
+    }
     std::optional<std::filesystem::path> grid;
-    if (settings.grid) {
+    if (settings.grid && *settings.grid != StandardOutput) {
         grid = fromHere(*settings.grid);
     }
-    Progress progress(err, settings.progress, static_cast<long>(runs.size()));
+    const long total = runs.total();
+    const int digits = std::max(4, digitsOf(total));
+    Progress progress(err, settings.progress, total);
     int status = 0;
+    long last = 0, lastLine = 0;
 
-    for (std::size_t k = 0; k < runs.size(); ++k) {
-        const long number = static_cast<long>(k) + 1;
-        progress.starting(number);
-        std::filesystem::path folder = dir;
-        std::optional<std::filesystem::path> runGrid = grid;
-        if (settings.numbered) {
-            folder = runFolder(dir, number);
-            if (settings.grid) {
-                runGrid = folder / *settings.grid;
-            }
+    try {
+        std::optional<StagedFile> tableFile;
+        const bool tableOut = settings.table && *settings.table == StandardOutput;
+        if (settings.table && !tableOut) {
+            tableFile.emplace(fromHere(*settings.table));
+            tableFile->write(TableHeader);
+        } else if (tableOut) {
+            emit(out, TableHeader);
         }
 
-        RunRecord record;
-        std::optional<RunError> error;
-        try {
-            runIn(folder, runGrid, runs[k], state, style, record);
-        } catch (const RunError& e) {
-            error = e;
-            status = 1;
-            progress.clear();
+        while (true) {
+            if (const int signal = settings.interrupted ? settings.interrupted() : 0) {
+                progress.clear();
+                err << "ellipsoid-flow-cli: stopped by " << signalName(signal) << " ";
+                if (last == 0) {
+                    err << "before the first run";
+                } else {
+                    err << "after run " << last << " of " << total;
+                    if (settings.lineNumbers) {
+                        err << " (line " << lastLine << ")";
+                    }
+                }
+                err << "; the runs after it were not made." << std::endl;
+                if (tableFile) {
+                    tableFile->commit(); // whole rows of the runs made
+                }
+                return 128 + signal;
+            }
+            const std::optional<NumberedRun> next = runs.next();
+            if (!next) {
+                break;
+            }
+            const long number = last + 1;
+            progress.starting(number);
+            std::filesystem::path folder = dir;
+            std::optional<std::filesystem::path> runGrid = grid;
             if (settings.numbered) {
-                err << "run " << number << ": ";
+                folder = runFolder(dir, number, digits);
+                if (grid) {
+                    runGrid = folder / *settings.grid;
+                }
             }
-            err << "error " << e.number() << ": " << e.what() << std::endl;
+
+            RunRecord record;
+            std::optional<RunError> error;
+            try {
+                // A grid left from before goes first, so that a run that stops
+                // leaves none; only a plain file, never a device or a folder.
+                std::error_code e;
+                if (runGrid &&
+                    std::filesystem::is_regular_file(std::filesystem::symlink_status(*runGrid, e))) {
+                    std::filesystem::remove(*runGrid, e);
+                }
+                const bool folderNeeded = settings.files || (runGrid && settings.numbered);
+                NoPlot plot;
+                run(next->texts, folderNeeded ? createFolder(folder) : folder, state, plot, style,
+                    record, settings.files ? ResultFiles::Written : ResultFiles::Dropped);
+                if (runGrid) {
+                    writeStaged(*runGrid, gridCsv(state, record.parameters, record.coefficients));
+                }
+            } catch (const RunError& e) {
+                error = e;
+                status = 1;
+                progress.clear();
+                if (settings.numbered) {
+                    err << "run " << number;
+                    if (settings.lineNumbers) {
+                        err << " (line " << next->line << ")";
+                    }
+                    err << ": ";
+                }
+                err << "error " << e.number() << ": " << e.what() << std::endl;
+            }
+            last = number;
+            lastLine = next->line;
+            const RunParameters& p = record.parameters;
+            if (!error && settings.grid == StandardOutput) {
+                emit(out, gridCsv(state, p, record.coefficients));
+            }
+            if (!error && settings.table) {
+                const std::string rows = tableRows(number, next->line, state, p, record.coefficients);
+                tableFile ? tableFile->write(rows) : emit(out, rows);
+            }
+            if (settings.summary) {
+                progress.clear();
+                emit(out, summaryJson(number, next->line, next->texts, record, state, error) + "\n");
+            }
         }
-        if (settings.summary) {
-            progress.clear();
-            // Each line goes out whole before the next run starts.
-            out << summaryJson(number, runs[k], record, error) << std::endl;
+        if (tableFile) {
+            tableFile->commit();
         }
+    } catch (const OutputLost& e) {
+        progress.clear();
+        err << "ellipsoid-flow-cli: " << e.what() << std::endl;
+        return 1;
+    } catch (const RunError& e) { // the table file
+        progress.clear();
+        err << "ellipsoid-flow-cli: error " << e.number() << ": " << e.what()
+            << "; the batch stops here." << std::endl;
+        return 1;
     }
     return status;
 }

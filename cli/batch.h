@@ -7,34 +7,48 @@
 // and the next one goes on.
 
 #include "app/run.h"
+#include "cli/run_source.h"
 
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <vector>
 
 namespace solva::cli {
 
+// The name that stands for standard output in place of a file's.
+inline const std::filesystem::path StandardOutput = "-";
+
 struct BatchSettings {
     std::filesystem::path dir = "."; // where the files go, created if missing
-    // Run k writes into dir/NNNN/ (k in four digits) and its error line starts
-    // with "run k: "; otherwise (one run from the command line) into dir.
+    // Run k writes into dir/NNNN/ (k in as many digits as the last run needs,
+    // at least four) and its error line starts with "run k: "; otherwise
+    // (one run) into dir. A numbered batch holds dir for itself (BatchFolder).
     bool numbered = false;
-    // The grid CSV: a path of its own, or when numbered a name in each run's
-    // folder. A run that stops writes none and removes a plain file of that
-    // name left from before, so that a grid file never belongs to another run.
+    bool overwrite = false;   // a numbered batch may replace an earlier one's run folders
+    bool lineNumbers = false; // the runs come from a file: error lines name the line too
+    // The grid CSV: a path of its own (StandardOutput for one run), or when
+    // numbered a name in each run's folder. A run that stops writes none and
+    // removes a plain file of that name left from before, so that a grid
+    // file never belongs to another run.
     std::optional<std::filesystem::path> grid;
+    std::optional<std::filesystem::path> table; // the whole batch's table CSV
+    bool files = true;     // the two result files; without them no run folder is made
     bool summary = false;  // one JSON line per run on `out`
-    bool progress = false; // `err` is a terminal: show "run k of n" on long batches
+    bool progress = false; // `err` is a terminal of its own: show "run k of n" on long batches
+    // Between runs: a signal caught (interruption()), which ends the batch.
+    int (*interrupted)() = nullptr;
 };
 
 // Runs `runs` in order on `state`, the window's arrays (a newly started
 // window's for the same files as its first click). Relative paths count from
-// the current directory, which the batch never changes. Each
-// run's error goes to `err` as one line, "run 3: error 11: Division by zero
-// while ...". Returns the exit status: 0 when every run completed, 1 when
-// one stopped.
-int runBatch(const std::vector<InputTexts>& runs, const BatchSettings& settings,
-             const OutputStyle& style, FlowState& state, std::ostream& out, std::ostream& err);
+// the current directory, which the batch never changes. Each run's error goes
+// to `err` as one line, "run 3 (line 5): error 11: Division by zero while
+// ...". Files other than the result files appear only when complete
+// (StagedFile). Returns the exit status: 0 when every run completed, 1 when
+// one stopped or an output could not be written (standard output among them:
+// the batch stops there), 128 + the signal when interrupted. A usage error
+// found in the runs or the folder throws UsageError.
+int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& style,
+             FlowState& state, std::ostream& out, std::ostream& err);
 
 } // namespace solva::cli

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/grid_csv.h"
 
+#include "app/input_texts.h"
 #include "flow/angles.h"
 
 #include <array>
@@ -29,9 +30,9 @@ template <class Number> std::string text(Number v, char after) {
     return std::string(buffer, put(buffer, v, after));
 }
 
-} // namespace
-
-std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoefficients& c) {
+// The grid's rows after `csv`, each led by `lead`.
+void appendRows(std::string& csv, std::string_view lead, const FlowState& s, const RunParameters& p,
+                const FlowCoefficients& c) {
     // A completed run's limits lie within the arrays.
     const long columns = loopCount(c.NJ.value(), MaxColumn);
     const long points = loopCount(p.NXX.value(), MaxPoint);
@@ -41,8 +42,7 @@ std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoeffi
     for (long J = 1; J <= columns; ++J) {
         angle[J] = text(columnAngleDegrees(J, p.NT).value(), ',');
     }
-    std::string csv(Header);
-    csv.reserve(Header.size() + MaxRow * static_cast<std::size_t>(points * columns));
+    csv.reserve(csv.size() + (lead.size() + MaxRow) * static_cast<std::size_t>(points * columns));
     for (long I = 1; I <= points; ++I) {
         const std::string point = text(I, ',');
         const std::string where = text(pointAngleDegrees(s.FI(I), c.PI).value(), ',') +
@@ -53,9 +53,27 @@ std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoeffi
             char* end = put(speeds, Cu, ',');
             end = put(end, 1 - Cu, '\r');
             *end++ = '\n';
-            csv.append(point).append(angle[J]).append(where).append(speeds, end);
+            csv.append(lead).append(point).append(angle[J]).append(where).append(speeds, end);
         }
     }
+}
+
+} // namespace
+
+std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoefficients& c) {
+    std::string csv(Header);
+    appendRows(csv, "", s, p, c);
+    return csv;
+}
+
+std::string tableRows(long run, long line, const FlowState& s, const RunParameters& p,
+                      const FlowCoefficients& c) {
+    std::string lead = text(run, ',') + text(line, ',');
+    for (const Input& in : Inputs) {
+        lead += text((p.*in.value).value(), ',');
+    }
+    std::string csv;
+    appendRows(csv, lead, s, p, c);
     return csv;
 }
 

@@ -19,10 +19,22 @@
 #include "flow/flow_state.h"
 
 #include <string>
+#include <string_view>
 
 namespace solva::cli {
 
 // The CSV text of a completed run's grid.
 std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoefficients& c);
+
+// The table of a whole batch: one CSV with the grid's rows of every completed
+// run, each row led by the run's number, its line in the runs file and the
+// five values as read:
+//   run,line,lambda,NXX,NT,alpha,beta,point,angle_deg,FI_deg,X,Y,Cu,Cp
+inline constexpr std::string_view TableHeader =
+    "run,line,lambda,NXX,NT,alpha,beta,point,angle_deg,FI_deg,X,Y,Cu,Cp\r\n";
+
+// A completed run's rows of the table.
+std::string tableRows(long run, long line, const FlowState& s, const RunParameters& p,
+                      const FlowCoefficients& c);
 
 } // namespace solva::cli

@@ -1,39 +1,82 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
 
-// ellipsoid-flow-cli: the window's runs from the command line or a runs file,
-// with the whole grid and the coefficients on request.
+// ellipsoid-flow-cli: the window's runs from the command line, a runs file or
+// a sweep of named inputs, with the whole grid, one table and the
+// coefficients on request.
 
 #include "cli/batch.h"
+#include "cli/interruption.h"
 #include "cli/options.h"
 #include "cli/runs_file.h"
+#include "cli/strict_texts.h"
+#include "cli/sweep.h"
 #include "cli/usage_error.h"
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <iostream>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+using namespace solva::cli;
+
+// The runs the options name; usage errors in them are found here, before any run.
+std::unique_ptr<RunSource> runsOf(const Options& o) {
+    if (o.runs) {
+        return std::make_unique<RunsFile>(*o.runs, o.strict);
+    }
+    if (o.named) {
+        return std::make_unique<Sweep>(*o.named, o.strict);
+    }
+    if (o.strict) {
+        checkStrictly(*o.single);
+    }
+    return std::make_unique<RunList>(std::vector{*o.single});
+}
+
+// Whether standard output and standard error are the same terminal, where a
+// progress line would be drawn between the summary's lines.
+bool outputOnErrorTerminal() {
+    struct stat out {}, err {};
+    return isatty(STDOUT_FILENO) == 1 && fstat(STDOUT_FILENO, &out) == 0 &&
+           fstat(STDERR_FILENO, &err) == 0 && out.st_rdev == err.st_rdev;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // The window's toolkit takes the user's locale at start; the result files
     // follow it, so the same texts give the same bytes here.
     std::setlocale(LC_ALL, "");
-    using namespace solva::cli;
     try {
         const std::optional<Options> options = parseOptions(argc, argv, std::cout);
         if (!options) {
+            errno = 0;
+            if (!std::cout.flush()) {
+                std::cerr << "ellipsoid-flow-cli: cannot write to standard output"
+                          << (errno != 0 ? std::string(": ") + std::strerror(errno) : "") << '\n';
+                return 1;
+            }
             return 0;
         }
         BatchSettings settings = options->batch;
-        settings.progress = isatty(STDERR_FILENO) == 1;
-        std::vector<solva::InputTexts> runs;
-        if (options->runs) {
-            runs = readRunsFile(*options->runs, std::cin);
-        } else {
-            runs.push_back(*options->single);
+        settings.progress = isatty(STDERR_FILENO) == 1 && !outputOnErrorTerminal();
+        settings.interrupted = interruption;
+        const std::unique_ptr<RunSource> runs = runsOf(*options);
+        if (runs->total() == 0) {
+            std::cerr << "ellipsoid-flow-cli: "
+                      << (*options->runs == "-" ? "standard input"
+                                                : "the runs file \"" + *options->runs + "\"")
+                      << " holds no run.\n";
         }
+        catchInterruptions();
         auto state = std::make_unique<solva::FlowState>(); // as a newly started window has it
-        return runBatch(runs, settings, solva::OutputStyle::fromLocale(), *state, std::cout,
+        return runBatch(*runs, settings, solva::OutputStyle::fromLocale(), *state, std::cout,
                         std::cerr);
     } catch (const UsageError& e) {
         std::cerr << "ellipsoid-flow-cli: " << e.what() << '\n';

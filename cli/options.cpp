@@ -4,9 +4,12 @@
 
 #include "app/version.h"
 #include "cli/usage_error.h"
+#include "output/plot_data_file.h"
+#include "output/report_file.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -18,22 +21,43 @@ namespace {
 constexpr const char* Program = "ellipsoid-flow-cli";
 
 constexpr const char* Description =
-    "Potential flow about a prolate spheroid: one run from five texts, or many from a runs file.\n"
-    "Each run writes solva11.txt (the report) and solva12.txt (the plot data), as the window does.";
+    "Potential flow about a prolate spheroid: one run from five texts, many from\n"
+    "a runs file or a sweep of named inputs. Each run writes solva11.txt (the\n"
+    "report) and solva12.txt (the plot data), as the window does.";
 
 constexpr const char* Examples = R"(
-The five texts are read as the window reads its boxes: "1,5" reads as 1, &H10 as 16, an empty
-text as 0. A text that starts with "-" and then not a digit, such as -.5, goes after "--".
+The five texts are read as the window reads its boxes: "1,5" reads as 1, &H10
+as 16, an empty text as 0. A text that starts with "-" and then not a digit,
+such as -.5, goes after "--". --strict refuses all but plain numbers.
 
-Runs file: one run per line, the five texts separated by tab characters; lines starting with #
-and empty lines are skipped. Run k writes into DIR/NNNN/ (k in four digits).
+Runs file: one run per line, the five texts separated by tab characters;
+lines starting with # and empty lines are skipped. Named inputs take one
+text, a range START:STOP:STEP (STOP included) or a list A,B,C; the runs are
+every combination, beta changing fastest; an input not named keeps the
+window's start text (0.2 18 1 0 0). Runs of a file or a sweep write into
+DIR/NNNN/ (at least four digits); a DIR holding such folders from before
+needs --overwrite.
 
-Exit status: 0 every run completed, 1 a run stopped with a run-time error, 2 a usage error.
+Exit status: 0 every run completed, 1 a run stopped or an output failed,
+2 a usage error, 130 or 143 interrupted (Ctrl-C, SIGTERM) between runs.
 
 Examples:
   ellipsoid-flow-cli 0.2 400 18 10 5 --grid grid.csv --summary
-  for a in $(seq 0 2 20); do printf '0.2\t18\t1\t%s\t0\n' "$a"; done |
-      ellipsoid-flow-cli --runs - --dir sweep --summary > sweep.jsonl)";
+  ellipsoid-flow-cli --lambda 0.1:1:0.1 --alpha 0:20:2 --nxx 60 --nt 6 \
+      --no-files --table sweep.csv
+  ellipsoid-flow-cli --runs runs.tsv --dir sweep --summary > sweep.jsonl)";
+
+constexpr const char* Version = R"(
+Copyright (C) 2026 Ellipsoid Flow developers
+License MIT <https://opensource.org/licenses/MIT>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.)";
+
+// The options that take a value, and the flags, that take none.
+const std::vector<std::string> ValueOptions{"--runs",  "--dir", "--grid",  "--table", "--lambda",
+                                            "--nxx",   "--nt",  "--alpha", "--beta"};
+const std::vector<std::string> Flags{"--summary", "--no-files", "--strict",
+                                     "--overwrite", "--help",   "--version"};
 
 // What every usage message ends with.
 std::string hint() {
@@ -47,7 +71,9 @@ class Formatter : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App*, std::string) const override {
         return "Usage: ellipsoid-flow-cli [OPTIONS] " + placeholders() +
-               "\n       ellipsoid-flow-cli [OPTIONS] --runs FILE\n";
+               "\n       ellipsoid-flow-cli [OPTIONS] --runs FILE"
+               "\n       ellipsoid-flow-cli [OPTIONS] --lambda V --nxx V --nt V --alpha V "
+               "--beta V\n";
     }
 };
 
@@ -55,45 +81,125 @@ public:
     throw UsageError(problem + "\n" + hint());
 }
 
-void check(const Options& o, const std::vector<std::string>& texts) {
-    if (o.runs && !texts.empty()) {
-        usage("--runs takes the runs from its file, so no texts may follow on the command line.");
+bool isOneOf(const std::string& arg, const std::vector<std::string>& names) {
+    return std::find(names.begin(), names.end(), arg) != names.end();
+}
+
+// What CLI11 lets pass: an option's value that is itself one of the options
+// (--dir --summary), and a flag given a value (--summary=0).
+void checkValues(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--") {
+            return;
+        }
+        for (const std::string& flag : Flags) {
+            if (arg.starts_with(flag + "=")) {
+                usage(flag + " takes no value; give it alone to turn it on.");
+            }
+        }
+        const std::string next = i + 1 < argc ? argv[i + 1] : "";
+        const std::string nextName = next.substr(0, next.find('='));
+        if (isOneOf(arg, ValueOptions) &&
+            (isOneOf(nextName, ValueOptions) || isOneOf(next, Flags) || next == "-h")) {
+            usage(arg + " needs a value, and " + next + " is an option. A file or folder " +
+                  "of that name is written " + arg + "=./" + next + ".");
+        }
     }
-    if (!o.runs && texts.size() != Inputs.size()) {
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code e;
+    return std::filesystem::weakly_canonical(a, e) == std::filesystem::weakly_canonical(b, e);
+}
+
+// An output named like a result file of the folder it lands in would replace it.
+void checkNotAResultFile(const char* option, const std::filesystem::path& path,
+                         const Options& o) {
+    if (!o.batch.files) {
+        return;
+    }
+    for (const char* name : {ReportFileName, PlotDataFileName}) {
+        const bool clash = o.batch.numbered ? path == name : sameFile(path, o.batch.dir / name);
+        if (clash) {
+            usage(std::string(option) + " " + path.string() + " would replace the run's " + name +
+                  "; give the output another name.");
+        }
+    }
+}
+
+void check(const Options& o, const std::vector<std::string>& texts) {
+    const int sources = (o.runs ? 1 : 0) + (o.named ? 1 : 0) + (texts.empty() ? 0 : 1);
+    if (sources > 1) {
+        usage("Give the runs one way: five texts, --runs FILE, or named inputs (--lambda ...).");
+    }
+    if (sources == 0 || (!texts.empty() && texts.size() != Inputs.size())) {
         usage("A run needs five texts, " + placeholders() + ", and " +
               std::to_string(texts.size()) + " were given (an empty box is \"\").");
     }
     if (o.batch.dir.empty()) {
         usage("--dir needs a folder name (\".\" for the current folder).");
     }
-    if (o.batch.grid && !o.batch.grid->has_filename()) {
+    const auto& grid = o.batch.grid;
+    if (grid && !grid->has_filename()) {
         usage("--grid needs a file name, such as grid.csv.");
     }
-    if (o.runs && o.batch.grid && *o.batch.grid != o.batch.grid->filename()) {
-        usage("With --runs, --grid takes a file name without a folder (such as grid.csv): each "
-              "run writes it into its own folder DIR/NNNN/.");
+    if (o.batch.numbered && grid && (*grid != grid->filename() || *grid == StandardOutput)) {
+        usage("For many runs, --grid takes a file name without a folder (such as grid.csv): each "
+              "run writes it into its own folder DIR/NNNN/. --table FILE gives them all in one.");
+    }
+    const int onStandardOutput = (o.batch.summary ? 1 : 0) +
+                                 (grid == StandardOutput ? 1 : 0) +
+                                 (o.batch.table == StandardOutput ? 1 : 0);
+    if (onStandardOutput > 1) {
+        usage("Only one of --summary, --grid - and --table - can write to standard output.");
+    }
+    if (o.batch.table && !o.batch.table->has_filename()) {
+        usage("--table needs a file name, such as table.csv, or - for standard output.");
+    }
+    if (grid) {
+        checkNotAResultFile("--grid", *grid, o);
+    }
+    if (o.batch.table && *o.batch.table != StandardOutput) {
+        checkNotAResultFile("--table", *o.batch.table, o);
     }
 }
 
 } // namespace
 
 std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostream& out) {
+    checkValues(argc, argv);
     Options o;
     std::vector<std::string> texts;
-    std::string runs, grid;
+    std::string runs, grid, table;
+    NamedInputs named;
 
     CLI::App app(Description, Program);
-    app.formatter(std::make_shared<Formatter>());
+    auto formatter = std::make_shared<Formatter>();
+    formatter->column_width(22);
+    app.formatter(formatter);
     app.footer(Examples);
-    app.set_version_flag("--version", std::string(Program) + " " + SOLVA_VERSION);
-    app.add_option("texts", texts, "The five texts of one run: " + placeholders())
-        ->type_name("TEXT");
+    app.set_version_flag("--version", std::string(Program) + " " + SOLVA_VERSION + Version);
+    app.add_option("texts", texts, "The five texts of one run")->type_name("TEXT");
     app.add_option("--runs", runs, "Run every line of FILE (- for standard input)")
         ->type_name("FILE");
-    app.add_option("--dir", o.batch.dir, "Write the result files into DIR, created if missing")
+    for (std::size_t i = 0; i < Inputs.size(); ++i) {
+        const std::string key(Inputs[i].key);
+        app.add_option("--" + key, named[i],
+                       i == 0 ? "One text, a range START:STOP:STEP or a list A,B"
+                              : "The same for " + std::string(Inputs[i].placeholder))
+            ->type_name("V");
+    }
+    app.add_option("--dir", o.batch.dir, "Write the result files into DIR, made if missing")
         ->type_name("DIR");
-    app.add_option("--grid", grid, "Also write the whole grid as CSV to FILE")->type_name("FILE");
-    app.add_flag("--summary", o.batch.summary, "Print one JSON line per run on standard output");
+    app.add_option("--grid", grid, "Also write a run's whole grid as CSV (- for output)")
+        ->type_name("FILE");
+    app.add_option("--table", table, "Write every run's grid into one CSV (- for output)")
+        ->type_name("FILE");
+    app.add_flag("--summary", o.batch.summary, "Print one JSON line per run");
+    app.add_flag("--no-files")->description("Write neither solva11.txt nor solva12.txt");
+    app.add_flag("--strict", o.strict, "Refuse texts that are not plain numbers in range");
+    app.add_flag("--overwrite", o.batch.overwrite, "Replace the run folders of an earlier batch");
 
     try {
         app.parse(argc, argv);
@@ -116,15 +222,26 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostr
         usage(e.what());
     }
 
+    o.batch.files = app.count("--no-files") == 0;
     if (app.count("--runs") > 0) {
         o.runs = runs;
         o.batch.numbered = true;
+        o.batch.lineNumbers = true;
+    }
+    if (std::any_of(named.begin(), named.end(), [](const auto& v) { return v.has_value(); })) {
+        o.named = named;
+        o.batch.numbered = std::any_of(named.begin(), named.end(), [](const auto& v) {
+            return v && isSweep(*v);
+        });
     }
     if (app.count("--grid") > 0) {
         o.batch.grid = grid;
     }
+    if (app.count("--table") > 0) {
+        o.batch.table = table;
+    }
     check(o, texts);
-    if (!o.runs) {
+    if (!texts.empty()) {
         o.single = inputTexts(texts);
     }
     return o;

@@ -5,11 +5,12 @@
 // The command line of ellipsoid-flow-cli:
 //   ellipsoid-flow-cli [OPTIONS] LAMBDA NXX NT ALPHA BETA
 //   ellipsoid-flow-cli [OPTIONS] --runs FILE
+//   ellipsoid-flow-cli [OPTIONS] [--lambda V] [--nxx V] [--nt V] [--alpha V] [--beta V]
 
-#include "app/run.h"
+#include "app/input_texts.h"
 #include "cli/batch.h"
+#include "cli/sweep.h"
 
-#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -19,8 +20,11 @@ namespace solva::cli {
 struct Options {
     std::optional<InputTexts> single; // the five texts of one run, as typed
     std::optional<std::string> runs;  // the runs file, "-" for standard input
-    // --dir, --grid and --summary; with --runs, numbered. Whether standard
-    // error is a terminal is the program's to find.
+    std::optional<NamedInputs> named; // --lambda ... --beta, when any is given
+    bool strict = false;              // --strict
+    // --dir, --grid, --table, --summary, --no-files, --overwrite; numbered
+    // with --runs or a sweep. Whether standard error is a terminal is the
+    // program's to find.
     BatchSettings batch;
 };
 

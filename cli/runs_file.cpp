@@ -2,15 +2,20 @@
 // SPDX-License-Identifier: MIT
 #include "cli/runs_file.h"
 
+#include "cli/strict_texts.h"
 #include "cli/usage_error.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace solva::cli {
 
 namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::vector<std::string> splitAtTabs(const std::string& line) {
     std::vector<std::string> fields;
@@ -22,55 +27,120 @@ std::vector<std::string> splitAtTabs(const std::string& line) {
     return fields;
 }
 
-[[noreturn]] void unreadable(const std::string& name, int error) {
-    throw UsageError("Cannot read the runs file \"" + name + "\": " + std::strerror(error) +
+} // namespace
+
+RunsFile::RunsFile(const std::string& name, bool strict)
+    : name_(name), where_(name == "-" ? "standard input" : name), strict_(strict) {
+    const int fd = name == "-" ? ::dup(STDIN_FILENO) : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
+        const int error = errno;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        unreadable(error);
+    }
+    File input(::fdopen(fd, "rb"));
+    if (!input) {
+        const int error = errno;
+        ::close(fd);
+        unreadable(error);
+    }
+    const bool rereadable = S_ISREG(status.st_mode);
+    File copy;
+    if (!rereadable) {
+        copy.reset(std::tmpfile());
+        if (!copy) {
+            throw UsageError("Cannot keep the runs of " + where_ + " in a temporary file: " +
+                             std::strerror(errno) + ".\nSet TMPDIR to a folder with room.");
+        }
+    }
+    std::string line;
+    while (readLine(input.get(), line)) {
+        if (parse(line)) {
+            ++total_;
+        }
+        if (copy && (std::fwrite(line.data(), 1, line.size(), copy.get()) != line.size() ||
+                     std::fputc('\n', copy.get()) == EOF)) {
+            throw UsageError("Cannot keep the runs of " + where_ + " in a temporary file: " +
+                             std::strerror(errno) + ".\nSet TMPDIR to a folder with room.");
+        }
+    }
+    file_ = copy ? std::move(copy) : std::move(input);
+    if (std::fflush(file_.get()) != 0 || std::fseek(file_.get(), 0, SEEK_SET) != 0) {
+        unreadable(errno);
+    }
+    line_ = 0;
+}
+
+std::optional<NumberedRun> RunsFile::next() {
+    std::string line;
+    while (readLine(file_.get(), line)) {
+        if (std::optional<InputTexts> texts = parse(line)) {
+            return NumberedRun{std::move(*texts), line_};
+        }
+    }
+    return std::nullopt;
+}
+
+bool RunsFile::readLine(std::FILE* file, std::string& line) {
+    line.clear();
+    int c;
+    while ((c = getc_unlocked(file)) != EOF && c != '\n') {
+        if (line.size() == MaxLineBytes) {
+            ++line_;
+            badLine("longer than " + std::to_string(MaxLineBytes) +
+                    " bytes, more than any run needs.\nIs it the runs file meant?");
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    if (std::ferror(file)) {
+        unreadable(errno != 0 ? errno : EIO);
+    }
+    if (c == EOF && line.empty()) {
+        return false;
+    }
+    if (line_ == 0 && line.starts_with(ByteOrderMark)) {
+        line.erase(0, ByteOrderMark.size());
+    }
+    ++line_;
+    return true;
+}
+
+std::optional<InputTexts> RunsFile::parse(const std::string& line) const {
+    std::string_view text = line;
+    if (text.ends_with('\r')) {
+        text.remove_suffix(1);
+    }
+    if (text.empty() || text.front() == '#') {
+        return std::nullopt;
+    }
+    const std::vector<std::string> f = splitAtTabs(std::string(text));
+    if (f.size() != Inputs.size()) {
+        badLine(std::to_string(f.size()) + (f.size() == 1 ? " field" : " fields") +
+                " where a run has five.\nWrite " + placeholders(", ", " and ") +
+                " separated by tab characters, for example \"0.2<TAB>18<TAB>1<TAB>0<TAB>0\", or "
+                "start the line with # to skip it.");
+    }
+    const InputTexts texts = inputTexts(f);
+    if (strict_) {
+        try {
+            checkStrictly(texts);
+        } catch (const UsageError& e) {
+            badLine(e.what());
+        }
+    }
+    return texts;
+}
+
+void RunsFile::unreadable(int error) const {
+    throw UsageError("Cannot read the runs file \"" + name_ + "\": " + std::strerror(error) +
                      ".\nName a readable file after --runs, or \"-\" to read the runs from "
                      "standard input.");
 }
 
-} // namespace
-
-std::vector<InputTexts> parseRuns(std::istream& in, const std::string& name) {
-    std::vector<InputTexts> runs;
-    std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        const std::vector<std::string> f = splitAtTabs(line);
-        if (f.size() != Inputs.size()) {
-            throw UsageError(name + ", line " + std::to_string(number) + ": " +
-                             std::to_string(f.size()) + (f.size() == 1 ? " field" : " fields") +
-                             " where a run has five.\nWrite " + placeholders(", ", " and ") +
-                             " separated by tab characters, for example \"0.2<TAB>18<TAB>1"
-                             "<TAB>0<TAB>0\", or start the line with # to skip it.");
-        }
-        runs.push_back(inputTexts(f));
-    }
-    return runs;
-}
-
-std::vector<InputTexts> readRunsFile(const std::string& name, std::istream& standardInput) {
-    if (name == "-") {
-        std::vector<InputTexts> runs = parseRuns(standardInput, "standard input");
-        if (standardInput.bad()) {
-            unreadable("-", EIO);
-        }
-        return runs;
-    }
-    errno = 0;
-    std::ifstream file(name);
-    if (!file) {
-        unreadable(name, errno != 0 ? errno : ENOENT);
-    }
-    std::vector<InputTexts> runs = parseRuns(file, name);
-    if (file.bad()) {
-        unreadable(name, errno != 0 ? errno : EIO);
-    }
-    return runs;
+void RunsFile::badLine(const std::string& problem) const {
+    throw UsageError(where_ + ", line " + std::to_string(line_) + ": " + problem);
 }
 
 } // namespace solva::cli

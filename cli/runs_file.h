@@ -5,22 +5,55 @@
 // The runs file: one run per line, its five texts (LAMBDA NXX NT ALPHA BETA)
 // separated by tab characters, so that a text may hold blanks as a box may.
 // A line starting with # and an empty line are skipped; a CR before the line
-// end is dropped, so a file saved with CRLF line ends reads the same.
+// end is dropped, so a file saved with CRLF line ends reads the same, and so
+// is a UTF-8 byte-order mark at its start.
+//
+// The whole file is checked before the first run, so that a malformed line
+// runs nothing. Memory stays bounded whatever the input: lines are read one
+// at a time, a line may hold at most MaxLineBytes, and a file that cannot be
+// read twice (a pipe, a terminal) is copied line by line as it is checked
+// into an unnamed temporary file, which the runs are then read from.
 
-#include "app/run.h"
+#include "cli/run_source.h"
 
-#include <istream>
+#include <cstdio>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace solva::cli {
 
-// The runs of `in`, in order. A line without exactly five fields throws
-// UsageError naming `name` and the line number.
-std::vector<InputTexts> parseRuns(std::istream& in, const std::string& name);
+inline constexpr std::size_t MaxLineBytes = std::size_t{1} << 20;
 
-// The runs of the file `name`, or of `standardInput` for "-". A file that
-// cannot be read throws UsageError.
-std::vector<InputTexts> readRunsFile(const std::string& name, std::istream& standardInput);
+class RunsFile : public RunSource {
+public:
+    // The file `name`, or standard input for "-"; `strict`: each run's texts
+    // are checked as --strict asks. A file that cannot be read, a line that is
+    // not a run or too long, and with `strict` a text that is not a number,
+    // throw UsageError naming the file and the line.
+    RunsFile(const std::string& name, bool strict);
+
+    long total() const override { return total_; }
+    std::optional<NumberedRun> next() override;
+
+private:
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    using File = std::unique_ptr<std::FILE, Closer>;
+
+    // The next line without its end into `line`; false at the end of the file.
+    bool readLine(std::FILE* file, std::string& line);
+    // The run on `line`, or none for a skipped line.
+    std::optional<InputTexts> parse(const std::string& line) const;
+    [[noreturn]] void unreadable(int error) const;
+    [[noreturn]] void badLine(const std::string& problem) const;
+
+    std::string name_;  // as given, for messages about reading it
+    std::string where_; // the file's name in messages about its lines
+    bool strict_;
+    File file_;
+    long total_ = 0;
+    long line_ = 0; // lines read so far
+};
 
 } // namespace solva::cli

@@ -46,12 +46,14 @@ std::FILE* openWithoutWaiting(const std::string& name) {
 
 TextFile::TextFile(std::string name, const OutputStyle& style)
     : name_(std::move(name)), style_(style) {
-    errno = 0;
-    file_ = openWithoutWaiting(name_);
-    if (file_ == nullptr) {
-        fail("opening", errno);
+    if (!name_.empty()) {
+        errno = 0;
+        file_ = openWithoutWaiting(name_);
+        if (file_ == nullptr) {
+            fail("opening", errno);
+        }
+        std::setvbuf(file_, nullptr, _IONBF, 0); // the buffer is ours
     }
-    std::setvbuf(file_, nullptr, _IONBF, 0); // the buffer is ours
     buffer_ = std::make_unique_for_overwrite<char[]>(BufferSize);
     size_ = BufferSize;
 }
@@ -108,6 +110,10 @@ void TextFile::makeRoom(std::size_t n) {
 }
 
 void TextFile::flush() {
+    if (file_ == nullptr) { // no file, or one already closed
+        used_ = 0;
+        return;
+    }
     errno = 0;
     const std::size_t written = std::fwrite(buffer_.get(), 1, used_, file_);
     if (written != used_) {
@@ -123,7 +129,7 @@ void TextFile::close() {
     std::FILE* file = file_;
     file_ = nullptr;
     errno = 0;
-    if (std::fclose(file) != 0) {
+    if (file != nullptr && std::fclose(file) != 0) {
         fail("closing", errno);
     }
 }

@@ -28,7 +28,8 @@ public:
 
     // Creates the file or empties it, without waiting for a reader should it
     // be a named pipe; a failure stops the run with the file error kind and
-    // the file's full path.
+    // the file's full path. An empty name opens no file: what is printed is
+    // laid out as usual and then dropped, for callers that want no files.
     TextFile(std::string name, const OutputStyle& style);
     // Flushes and closes a file still open, keeping whatever was written; a
     // failure here goes unreported, as an earlier error is already on its way.
