@@ -49,15 +49,7 @@ void emit(std::ostream& out, std::string_view text) {
     }
 }
 
-int digitsOf(long n) {
-    return static_cast<int>(std::to_string(n).size());
-}
 
-std::filesystem::path runFolder(const std::filesystem::path& dir, long run, int digits) {
-    std::string name = std::to_string(run);
-    name.insert(0, static_cast<std::size_t>(std::max(0, digits - digitsOf(run))), '0');
-    return dir / name;
-}
 
 // `path` from the current folder, so that messages name it in full; as given
 // when there is none (it was deleted), and each run then reports the failure.
@@ -99,6 +91,12 @@ const char* signalName(int signal) {
 
 } // namespace
 
+std::string runFolderName(long run, long total) {
+    std::string name = std::to_string(run);
+    const std::size_t digits = std::max<std::size_t>(4, std::to_string(total).size());
+    return std::string(digits - std::min(digits, name.size()), '0') + name;
+}
+
 int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& style,
              FlowState& state, std::ostream& out, std::ostream& err) {
     const std::filesystem::path dir = fromHere(settings.dir);
@@ -111,7 +109,6 @@ int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& 
         grid = fromHere(*settings.grid);
     }
     const long total = runs.total();
-    const int digits = std::max(4, digitsOf(total));
     Progress progress(err, settings.progress, total);
     int status = 0;
     long last = 0, lastLine = 0;
@@ -153,7 +150,7 @@ int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& 
             std::filesystem::path folder = dir;
             std::optional<std::filesystem::path> runGrid = grid;
             if (settings.numbered) {
-                folder = runFolder(dir, number, digits);
+                folder = dir / runFolderName(number, total);
                 if (grid) {
                     runGrid = folder / *settings.grid;
                 }
@@ -165,8 +162,8 @@ int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& 
                 // A grid left from before goes first, so that a run that stops
                 // leaves none; only a plain file, never a device or a folder.
                 std::error_code e;
-                if (runGrid &&
-                    std::filesystem::is_regular_file(std::filesystem::symlink_status(*runGrid, e))) {
+                if (runGrid && std::filesystem::is_regular_file(
+                                   std::filesystem::symlink_status(*runGrid, e))) {
                     std::filesystem::remove(*runGrid, e);
                 }
                 const bool folderNeeded = settings.files || (runGrid && settings.numbered);
@@ -196,12 +193,14 @@ int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& 
                 emit(out, gridCsv(state, p, record.coefficients));
             }
             if (!error && settings.table) {
-                const std::string rows = tableRows(number, next->line, state, p, record.coefficients);
+                const std::string rows =
+                    tableRows(number, next->line, state, p, record.coefficients);
                 tableFile ? tableFile->write(rows) : emit(out, rows);
             }
             if (settings.summary) {
                 progress.clear();
-                emit(out, summaryJson(number, next->line, next->texts, record, state, error) + "\n");
+                emit(out,
+                     summaryJson(number, next->line, next->texts, record, state, error) + "\n");
             }
         }
         if (tableFile) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <string>
 
 namespace solva::cli {
 
@@ -38,6 +39,10 @@ struct BatchSettings {
     // Between runs: a signal caught (interruption()), which ends the batch.
     int (*interrupted)() = nullptr;
 };
+
+// The folder name of run `run` of `total`: its number in as many digits as
+// `total` has, at least four, so that the names sort as the runs do.
+std::string runFolderName(long run, long total);
 
 // Runs `runs` in order on `state`, the window's arrays (a newly started
 // window's for the same files as its first click). Relative paths count from

@@ -15,8 +15,8 @@
 namespace solva::cli {
 
 bool isRunFolderName(const std::string& name) {
-    return name.size() >= 4 && std::all_of(name.begin(), name.end(),
-                                           [](char c) { return c >= '0' && c <= '9'; });
+    return name.size() >= 4 &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 BatchFolder::BatchFolder(const std::filesystem::path& dir, bool overwrite) {

@@ -42,7 +42,8 @@ std::unique_ptr<RunSource> runsOf(const Options& o) {
 // Whether standard output and standard error are the same terminal, where a
 // progress line would be drawn between the summary's lines.
 bool outputOnErrorTerminal() {
-    struct stat out {}, err {};
+    struct stat out {
+    }, err{};
     return isatty(STDOUT_FILENO) == 1 && fstat(STDOUT_FILENO, &out) == 0 &&
            fstat(STDERR_FILENO, &err) == 0 && out.st_rdev == err.st_rdev;
 }

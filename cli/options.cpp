@@ -54,10 +54,10 @@ This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.)";
 
 // The options that take a value, and the flags, that take none.
-const std::vector<std::string> ValueOptions{"--runs",  "--dir", "--grid",  "--table", "--lambda",
-                                            "--nxx",   "--nt",  "--alpha", "--beta"};
-const std::vector<std::string> Flags{"--summary", "--no-files", "--strict",
-                                     "--overwrite", "--help",   "--version"};
+const std::vector<std::string> ValueOptions{"--runs", "--dir", "--grid",  "--table", "--lambda",
+                                            "--nxx",  "--nt",  "--alpha", "--beta"};
+const std::vector<std::string> Flags{"--summary",   "--no-files", "--strict",
+                                     "--overwrite", "--help",     "--version"};
 
 // What every usage message ends with.
 std::string hint() {
@@ -110,12 +110,14 @@ void checkValues(int argc, const char* const* argv) {
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code e;
-    return std::filesystem::weakly_canonical(a, e) == std::filesystem::weakly_canonical(b, e);
+    const auto full = [&e](const std::filesystem::path& p) {
+        return std::filesystem::weakly_canonical(std::filesystem::absolute(p, e), e);
+    };
+    return full(a) == full(b);
 }
 
 // An output named like a result file of the folder it lands in would replace it.
-void checkNotAResultFile(const char* option, const std::filesystem::path& path,
-                         const Options& o) {
+void checkNotAResultFile(const char* option, const std::filesystem::path& path, const Options& o) {
     if (!o.batch.files) {
         return;
     }
@@ -148,8 +150,7 @@ void check(const Options& o, const std::vector<std::string>& texts) {
         usage("For many runs, --grid takes a file name without a folder (such as grid.csv): each "
               "run writes it into its own folder DIR/NNNN/. --table FILE gives them all in one.");
     }
-    const int onStandardOutput = (o.batch.summary ? 1 : 0) +
-                                 (grid == StandardOutput ? 1 : 0) +
+    const int onStandardOutput = (o.batch.summary ? 1 : 0) + (grid == StandardOutput ? 1 : 0) +
                                  (o.batch.table == StandardOutput ? 1 : 0);
     if (onStandardOutput > 1) {
         usage("Only one of --summary, --grid - and --table - can write to standard output.");
@@ -230,9 +231,8 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostr
     }
     if (std::any_of(named.begin(), named.end(), [](const auto& v) { return v.has_value(); })) {
         o.named = named;
-        o.batch.numbered = std::any_of(named.begin(), named.end(), [](const auto& v) {
-            return v && isSweep(*v);
-        });
+        o.batch.numbered =
+            std::any_of(named.begin(), named.end(), [](const auto& v) { return v && isSweep(*v); });
     }
     if (app.count("--grid") > 0) {
         o.batch.grid = grid;

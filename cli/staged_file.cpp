@@ -19,9 +19,9 @@ namespace {
 // Opens a new file beside `path` with the permissions a new file would get.
 std::FILE* openBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
     for (unsigned attempt = 0;; ++attempt) {
-        temporary = path.parent_path() / ("." + path.filename().string() + "." +
-                                          std::to_string(::getpid()) + "-" +
-                                          std::to_string(attempt) + ".part");
+        temporary = path.parent_path() /
+                    ("." + path.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                     std::to_string(attempt) + ".part");
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             std::FILE* file = ::fdopen(fd, "wb");
@@ -43,8 +43,8 @@ std::FILE* openBeside(const std::filesystem::path& path, std::filesystem::path& 
 
 StagedFile::StagedFile(std::filesystem::path path) : path_(std::move(path)) {
     struct stat status {};
-    const bool special = ::stat(path_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
-                         !S_ISDIR(status.st_mode);
+    const bool special =
+        ::stat(path_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
     errno = 0;
     if (special) {
         // Without waiting for a reader, as the result files are opened.

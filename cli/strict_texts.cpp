@@ -26,8 +26,9 @@ void checkStrictly(const Input& input, const std::string& text) {
         throw UsageError(name + ": " + quoted + " is not a whole number of at least 1.");
     }
     if (name == "lambda" && !(v > 0 && v <= 1)) {
-        throw UsageError(name + ": " + quoted + " is not in (0, 1], the thickness ratio of a "
-                                                "prolate body.");
+        throw UsageError(name + ": " + quoted +
+                         " is not in (0, 1], the thickness ratio of a "
+                         "prolate body.");
     }
 }
 

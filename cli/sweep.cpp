@@ -16,8 +16,7 @@ namespace {
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> items;
     std::size_t start = 0;
-    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos;
-         start = at + 1) {
+    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1) {
         items.push_back(text.substr(start, at - start));
     }
     items.push_back(text.substr(start));
@@ -83,8 +82,8 @@ Sweep::Sweep(const NamedInputs& given, bool strict) {
     const InputTexts window;
     for (std::size_t i = 0; i < Inputs.size(); ++i) {
         const Input& input = Inputs[i];
-        texts_[i] = given[i] ? expandInput(input, *given[i])
-                             : std::vector<std::string>{window.*input.text};
+        texts_[i] =
+            given[i] ? expandInput(input, *given[i]) : std::vector<std::string>{window.*input.text};
         if (strict) {
             for (const std::string& text : texts_[i]) {
                 checkStrictly(input, text);

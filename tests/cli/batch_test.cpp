@@ -5,6 +5,7 @@
 // library's own runs, and the grid read back against the report's decimals.
 
 #include "cli/batch.h"
+#include "cli/run_source.h"
 #include "cli/runs_file.h"
 #include "cli_runs.h"
 #include "output/number_text.h"
@@ -12,6 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -29,11 +31,11 @@ struct Batch {
 };
 
 // The runs into the folder `here`/cli.
-Batch runBatch(const std::filesystem::path& here, const std::vector<InputTexts>& runs,
-               FlowState& state) {
+Batch runBatch(const std::filesystem::path& here, cli::RunSource& runs, FlowState& state) {
     cli::BatchSettings settings;
     settings.dir = here / "cli";
-    settings.numbered = runs.size() > 1;
+    settings.numbered = runs.total() > 1;
+    settings.lineNumbers = true;
     settings.grid = settings.numbered ? "g.csv" : here / "cli/g.csv";
     settings.summary = true;
     std::ostringstream out, err;
@@ -41,21 +43,30 @@ Batch runBatch(const std::filesystem::path& here, const std::vector<InputTexts>&
     return {status, out.str(), err.str()};
 }
 
+Batch runBatch(const std::filesystem::path& here, const std::vector<InputTexts>& runs,
+               FlowState& state) {
+    cli::RunList list(runs);
+    return runBatch(here, list, state);
+}
+
 TEST(Batch, ARunThatFailsIsReportedAndTheOthersKeepTheirFilesAndTheSharedState) {
     ScratchDirectory scratch;
     const std::filesystem::path& here = scratch.path();
-    std::istringstream runsFile("# lambda\tNXX\tNT\talpha\tbeta\r\n0.2\t 20\t&H1\t0\t\r\n\n"
-                                "0.2\t12\t0\t5\t0\n"    // stops in the grid
-                                "0.2\t1E999\t1\t0\t0\n" // stops reading NXX
-                                "0.2\t10\t2\t10\t0");
-    const std::vector<InputTexts> sequence = cli::parseRuns(runsFile, "runs.tsv");
-    ASSERT_EQ(sequence.size(), 4u);
-    std::filesystem::create_directories(here / "cli/0002");
-    std::ofstream(here / "cli/0002/g.csv") << "a grid from before\r\n";
+    std::ofstream(here / "runs.tsv") << "# lambda\tNXX\tNT\talpha\tbeta\r\n0.2\t 20\t&H1\t0\t\r\n\n"
+                                        "0.2\t12\t0\t5\t0\n"    // stops in the grid
+                                        "0.2\t1E999\t1\t0\t0\n" // stops reading NXX
+                                        "0.2\t10\t2\t10\t0";
+    const std::vector<InputTexts> sequence{{"0.2", " 20", "&H1", "0", ""},
+                                           {"0.2", "12", "0", "5", "0"},
+                                           {"0.2", "1E999", "1", "0", "0"},
+                                           {"0.2", "10", "2", "10", "0"}};
+    cli::RunsFile runsFile((here / "runs.tsv").string(), false);
+    ASSERT_EQ(runsFile.total(), 4);
     auto state = std::make_unique<FlowState>();
-    const Batch batch = runBatch(here, sequence, *state);
+    const Batch batch = runBatch(here, runsFile, *state);
     EXPECT_EQ(batch.status, 1);
-    EXPECT_EQ(batch.err, "run 2: " + errorLine(sequence[1]) + "run 3: " + errorLine(sequence[2]));
+    EXPECT_EQ(batch.err, "run 2 (line 4): " + errorLine(sequence[1]) +
+                             "run 3 (line 5): " + errorLine(sequence[2]));
 
     auto libraryState = std::make_unique<FlowState>();
     const std::vector<RunFiles> library = libraryRuns(sequence, here / "lib", *libraryState);
@@ -65,6 +76,13 @@ TEST(Batch, ARunThatFailsIsReportedAndTheOthersKeepTheirFilesAndTheSharedState) 
     EXPECT_EQ(splitLines(library[3].report).size(), ReportHeaderLines + 10u + 1u);
     EXPECT_EQ(splitLines(readFile(here / "cli/0001/g.csv")).size(), 1u + 20u + 1u);
     EXPECT_FALSE(std::filesystem::exists(here / "cli/0002/g.csv"));
+    // The lowest Cp is the grid's own: 1 - the highest Cu of its rows.
+    double lowest = 1;
+    for (const std::string& row : splitLines(readFile(here / "cli/0004/g.csv"))) {
+        if (!row.empty() && row.front() != 'p') {
+            lowest = std::min(lowest, std::strtod(row.substr(row.rfind(',') + 1).c_str(), nullptr));
+        }
+    }
     EXPECT_EQ(splitLines(readFile(here / "cli/0004/g.csv")).size(), 1u + 10u * 4u + 1u);
     // Point 15 is as the first run left it: the later ones placed fewer points.
     EXPECT_FALSE(state->X(15).empty());
@@ -80,7 +98,10 @@ TEST(Batch, ARunThatFailsIsReportedAndTheOthersKeepTheirFilesAndTheSharedState) 
                                                    "alpha":"0","beta":""})"));
     EXPECT_EQ(summary[0]["values"],
               json::parse(R"({"lambda":0.2,"nxx":20,"nt":1,"alpha":0,"beta":0})"));
-    EXPECT_EQ(summary[0]["NJ"], 1);
+    EXPECT_EQ(summary[0]["NJ"].dump(), "1");
+    EXPECT_EQ(summary[0]["line"], 2);
+    EXPECT_EQ(summary[3]["lowest_Cp"]["Cp"], lowest);
+    EXPECT_TRUE(summary[1]["lowest_Cp"].is_null());
     EXPECT_EQ(summary[0]["completed"], true);
     EXPECT_FALSE(summary[0].contains("error"));
     // docs/mathematics.md gives the coefficients for lambda 0.2 to seven decimals.
@@ -177,6 +198,18 @@ TEST(Batch, AGridPipeWithoutAReaderFailsAtOnce) {
     EXPECT_EQ(batch.status, 1);
     EXPECT_NE(batch.err.find("error 75: "), std::string::npos) << batch.err;
     EXPECT_NE(batch.err.find((here / "cli/g.csv").string()), std::string::npos) << batch.err;
+}
+
+TEST(Batch, RunFoldersSortAsTheirRunsWhateverTheCount) {
+    for (const long total : {1L, 9999L, 10000L, 123456L}) {
+        for (const long run : {1L, 9L, 10L, 999L, 1000L, 9999L, 10000L, 99999L, 100000L}) {
+            if (run < total) {
+                EXPECT_LT(cli::runFolderName(run, total), cli::runFolderName(run + 1, total))
+                    << run << " of " << total;
+            }
+        }
+    }
+    EXPECT_EQ(cli::runFolderName(7, 3), "0007");
 }
 
 TEST(Batch, TheGridOfTheDefaultRunReadsBack) {

@@ -53,12 +53,15 @@ std::string errorLine(const InputTexts& texts) {
     return "error " + std::to_string(e.number()) + ": " + e.what() + "\n";
 }
 
-CliResult runCli(const std::filesystem::path& dir, const std::vector<std::string>& args,
+namespace {
+
+// `argv` (program first) started in `dir` with `input` on standard input.
+CliResult launch(const std::filesystem::path& dir, const std::vector<std::string>& args,
                  const std::string& input, const std::vector<std::string>& env) {
     std::FILE* streams[] = {std::tmpfile(), std::tmpfile(), std::tmpfile()};
     std::fputs(input.c_str(), streams[0]);
     std::rewind(streams[0]);
-    std::vector<char*> argv{const_cast<char*>(SOLVA_CLI)};
+    std::vector<char*> argv;
     for (const std::string& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
@@ -75,7 +78,7 @@ CliResult runCli(const std::filesystem::path& dir, const std::vector<std::string
         for (const std::string& setting : env) {
             putenv(const_cast<char*>(setting.c_str()));
         }
-        execv(SOLVA_CLI, argv.data());
+        execv(argv[0], argv.data());
         _exit(127);
     }
     int status = 0;
@@ -83,6 +86,19 @@ CliResult runCli(const std::filesystem::path& dir, const std::vector<std::string
     std::fclose(streams[0]);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBack(streams[1]),
             readBack(streams[2])};
+}
+
+} // namespace
+
+CliResult runCli(const std::filesystem::path& dir, const std::vector<std::string>& args,
+                 const std::string& input, const std::vector<std::string>& env) {
+    std::vector<std::string> argv{SOLVA_CLI};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return launch(dir, argv, input, env);
+}
+
+CliResult runScript(const std::filesystem::path& dir, const std::string& script) {
+    return launch(dir, {"/bin/bash", "-c", script}, "", {"CLI=" SOLVA_CLI});
 }
 
 } // namespace solva::test

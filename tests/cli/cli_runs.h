@@ -39,4 +39,9 @@ struct CliResult {
 CliResult runCli(const std::filesystem::path& dir, const std::vector<std::string>& args,
                  const std::string& input = "", const std::vector<std::string>& env = {});
 
+// A bash script started in the folder `dir`, in the C locale, with the
+// program's path in $CLI: for what a shell sets up around the program
+// (closed or full standard output, pipes, signals, limits, locks).
+CliResult runScript(const std::filesystem::path& dir, const std::string& script);
+
 } // namespace solva::test

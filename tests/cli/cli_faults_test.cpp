@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
+// The program under what a shell can do to it: lost standard output, outputs
+// named like the result files, write limits, options where values belong,
+// unreadable or endless runs, two batches into one folder, signals. Each
+// case names the folder state it must leave behind.
+
+#include "cli_runs.h"
+#include "support/in_scratch_directory.h"
+
+namespace solva::test {
+namespace {
+
+// One run as a runs-file line, and a script line that writes `count` of them to `file`.
+constexpr const char* Line = R"sh(printf '0.2\t18\t1\t0\t0\n')sh";
+std::string runsFile(const std::string& file, int count, const std::string& line = Line) {
+    return "for i in $(seq " + std::to_string(count) + "); do " + line + "; done > " + file + "; ";
+}
+
+struct Fault {
+    const char* name;
+    std::string script;
+    int status;
+    std::string err;        // a part of what standard error says
+    std::string after = ""; // a bash test that must hold afterwards
+    std::string out = "";   // a part of standard output
+};
+
+TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
+    const std::string bigRun = R"sh(printf '0.2\t400\t18\t10\t5\n')sh";
+    const std::vector<Fault> faults{
+        {"summary into a full device", R"sh("$CLI" 0.2 18 1 0 0 --summary > /dev/full)sh", 1,
+         "cannot write to standard output: No space left"},
+        {"summary into a closed output", R"sh("$CLI" 0.2 18 1 0 0 --summary >&-)sh", 1,
+         "cannot write to standard output"},
+        {"summary into a closed pipe",
+         runsFile("runs", 3000) + "trap '' PIPE; \"$CLI\" --runs runs --no-files --summary | "
+                                  "head -1 > /dev/null; exit ${PIPESTATUS[0]}",
+         1, "Broken pipe"},
+        {"grid named as the report", R"sh("$CLI" 0.2 18 1 0 0 --grid solva11.txt)sh", 2,
+         "would replace the run's solva11.txt", "test ! -e solva11.txt"},
+        {"batch grid named as the plot data",
+         runsFile("runs", 1) + R"sh("$CLI" --runs runs --grid solva12.txt)sh", 2,
+         "would replace the run's solva12.txt", "test ! -e 0001"},
+        {"a run that stops, with a grid from before",
+         R"sh(echo old > g.csv; "$CLI" "" 18 1 0 0 --grid g.csv)sh", 1, "error 11",
+         "test ! -e g.csv"},
+        {"grid over a file size limit",
+         R"sh(trap '' XFSZ; ulimit -f 40; "$CLI" 0.2 400 18 10 5 --no-files --grid grid.csv)sh", 1,
+         "grid.csv", R"sh(test -z "$(ls -A)")sh"},
+        {"table over a file size limit",
+         runsFile("runs", 20, bigRun) +
+             R"sh(trap '' XFSZ; ulimit -f 2000; "$CLI" --runs runs --no-files --table t.csv)sh",
+         1, "the batch stops here", R"sh(test "$(ls -A)" = runs)sh"},
+        {"folder option before another", R"sh("$CLI" --dir --summary 0.2 18 1 0 0)sh", 2,
+         "--dir=./--summary", "test ! -e ./--summary && test ! -e solva11.txt"},
+        {"grid option before another", R"sh("$CLI" 0.2 18 1 0 0 --grid --summary)sh", 2,
+         "--grid=./--summary", "test ! -e ./--summary"},
+        {"closed standard input", R"sh("$CLI" --runs - <&-)sh", 2, "\"-\": Bad file descriptor"},
+        {"a folder as standard input", R"sh("$CLI" --runs - < /tmp)sh", 2, "Is a directory"},
+        {"a runs file without runs", R"sh(printf '# none\n' | "$CLI" --runs -)sh", 0,
+         "standard input holds no run"},
+        {"an endless line", R"sh(head -c 3000000 /dev/zero | "$CLI" --runs -)sh", 2,
+         "standard input, line 1: longer than 1048576 bytes"},
+        {"a byte-order mark",
+         R"sh(printf '\xEF\xBB\xBF# c\n0.3\t18\t1\t0\t0\n' | "$CLI" --runs - --summary --no-files)sh",
+         0, "", "", R"sh("line":2,"texts":{"lambda":"0.3")sh"},
+        {"a batch into a folder in use",
+         R"sh(mkdir d; exec 9> d/.ellipsoid-flow-cli.lock; flock 9; )sh" + std::string(Line) +
+             R"sh( | "$CLI" --runs - --dir d)sh",
+         2, "/d\".\nWait for it to end", "test ! -e d/0001"},
+        {"a batch into an earlier batch's folder",
+         runsFile("two", 2) + runsFile("one", 1) +
+             R"sh("$CLI" --runs two --dir d && "$CLI" --runs one --dir d)sh",
+         2, "holds the run folders of an earlier batch (2)", "test -e d/0002"},
+        {"a batch replacing an earlier one",
+         runsFile("two", 2) + runsFile("one", 1) +
+             R"sh("$CLI" --runs two --dir d --grid g.csv && touch d/notes d/12 &&
+                "$CLI" --runs one --dir d --overwrite)sh",
+         0, "",
+         "test ! -e d/0002 && test ! -e d/0001/g.csv && test -e d/0001/solva11.txt && "
+         "test -e d/notes && test -e d/12"},
+        {"an error names its line",
+         R"sh(printf '# c\n0.2\t18\t1\t0\t0\n\n0.2\t18\t0\t0\t0\n' | "$CLI" --runs - --no-files)sh",
+         1, "run 2 (line 4): error "},
+        {"a flag given a value", R"sh("$CLI" 0.2 18 1 0 0 --summary=0)sh", 2,
+         "--summary takes no value", "test ! -e solva11.txt"},
+        {"an interrupted batch",
+         runsFile("runs", 3000, bigRun) +
+             R"sh("$CLI" --runs runs --no-files --grid g.csv --dir d & p=$!
+                until [ -e d/0003/g.csv ]; do sleep 0.01; done; kill -TERM $p; wait $p)sh",
+         143, "stopped by SIGTERM after run ",
+         R"sh(last=$(ls d | tail -1); test -s d/$last/g.csv && test ! -e d/3000 &&
+            test -z "$(find d -name '.*.part')")sh"},
+    };
+    for (const Fault& f : faults) {
+        ScratchDirectory scratch;
+
+        const CliResult cli = runScript(scratch.path(), f.script);
+        EXPECT_EQ(cli.status, f.status) << f.name << "\n" << cli.err;
+        EXPECT_NE(cli.err.find(f.err), std::string::npos) << f.name << "\n" << cli.err;
+        EXPECT_NE(cli.out.find(f.out), std::string::npos) << f.name << "\n" << cli.out;
+        if (!f.after.empty()) {
+            EXPECT_EQ(runScript(scratch.path(), f.after).status, 0) << f.name << ": " << f.after;
+        }
+
+    }
+}
+
+} // namespace
+} // namespace solva::test
