@@ -66,7 +66,10 @@ int main(int argc, char* argv[]) {
             return 0;
         }
         BatchSettings settings = options->batch;
-        settings.progress = isatty(STDERR_FILENO) == 1 && !outputOnErrorTerminal();
+        const bool writesOutput = settings.summary || settings.grid == StandardOutput ||
+                                  settings.table == StandardOutput;
+        settings.progress =
+            isatty(STDERR_FILENO) == 1 && !(writesOutput && outputOnErrorTerminal());
         settings.interrupted = interruption;
         const std::unique_ptr<RunSource> runs = runsOf(*options);
         if (runs->total() == 0) {
