@@ -135,7 +135,8 @@ struct CliRun {
     std::ostringstream out, err;
 
     void operator()() {
-        if (cli::runBatch({Largest}, settings, OutputStyle{}, *state, out, err) != 0) {
+        cli::RunList runs({Largest});
+        if (cli::runBatch(runs, settings, OutputStyle{}, *state, out, err) != 0) {
             std::abort();
         }
     }
