@@ -49,8 +49,6 @@ void emit(std::ostream& out, std::string_view text) {
     }
 }
 
-
-
 // `path` from the current folder, so that messages name it in full; as given
 // when there is none (it was deleted), and each run then reports the failure.
 std::filesystem::path fromHere(const std::filesystem::path& path) {

@@ -66,8 +66,8 @@ int main(int argc, char* argv[]) {
             return 0;
         }
         BatchSettings settings = options->batch;
-        const bool writesOutput = settings.summary || settings.grid == StandardOutput ||
-                                  settings.table == StandardOutput;
+        const bool writesOutput =
+            settings.summary || settings.grid == StandardOutput || settings.table == StandardOutput;
         settings.progress =
             isatty(STDERR_FILENO) == 1 && !(writesOutput && outputOnErrorTerminal());
         settings.interrupted = interruption;

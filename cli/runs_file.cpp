@@ -6,6 +6,7 @@
 #include "cli/usage_error.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,6 +26,25 @@ std::vector<std::string> splitAtTabs(const std::string& line) {
     }
     fields.push_back(line.substr(start));
     return fields;
+}
+
+// An unnamed file in $TMPDIR (or /tmp), gone when closed.
+std::FILE* unnamedTemporaryFile() {
+    const char* folder = std::getenv("TMPDIR");
+    std::string name = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") +
+                       "/ellipsoid-flow-cli-runs-XXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        return nullptr;
+    }
+    ::unlink(name.c_str());
+    std::FILE* file = ::fdopen(fd, "w+b");
+    if (file == nullptr) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+    }
+    return file;
 }
 
 } // namespace
@@ -49,7 +69,7 @@ RunsFile::RunsFile(const std::string& name, bool strict)
     const bool rereadable = S_ISREG(status.st_mode);
     File copy;
     if (!rereadable) {
-        copy.reset(std::tmpfile());
+        copy.reset(unnamedTemporaryFile());
         if (!copy) {
             throw UsageError("Cannot keep the runs of " + where_ + " in a temporary file: " +
                              std::strerror(errno) + ".\nSet TMPDIR to a folder with room.");

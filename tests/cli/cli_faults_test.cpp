@@ -104,7 +104,6 @@ TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
         if (!f.after.empty()) {
             EXPECT_EQ(runScript(scratch.path(), f.after).status, 0) << f.name << ": " << f.after;
         }
-
     }
 }
 
