@@ -124,16 +124,16 @@ int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& 
         while (true) {
             if (const int signal = settings.interrupted ? settings.interrupted() : 0) {
                 progress.clear();
-                err << "ellipsoid-flow-cli: stopped by " << signalName(signal) << " ";
+                err << "ellipsoid-flow-cli: stopped by " << signalName(signal);
                 if (last == 0) {
-                    err << "before the first run";
+                    err << " before the first run." << std::endl;
                 } else {
-                    err << "after run " << last << " of " << total;
+                    err << " after run " << last << " of " << total;
                     if (settings.lineNumbers) {
                         err << " (line " << lastLine << ")";
                     }
+                    err << "; the runs after it were not made." << std::endl;
                 }
-                err << "; the runs after it were not made." << std::endl;
                 if (tableFile) {
                     tableFile->commit(); // whole rows of the runs made
                 }
