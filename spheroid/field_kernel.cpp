@@ -33,8 +33,8 @@ void evaluate(const FieldKernel& k, const double* xyz, std::size_t n, BlockOutpu
         w.x[i] = accepted ? x : 2;
         w.y[i] = accepted ? y : 0;
         w.z[i] = accepted ? z : 0;
-        const double s = confocal::parameter(k.shape, w.x[i] * w.x[i],
-                                             w.y[i] * w.y[i] + w.z[i] * w.z[i]);
+        const double s =
+            confocal::parameter(k.shape, w.x[i] * w.x[i], w.y[i] * w.y[i] + w.z[i] * w.z[i]);
         w.A[i] = 1 + s;
         w.B[i] = k.shape.lambda2 + s;
         w.sqrtA[i] = std::sqrt(w.A[i]);
