@@ -57,7 +57,11 @@ def ratios():
 
 
 def main():
-    print("# lambda\talpha0\tbeta0  (30 digits, scripts/shape-integrals-reference.py)")
+    print("# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
+    print("# SPDX-License-Identifier: MIT")
+    print("# The shape integrals of the spheroid of thickness ratio lambda to 30 digits,")
+    print("# made by scripts/shape-integrals-reference.py with mpmath.")
+    print("# lambda\talpha0\tbeta0")
     for lam in ratios():
         alpha, beta = closed_form(lam)
         if 0.01 <= lam <= 100:
