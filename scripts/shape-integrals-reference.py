@@ -57,8 +57,9 @@ def ratios():
 
 
 def main():
-    print("# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
-    print("# SPDX-License-Identifier: MIT")
+    spdx = "SPDX"  # split, so that licence tools read the tags as the table's, not this file's
+    print(f"# {spdx}-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
+    print(f"# {spdx}-License-Identifier: MIT")
     print("# The shape integrals of the spheroid of thickness ratio lambda to 30 digits,")
     print("# made by scripts/shape-integrals-reference.py with mpmath.")
     print("# lambda\talpha0\tbeta0")

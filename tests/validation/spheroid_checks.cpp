@@ -6,31 +6,23 @@
 #include "flow/meridian_points.h"
 #include "flow/speed_grid.h"
 #include "support/quadrature.h"
+#include "validation/validation.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <memory>
 #include <numbers>
 #include <sstream>
-#include <stdexcept>
 
 namespace solva::validation {
 
 using namespace spheroid;
 
 std::vector<ShapeIntegralRow> readShapeIntegralTable(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) {
-        throw std::runtime_error("cannot read " + path);
-    }
     std::vector<ShapeIntegralRow> rows;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
+    for (const std::string& line : tableLines(path)) {
         std::istringstream fields(line);
         std::string lambda, alpha, beta;
         fields >> lambda >> alpha >> beta;

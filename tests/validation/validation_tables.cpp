@@ -20,8 +20,8 @@
 namespace {
 
 using namespace solva::validation;
-using solva::test::alpha0ByQuadrature;
 using solva::spheroid::norm;
+using solva::test::alpha0ByQuadrature;
 
 // A difference beyond half a unit of Lamb's third decimal, in bold: the table
 // is not the correctly rounded value there.
