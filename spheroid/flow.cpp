@@ -88,7 +88,7 @@ FieldPoint Flow::at(const Vector3& p) const {
     evaluate(p, {{&result.potential, 1}, result.velocity, {&result.cu, 1}, {&result.cp, 1}},
              InsidePoints::NaN, 1);
     if (std::isnan(result.cu)) {
-        throw SpheroidError("the flow is not defined at the point " + refusal(body_, p));
+        throw SpheroidError("the point " + refusal(body_, p));
     }
     return result;
 }
