@@ -4,12 +4,14 @@
 
 #include "spheroid/spheroid_error.h"
 #include "validation/spheroid_checks.h"
+#include "validation/validation.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <sstream>
 #include <vector>
 
 namespace solva::spheroid {
@@ -43,6 +45,25 @@ std::vector<Vector3> pointsOffTheBody(const Flow& flow) {
         }
     }
     return points;
+}
+
+// A 40-digit evaluation from the definition: quadrature of the confocal
+// integrals, differentiation of the potential (scripts/field-reference.py).
+TEST(Field, AgreesWithTheFortyDigitReferenceToOneE14) {
+    const auto rows = validation::tableLines(SOLVA_FIELD_TABLE);
+    EXPECT_EQ(rows.size(), 40u);
+    for (const std::string& row : rows) {
+        std::istringstream fields(row);
+        double lambda, alpha, beta, x, y, z, phi, u, v, w;
+        fields >> lambda >> alpha >> beta >> x >> y >> z >> phi >> u >> v >> w;
+        const Flow flow(Spheroid::fromLambda(lambda), alpha, beta);
+        const FieldPoint f = flow.at({x, y, z});
+        const double speed = norm(flow.w());
+        EXPECT_NEAR(f.potential, phi, 1E-14 * std::fabs(phi)) << row;
+        EXPECT_NEAR(f.velocity[0], u, 1E-14 * speed) << row;
+        EXPECT_NEAR(f.velocity[1], v, 1E-14 * speed) << row;
+        EXPECT_NEAR(f.velocity[2], w, 1E-14 * speed) << row;
+    }
 }
 
 TEST(Field, OnTheBodyTheNormalVelocityVanishesAndCuIsTheSurfaceValue) {
