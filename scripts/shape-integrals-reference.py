@@ -50,7 +50,7 @@ def ratios():
         values.add(1 + d)
     values.update((0.5, 0.6, 0.7, 0.75, 0.95, 0.975, 0.99, 2.5, 3.0, 7.0))
     # Either side of where the series give way to the closed forms.
-    for edge in (0.2**0.5, 2**0.5):
+    for edge in (0.2**0.5, 5**0.5):
         for step in range(-10, 11):
             values.add(edge * (1 + step * 1e-3))
     return sorted(values)
