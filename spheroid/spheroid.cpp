@@ -46,7 +46,8 @@ Spheroid Spheroid::fromAxes(double a, double b) {
 }
 
 ShapeIntegrals Spheroid::confocalIntegrals(double s) const {
-    checkedInRange("confocal parameter s", s, 0, HUGE_VAL);
+    checkedInRange("confocal parameter s", s, 0,
+                   confocal::farthest * confocal::farthest * a_ * a_);
     const confocal::Shape shape = confocal::shapeOf(lambda());
     const double A = 1 + s / (a_ * a_), B = shape.lambda2 + s / (a_ * a_);
     const double sqrtA = std::sqrt(A), sqrtB = std::sqrt(B);
