@@ -76,8 +76,8 @@ template <Kind kind> double transcendental(double argument) {
 }
 
 // The series coefficients 1 / (2n + 3) and (n + 1) / (2n + 3).
-// Enough that the 19th term, (19/39) (1/8)¹⁸ ≈ 9E-17 of the first, is below
-// the rounding.
+// Enough that the first term left out, (19/39)(1/8)¹⁸ ≈ 3E-17 at most, is
+// below the rounding of the sum, which is at least 1/3.
 inline constexpr int seriesTerms = 18;
 struct Coefficients {
     std::array<double, seriesTerms> g, h;
