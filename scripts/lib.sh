@@ -8,7 +8,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # The packages the window program alone needs on Debian 12.
-WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-liberation2)
+WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-dejavu-core
+                 fonts-liberation2)
 # The packages a build with its tests needs.
 PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
           locales desktop-file-utils appstream xvfb xauth reuse lintian gnuplot-nox xdg-user-dirs)
@@ -29,10 +30,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build DIR [cmake options...]: an incremental build in DIR.
+# configure_and_build DIR TARGETS [cmake options...]: an incremental build in
+# DIR of TARGETS, "all" or target names separated by blanks.
 configure_and_build() {
-    local dir="$1"
-    shift
+    local dir="$1" names
+    read -r -a names <<<"$2"
+    shift 2
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "$(nproc)" --target "${names[@]}"
 }

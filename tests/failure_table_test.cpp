@@ -42,7 +42,7 @@ InputTexts textsOf(const std::string& example) {
             box.clear();
         }
     }
-    return test::inputs(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
+    return InputTexts{boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]};
 }
 
 class FailureTable : public test::InTempDir {};
@@ -52,7 +52,7 @@ TEST_F(FailureTable, EveryRowStopsWithItsError) {
     ASSERT_GE(rows.size(), 13u) << "the README's failure table was not found whole";
     for (const Row& row : rows) {
         auto state = std::make_unique<FlowState>();
-        const RunError e = test::runExpectingError(textsOf(row.example), *state);
+        const RunError e = test::runExpectingError(textsOf(row.example), dir(), *state);
         EXPECT_EQ(e.number(), row.error) << row.example << ": " << e.what();
     }
 }

@@ -9,10 +9,10 @@
 // SOLVA_PROPERTY_SEED and SOLVA_PROPERTY_RUNS override the seed and the number
 // of runs, for exploring beyond the fixed set.
 
-#include "expected_reading.h"
 #include "input_generator.h"
-#include "result_checks.h"
+#include "support/expected_reading.h"
 #include "support/in_scratch_directory.h"
+#include "support/result_checks.h"
 
 #include "app/numeric_reader.h"
 
@@ -95,8 +95,8 @@ std::string readingFault(const std::string& text, double& value, bool& overflow)
 }
 
 // One whole run and all its checks; the first fault found, or nothing.
-std::string checkOneRun(const property::GeneratedInputs& in, FlowState& state,
-                        const OutputStyle& style, Counts& counts) {
+std::string checkOneRun(const property::GeneratedInputs& in, const std::filesystem::path& folder,
+                        FlowState& state, const OutputStyle& style, Counts& counts) {
     bool anyOverflow = false;
     for (std::size_t i = 0; i < in.boxes.size(); ++i) {
         ++counts.shapes[static_cast<std::size_t>(in.boxes[i].shape)];
@@ -108,7 +108,7 @@ std::string checkOneRun(const property::GeneratedInputs& in, FlowState& state,
         anyOverflow = anyOverflow || overflow;
     }
 
-    const check::CheckedRun result = check::checkedRun(in.texts(), state, style);
+    const check::CheckedRun result = check::checkedRun(in.texts(), folder, state, style);
     if (!result.fault.empty()) {
         return result.fault;
     }
@@ -148,7 +148,8 @@ TEST_F(RunInputsProperty, EveryInputSetCompletesOrStopsWithANamedErrorAndWellFor
         }
         const property::GeneratedInputs in = generator.next();
         ++counts.runs;
-        if (const std::string fault = checkOneRun(in, *state, style, counts); !fault.empty()) {
+        if (const std::string fault = checkOneRun(in, dir(), *state, style, counts);
+            !fault.empty()) {
             ++faults;
             ADD_FAILURE() << "seed 0x" << std::hex << seed << std::dec << ", run " << n << ", "
                           << in.describe() << " (separator \"" << style.decimalSeparator
