@@ -41,6 +41,11 @@ needs --overwrite.
 Exit status: 0 every run completed, 1 a run stopped or an output failed,
 2 a usage error, 130 or 143 interrupted (Ctrl-C, SIGTERM) between runs.
 
+The exact flow anywhere, for prolate, spherical and oblate bodies:
+"ellipsoid-flow-cli field" (the flow at the points of a CSV file) and
+"ellipsoid-flow-cli inertia" (the added-mass matrix and more, as JSON);
+"--help" after either shows its options.
+
 Examples:
   ellipsoid-flow-cli 0.2 400 18 10 5 --grid grid.csv --summary
   ellipsoid-flow-cli --lambda 0.1:1:0.1 --alpha 0:20:2 --nxx 60 --nt 6 \
@@ -73,7 +78,8 @@ public:
         return "Usage: ellipsoid-flow-cli [OPTIONS] " + placeholders() +
                "\n       ellipsoid-flow-cli [OPTIONS] --runs FILE"
                "\n       ellipsoid-flow-cli [OPTIONS] --lambda V --nxx V --nt V --alpha V "
-               "--beta V\n";
+               "--beta V"
+               "\n       ellipsoid-flow-cli field|inertia [OPTIONS]\n";
     }
 };
 
