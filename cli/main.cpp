@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <memory>
 #include <sys/stat.h>
@@ -40,6 +41,20 @@ std::unique_ptr<RunSource> runsOf(const Options& o) {
     return std::make_unique<RunList>(std::vector{*o.single});
 }
 
+// A standard stream started closed keeps its number taken by /dev/null,
+// opened the wrong way round, so that no file the program opens gets it (the
+// summary would go into the table) and each use of it fails as it would have.
+void holdClosedStandardStreams() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int held = open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+            if (held != fd && held >= 0) {
+                close(held); // the lowest free number is fd's; nothing else can have taken it
+            }
+        }
+    }
+}
+
 // Whether standard output and standard error are the same terminal, where a
 // progress line would be drawn between the summary's lines.
 bool outputOnErrorTerminal() {
@@ -52,6 +67,7 @@ bool outputOnErrorTerminal() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    holdClosedStandardStreams();
     // The field and inertia subcommands, whose output is the same in every locale.
     if (const auto status =
             solva::cli::runSpheroidCommand(argc, argv, std::cin, std::cout, std::cerr)) {

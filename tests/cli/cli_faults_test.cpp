@@ -32,8 +32,10 @@ TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
     const std::vector<Fault> faults{
         {"summary into a full device", R"sh("$CLI" 0.2 18 1 0 0 --summary > /dev/full)sh", 1,
          "cannot write to standard output: No space left"},
-        {"summary into a closed output", R"sh("$CLI" 0.2 18 1 0 0 --summary >&-)sh", 1,
-         "cannot write to standard output"},
+        {"summary into a closed output", R"sh("$CLI" 0.2 18 1 0 0 --summary --table t.csv >&-)sh",
+         1, "cannot write to standard output: Bad file descriptor", "test ! -e t.csv"},
+        {"runs from a closed input", R"sh("$CLI" --runs - --table t.csv <&-)sh", 2,
+         "Cannot read the runs file \"-\"", "test ! -e t.csv"},
         {"summary into a closed pipe",
          runsFile("runs", 3000) + "trap '' PIPE; \"$CLI\" --runs runs --no-files --summary | "
                                   "head -1 > /dev/null; exit ${PIPESTATUS[0]}",
@@ -58,7 +60,6 @@ TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
          "--dir=./--summary", "test ! -e ./--summary && test ! -e solva11.txt"},
         {"grid option before another", R"sh("$CLI" 0.2 18 1 0 0 --grid --summary)sh", 2,
          "--grid=./--summary", "test ! -e ./--summary"},
-        {"closed standard input", R"sh("$CLI" --runs - <&-)sh", 2, "\"-\": Bad file descriptor"},
         {"a folder as standard input", R"sh("$CLI" --runs - < /tmp)sh", 2, "Is a directory"},
         {"a runs file without runs", R"sh(printf '# none\n' | "$CLI" --runs -)sh", 0,
          "standard input holds no run"},
