@@ -169,6 +169,9 @@ void check(const Options& o, const std::vector<std::string>& texts) {
     }
     if (o.batch.table && *o.batch.table != StandardOutput) {
         checkNotAResultFile("--table", *o.batch.table, o);
+        if (grid && !o.batch.numbered && sameFile(*grid, *o.batch.table)) {
+            usage("--grid and --table name the same file; give each its own.");
+        }
     }
 }
 

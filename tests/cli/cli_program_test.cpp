@@ -63,6 +63,10 @@ TEST(CliProgram, UsageErrorsExitWithTwoAndSayWhatToTypeInstead) {
         {{"--alpha", "0:10:-1"}, "", "STEP must be", "START:STOP:STEP"},
         {{"--lambda", "0.2", "0.2", "18", "1", "0", "0"}, "", "one way", "--runs FILE"},
         {{"--summary", "--table", "-", "0.2", "18", "1", "0", "0"}, "", "Only one of", ""},
+        {{"--grid", "a.csv", "--table", "./a.csv", "0.2", "18", "1", "0", "0"},
+         "",
+         "same file",
+         ""},
     };
     for (const auto& c : cases) {
         const CliResult cli = runCli(here, c.args, c.input);
