@@ -11,5 +11,6 @@ namespace solva::python {
 
 void bindFlowState(pybind11::module_& m);
 void bindRun(pybind11::module_& m);
+void bindSpheroid(pybind11::module_& m);
 
 } // namespace solva::python

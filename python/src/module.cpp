@@ -11,4 +11,5 @@ PYBIND11_MODULE(_core, m) {
     m.attr("__version__") = SOLVA_VERSION;
     solva::python::bindFlowState(m);
     solva::python::bindRun(m);
+    solva::python::bindSpheroid(m);
 }

@@ -17,7 +17,9 @@
 
 #include <array>
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
+#include <locale.h>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -35,10 +37,22 @@ public:
                 int) override {}
 };
 
-// The files follow the user's locale, as the window's do; it is read once,
-// as a window reads it when it starts.
+// The files follow the locale the environment names (LC_ALL, LC_NUMERIC,
+// LANG), as the window's do; it is read once, as a window reads it when it
+// starts. It is made current for this thread alone and only while it is read:
+// the process's locale stays as Python set it.
 const OutputStyle& userStyle() {
-    static const OutputStyle style = OutputStyle::fromLocale();
+    static const OutputStyle style = [] {
+        locale_t user = newlocale(LC_ALL_MASK, "", locale_t{});
+        if (user == locale_t{}) {
+            user = newlocale(LC_ALL_MASK, "C", locale_t{}); // as a program whose locale fails
+        }
+        const locale_t previous = uselocale(user);
+        OutputStyle read = OutputStyle::fromLocale();
+        uselocale(previous);
+        freelocale(user);
+        return read;
+    }();
     return style;
 }
 
