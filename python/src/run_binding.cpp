@@ -115,6 +115,14 @@ Results collect(const FlowState& s, const RunParameters& p, const FlowCoefficien
     Results r;
     r.points = loopCount(p.NXX, MaxPoint);
     r.columns = loopCount(c.NJ, MaxColumn);
+    // Exact sizes: a vector grown by doubling would take fresh pages each run.
+    for (std::vector<double>* points : {&r.FI, &r.X, &r.Y}) {
+        points->reserve(static_cast<std::size_t>(r.points));
+    }
+    r.angle.reserve(static_cast<std::size_t>(r.columns));
+    for (std::vector<double>* grid : {&r.Cu, &r.Cp}) {
+        grid->reserve(static_cast<std::size_t>(r.points * r.columns));
+    }
     for (long J = 1; J <= r.columns; ++J) {
         r.angle.push_back(((Real(J - 1) * 180) / p.NT).value());
     }
