@@ -28,8 +28,10 @@ def main(figure: Path) -> None:
                         ("k_prime", "k', rotation about an equatorial axis")):
         ax.plot(lamdas, [getattr(b, name) for b in bodies], label=label)
     ax.axvline(1, color="0.6", lw=0.8, ls=":")
-    ax.text(1.05, 0.02, "sphere", color="0.4")
+    ax.text(1.05, 1.5e-3, "sphere", color="0.4")
     ax.set_xscale("log")
+    ax.set_yscale("log")  # k' vanishes at the sphere: the dip
+    ax.set_ylim(1e-3, 20)
     ax.set_xlabel("thickness ratio lamda = b / a (< 1 prolate, > 1 oblate)")
     ax.set_ylabel("inertia coefficient")
     ax.set_title("Added-mass coefficients of a spheroid")

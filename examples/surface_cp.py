@@ -32,7 +32,7 @@ def main(figure: Path) -> None:
     surface = flow.surface(FI[:, np.newaxis], theta[np.newaxis, :])
     x = surface.position[..., 0]
 
-    fig, ax = plt.subplots(figsize=(8, 4.5), layout="constrained")
+    fig, ax = plt.subplots(figsize=(8, 5), layout="constrained")
     mesh = ax.pcolormesh(x, np.broadcast_to(theta, x.shape), surface.Cp, cmap="RdBu_r",
                          shading="gouraud")
     fig.colorbar(mesh, ax=ax, label="Cp")
@@ -49,10 +49,10 @@ def main(figure: Path) -> None:
                 label=f"{name} stagnation point")
 
     ax.set_xlabel("x (body length 1, nose at -0.5)")
-    ax.set_ylabel("circumferential angle (degrees; 0: plane of beta, 90: plane of alpha)")
+    ax.set_ylabel("angle round the axis (degrees)")
     ax.set_yticks(range(-180, 181, 45))
     ax.set_title("Surface pressure, lamda = 0.2, alpha = 10 deg, beta = 5 deg")
-    ax.legend(loc="lower center", fontsize=8, framealpha=0.9, ncols=3)
+    ax.legend(loc="upper center", bbox_to_anchor=(0.5, -0.13), fontsize=8, ncols=3)
     fig.savefig(figure, dpi=110)
 
 

@@ -30,9 +30,11 @@ def main(figure: Path) -> None:
     fig, ax = plt.subplots(figsize=(9, 4.6), layout="constrained")
     mesh = ax.pcolormesh(x, z, speed, cmap="viridis", shading="auto")
     fig.colorbar(mesh, ax=ax, label="|v| / U")
-    for z0 in np.linspace(-0.75, 0.25, 21):
-        seed = np.array([-1.2, 0.0, z0])
-        line = flow.streamline(seed, 3.0)
+    # Seeds along the left and the lower edge, where the stream enters the picture.
+    seeds = [(-1.0, z0) for z0 in np.linspace(-0.4, 0.4, 17)]
+    seeds += [(x0, -0.45) for x0 in np.linspace(-0.85, 0.85, 7)]
+    for x0, z0 in seeds:
+        line = flow.streamline([x0, 0.0, z0], 3.0)
         ax.plot(line[:, 0], line[:, 2], color="white", lw=0.7)
     FI = np.linspace(0, 2 * np.pi, 400)
     ax.fill(body.a * np.cos(FI), body.b * np.sin(FI), color="0.55", zorder=3)

@@ -74,6 +74,12 @@ class SurfaceValues(NamedTuple):
     Cu: Union[Floats, float]
     Cp: Union[Floats, float]
 
+class FieldValues(NamedTuple):
+    potential: Union[Floats, float]
+    velocity: Floats  # (..., 3)
+    Cu: Union[Floats, float]
+    Cp: Union[Floats, float]
+
 Inside = Literal["error", "nan"]
 
 class Spheroid:
@@ -122,6 +128,7 @@ class Flow:
     def velocity(self, points: ArrayLike, *, inside: Inside = "error") -> Floats: ...
     def cu(self, points: ArrayLike, *, inside: Inside = "error") -> Union[Floats, float]: ...
     def cp(self, points: ArrayLike, *, inside: Inside = "error") -> Union[Floats, float]: ...
+    def field(self, points: ArrayLike, *, inside: Inside = "error") -> FieldValues: ...
     def surface(self, FI: ArrayLike, theta: ArrayLike) -> SurfaceValues: ...
     @property
     def stagnation_points(self) -> tuple[Floats, Floats]: ...
