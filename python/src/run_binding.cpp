@@ -9,6 +9,7 @@
 #include "app/run.h"
 #include "app/run_error.h"
 #include "bindings.h"
+#include "flow/angles.h"
 #include "flow_state_binding.h"
 
 #include <pybind11/numpy.h>
@@ -107,14 +108,10 @@ struct Results {
     std::vector<double> FI, X, Y, angle, Cu, Cp;
 };
 
-long loopCount(Real limit, long most) {
-    return limit < 1 ? 0 : limit > most ? most : static_cast<long>(limit.value());
-}
-
 Results collect(const FlowState& s, const RunParameters& p, const FlowCoefficients& c) {
     Results r;
-    r.points = loopCount(p.NXX, MaxPoint);
-    r.columns = loopCount(c.NJ, MaxColumn);
+    r.points = loopCount(p.NXX.value(), MaxPoint);
+    r.columns = loopCount(c.NJ.value(), MaxColumn);
     // Exact sizes: a vector grown by doubling would take fresh pages each run.
     for (std::vector<double>* points : {&r.FI, &r.X, &r.Y}) {
         points->reserve(static_cast<std::size_t>(r.points));
@@ -124,10 +121,10 @@ Results collect(const FlowState& s, const RunParameters& p, const FlowCoefficien
         grid->reserve(static_cast<std::size_t>(r.points * r.columns));
     }
     for (long J = 1; J <= r.columns; ++J) {
-        r.angle.push_back(((Real(J - 1) * 180) / p.NT).value());
+        r.angle.push_back(columnAngleDegrees(J, p.NT).value());
     }
     for (long I = 1; I <= r.points; ++I) {
-        r.FI.push_back(((s.FI(I).real() * 180) / c.PI).value());
+        r.FI.push_back(pointAngleDegrees(s.FI(I), c.PI).value());
         r.X.push_back(s.X(I).toDouble());
         r.Y.push_back(s.Y(I).toDouble());
         for (long J = 1; J <= r.columns; ++J) {
