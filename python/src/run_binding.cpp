@@ -189,8 +189,13 @@ py::dict runTexts(const std::array<std::string, 5>& texts,
     py::dict out;
     out["inputs"] = py::make_tuple(p.Lamda.value(), p.NXX.value(), p.NT.value(), p.AlfaD.value(),
                                    p.BetaD.value());
-    for (const auto& [name, value] : {std::pair{"E", c.E}, {"A0", c.A0}, {"B0", c.B0},
-                                      {"K1", c.K1}, {"K2", c.K2}, {"K3", c.K3}, {"NJ", c.NJ}}) {
+    for (const auto& [name, value] : {std::pair{"E", c.E},
+                                      {"A0", c.A0},
+                                      {"B0", c.B0},
+                                      {"K1", c.K1},
+                                      {"K2", c.K2},
+                                      {"K3", c.K3},
+                                      {"NJ", c.NJ}}) {
         out[name] = value.value();
     }
     const py::ssize_t points = results.points;

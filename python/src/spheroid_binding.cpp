@@ -190,7 +190,8 @@ Spheroid makeSpheroid(std::optional<double> lamda, std::optional<double> a,
                          "and b: Spheroid(0.2) or Spheroid(a=3.0, b=0.5)");
 }
 
-constexpr const char* SpheroidDoc = R"(A spheroid (ellipsoid of revolution) and what depends on its shape alone.
+constexpr const char* SpheroidDoc =
+    R"(A spheroid (ellipsoid of revolution) and what depends on its shape alone.
 
 Spheroid(lamda) is the body of thickness ratio lamda = b / a with axis length
 2a = 1, as the window's (lamda < 1 prolate, 1 a sphere, > 1 oblate, from 1e-6
@@ -198,7 +199,8 @@ to 1e6); Spheroid(a=..., b=...) the body of semi-axes a along the axis of
 revolution (x) and b across it. Lengths are in the unit the axes are given in.
 Raises ValueError for a ratio or axis out of range, NaN or infinity.)";
 
-constexpr const char* FlowDoc = R"(The exact potential flow about a spheroid at rest in a uniform stream.
+constexpr const char* FlowDoc =
+    R"(The exact potential flow about a spheroid at rest in a uniform stream.
 
 Made by Spheroid.flow(alpha, beta): unit speed at infinity in the direction
 d = (cos a cos b, sin b, sin a cos b), alpha the angle of attack and beta the
@@ -311,27 +313,18 @@ matrix give the density rho (kg/m^3) and the length of the unit in metres
             "Unit direction d of the stream.")
         .def_property_readonly(
             "w", [](const StreamFlow& f) { return vectorArray(f.flow.w()); },
-            "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent part.")
-        .def(
-            "potential",
-            quantityAt(Quantity::Potential),
-            py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Velocity potential (disturbance vanishing at infinity) at the points.")
-        .def(
-            "velocity",
-            quantityAt(Quantity::Velocity),
-            py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.")
-        .def(
-            "cu",
-            quantityAt(Quantity::Cu),
-            py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Cu = |v|^2 / U^2 at the points.")
-        .def(
-            "cp",
-            quantityAt(Quantity::Cp),
-            py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Pressure coefficient Cp = 1 - Cu at the points.")
+            "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent "
+            "part.")
+        .def("potential", quantityAt(Quantity::Potential), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
+             "Velocity potential (disturbance vanishing at infinity) at the points.")
+        .def("velocity", quantityAt(Quantity::Velocity), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
+             "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.")
+        .def("cu", quantityAt(Quantity::Cu), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
+        .def("cp", quantityAt(Quantity::Cp), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
         .def(
             "field",
             [](const StreamFlow& f, const py::handle& points, const std::string& inside) {
@@ -395,8 +388,8 @@ The line ends early at a stagnation point or should it reach the body.)")
              [](const StreamFlow& f) {
                  const Spheroid& s = f.flow.body();
                  auto text = [](double v) { return py::repr(py::float_(v)).cast<std::string>(); };
-                 return "Spheroid(a=" + text(s.a()) + ", b=" + text(s.b()) + ").flow(alpha=" +
-                        text(f.alpha) + ", beta=" + text(f.beta) + ")";
+                 return "Spheroid(a=" + text(s.a()) + ", b=" + text(s.b()) +
+                        ").flow(alpha=" + text(f.alpha) + ", beta=" + text(f.beta) + ")";
              })
         .def(py::pickle(
             [](const StreamFlow& f) { return py::make_tuple(f.flow.body(), f.alpha, f.beta); },
