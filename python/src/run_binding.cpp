@@ -18,11 +18,11 @@
 
 #include <array>
 #include <cerrno>
-#include <clocale>
 #include <cstdlib>
 #include <locale.h>
+#include <memory>
+#include <mutex>
 #include <optional>
-#include <random>
 #include <system_error>
 #include <vector>
 
@@ -83,6 +83,32 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+template <long Last> void clear(Bounded<Last>& elements) {
+    for (long i = 0; i <= Last; ++i) {
+        elements(i).clear();
+    }
+}
+
+// The arrays of a newly started window, for a run given no FlowState: one
+// set for each thread, emptied before each run, which costs less than
+// making a new set.
+FlowState& newWindowArrays() {
+    thread_local std::unique_ptr<FlowState> arrays;
+    if (!arrays) {
+        arrays = std::make_unique<FlowState>();
+        return *arrays;
+    }
+    for (PointArray* points : {&arrays->FI, &arrays->X, &arrays->Y, &arrays->CU1}) {
+        clear(*points);
+    }
+    for (long i = 0; i <= MaxPoint; ++i) {
+        for (long j = 0; j <= MaxColumn; ++j) {
+            arrays->CU(i, j).clear();
+        }
+    }
+    return *arrays;
+}
 
 const char* stageName(RunStage stage) {
     switch (stage) {
@@ -164,19 +190,20 @@ py::dict runTexts(const std::array<std::string, 5>& texts,
     std::optional<RunError> error;
     {
         py::gil_scoped_release released;
-        // Without a FlowState of the caller's, a new one: a newly started window.
-        SharedFlowState fresh;
-        SharedFlowState& state = shared != nullptr ? *shared : fresh;
-        std::lock_guard lock(state.busy);
+        std::unique_lock<std::mutex> lock;
+        if (shared != nullptr) {
+            lock = std::unique_lock(shared->busy);
+        }
+        FlowState& state = shared != nullptr ? *shared->arrays : newWindowArrays();
         try {
             NoPlot plot;
             if (folder) {
-                run(inputs, *folder, *state.arrays, plot, userStyle(), record);
+                run(inputs, *folder, state, plot, userStyle(), record);
             } else {
                 TemporaryFolder scratch;
-                run(inputs, scratch.path(), *state.arrays, plot, userStyle(), record);
+                run(inputs, scratch.path(), state, plot, userStyle(), record);
             }
-            results = collect(*state.arrays, record.parameters, record.coefficients);
+            results = collect(state, record.parameters, record.coefficients);
         } catch (const RunError& e) {
             error = e;
         }
