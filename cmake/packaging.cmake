@@ -74,6 +74,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 # The menu's launcher asks it for the documents folder, else uses the home.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-user-dirs)
 set(CPACK_STRIP_FILES ON)
+# A Debian package installs under /usr, and cpack refuses a build configured
+# for another prefix (cmake/cpack_prefix_check.cmake).
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_SOLVA_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_prefix_check.cmake)
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL ${packages})

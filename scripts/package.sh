@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}" dpkg-dev file lintian
 dir="$ROOT/build-package"
-configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+configure_and_build "$dir" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DSOLVA_GUI=ON -DSOLVA_PYTHON=ON -DSOLVA_BENCHMARK=OFF -DBUILD_TESTING=OFF
 rm -f "$dir"/*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
