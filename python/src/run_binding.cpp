@@ -84,28 +84,15 @@ private:
     std::filesystem::path path_;
 };
 
-template <long Last> void clear(Bounded<Last>& elements) {
-    for (long i = 0; i <= Last; ++i) {
-        elements(i).clear();
-    }
-}
-
 // The arrays of a newly started window, for a run given no FlowState: one
 // set for each thread, emptied before each run, which costs less than making
-// a new set or copying an empty one over it.
+// a new set.
 FlowState& newWindowArrays() {
     thread_local std::unique_ptr<FlowState> arrays;
-    if (!arrays) {
+    if (arrays) {
+        arrays->clear();
+    } else {
         arrays = std::make_unique<FlowState>();
-        return *arrays;
-    }
-    for (PointArray* points : {&arrays->FI, &arrays->X, &arrays->Y, &arrays->CU1}) {
-        clear(*points);
-    }
-    for (long j = 0; j <= MaxColumn; ++j) { // as the grid is stored, point by point
-        for (long i = 0; i <= MaxPoint; ++i) {
-            arrays->CU(i, j).clear();
-        }
     }
     return *arrays;
 }
