@@ -3,13 +3,14 @@
 # SPDX-License-Identifier: MIT
 """What the Python module adds to the C++: the same work timed through
 ellipsoid_flow and through the C++ benchmark, in one script, in alternating
-rounds so that the machine's swings touch both alike.
+rounds so that the machine's swings touch both alike; each side's least
+time counts, the one other programs on the machine disturbed least.
 
     /usr/bin/python3 bench/python_overhead.py BUILD_DIR [ROUNDS]
 
 BUILD_DIR is a Release build with SOLVA_PYTHON and SOLVA_BENCHMARK on
-(scripts/python-overhead.sh makes one and runs this). Prints the medians
-and the ratios Python / C++ with their targets:
+(scripts/python-overhead.sh makes one and runs this). Prints the least
+times and the ratios Python / C++ with their targets:
   - the largest run (lamda 0.2, NXX 400, NT 18, alpha 10, beta 5), both files
     written into a folder of $TMPDIR (else /tmp): run(..., folder=...) against
     BM_LargestRun, target 1.2; each run as a new window (the default) and
@@ -24,7 +25,6 @@ into its own folder, than in one thread: the GIL is released while they run.
 
 import json
 import os
-import statistics
 import subprocess
 import sys
 import tempfile
@@ -39,27 +39,26 @@ FIELD_POINTS = 1_000_000
 FIELD_BENCHMARK = "fieldOfAMillionPoints/every_core/real_time"
 
 
-def cpp_median(benchmark: Path, name: str, clock: str, repetitions: int = 10) -> float:
-    """Median time (clock "real_time" or "cpu_time") of one iteration of a C++
-    benchmark, seconds."""
+def cpp_best(benchmark: Path, name: str, clock: str, repetitions: int) -> float:
+    """The least time (clock "real_time" or "cpu_time") of one iteration of a
+    C++ benchmark over its repetitions, seconds."""
     out = subprocess.run(
         [benchmark, f"--benchmark_filter=^{name}$", f"--benchmark_repetitions={repetitions}",
-         "--benchmark_format=json", "--benchmark_report_aggregates_only=true"],
+         "--benchmark_format=json"],
         check=True, capture_output=True, text=True).stdout
-    for entry in json.loads(out)["benchmarks"]:
-        if entry.get("aggregate_name") == "median":
-            scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[entry["time_unit"]]
-            return entry[clock] * scale
-    raise RuntimeError(f"{benchmark} has no benchmark {name}")
+    times = [entry[clock] * {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[entry["time_unit"]]
+             for entry in json.loads(out)["benchmarks"] if entry["run_type"] == "iteration"]
+    if not times:
+        raise RuntimeError(f"{benchmark} has no benchmark {name}")
+    return min(times)
 
 
 CLOCKS = {"real_time": time.perf_counter, "cpu_time": time.process_time}
 
 
-def python_median(work, clock: str = "real_time", repetitions: int = 10,
-                  least_seconds: float = 0.2) -> float:
-    """Median time of one call of work(), seconds, each repetition timing as
-    many calls as fill least_seconds."""
+def python_best(work, clock: str, repetitions: int, least_seconds: float = 0.2) -> float:
+    """The least time of one call of work() over the repetitions, seconds, each
+    repetition timing as many calls as fill least_seconds."""
     now = CLOCKS[clock]
     work()
     calls = 1
@@ -76,7 +75,7 @@ def python_median(work, clock: str = "real_time", repetitions: int = 10,
         for _ in range(calls):
             work()
         times.append((now() - start) / calls)
-    return statistics.median(times)
+    return min(times)
 
 
 def main() -> None:
@@ -111,10 +110,10 @@ def main() -> None:
         times = {name: ([], []) for name in cases}
         for _ in range(rounds):
             for name, (cpp_name, call, clock, _, _) in cases.items():
-                times[name][0].append(cpp_median(benchmark, cpp_name, clock, repetitions=5))
-                times[name][1].append(python_median(call, clock, repetitions=5))
+                times[name][0].append(cpp_best(benchmark, cpp_name, clock, repetitions=5))
+                times[name][1].append(python_best(call, clock, repetitions=5))
     for name, (_, _, clock, what, target) in cases.items():
-        cpp, python = (statistics.median(t) for t in times[name])
+        cpp, python = (min(t) for t in times[name])
         print(f"{what:36s} {clock:9s} C++ {cpp * 1e3:7.3f} ms  Python {python * 1e3:7.3f} ms  "
               f"ratio {python / cpp:4.2f}" + (f" (target {target})" if target else ""))
     with tempfile.TemporaryDirectory() as folder:
@@ -128,14 +127,14 @@ def main() -> None:
             for _ in range(count):
                 ef.run(*LARGEST, folder=f)
 
-        one = python_median(lambda: runs_in(folders[0], runs), repetitions=5, least_seconds=0)
+        one = python_best(lambda: runs_in(folders[0], runs), "real_time", 5, least_seconds=0)
         with ThreadPoolExecutor(threads) as pool:
-            every = python_median(
+            every = python_best(
                 lambda: list(pool.map(runs_in, folders, [runs // threads] * threads)),
-                repetitions=5, least_seconds=0)
+                "real_time", 5, least_seconds=0)
         print(f"{runs} largest runs in {threads} threads: {one / every:.2f} times as fast as "
               f"in one")
-    print(f"({rounds} rounds, medians; TMPDIR={os.environ.get('TMPDIR', '/tmp')}, "
+    print(f"(least of {rounds} rounds of 5; TMPDIR={os.environ.get('TMPDIR', '/tmp')}, "
           f"{os.cpu_count()} cores)")
 
 
