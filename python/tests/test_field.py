@@ -26,7 +26,7 @@ def points_off_the_body(n, seed=7):
 
 
 def test_the_field_is_the_command_line_programs(cli, tmp_path, flow):
-    if cli("field", "--help", check=False).returncode != 0:
+    if "field" not in cli("--help").stdout:
         pytest.skip("this ellipsoid-flow-cli has no field subcommand yet")
     points = points_off_the_body(500)
     (tmp_path / "points.csv").write_text(
