@@ -10,10 +10,8 @@ namespace solva {
 // A picture area's user coordinates: x1 lies on the left edge, x2 on the
 // right, y1 on the top edge and y2 on the bottom; either pair may be reversed.
 struct CoordinateScale {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 1;
-    double y2 = 1;
+    double x1 = 0, y1 = 0; // the left and top edges
+    double x2 = 1, y2 = 1; // the right and bottom edges
 
     // A scale of zero width or height, or with a non-finite corner, shows
     // nothing: no point can be placed in it.
@@ -22,6 +20,9 @@ struct CoordinateScale {
     // the height from the top.
     double fractionX(double x) const { return (x - x1) / (x2 - x1); }
     double fractionY(double y) const { return (y - y1) / (y2 - y1); }
+    // The other way round: the x and y at those fractions.
+    double xAt(double fraction) const { return x1 + fraction * (x2 - x1); }
+    double yAt(double fraction) const { return y1 + fraction * (y2 - y1); }
 };
 
 // A line between two points given in user coordinates.
