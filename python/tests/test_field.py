@@ -26,8 +26,6 @@ def points_off_the_body(n, seed=7):
 
 
 def test_the_field_is_the_command_line_programs(cli, tmp_path, flow):
-    if "field" not in cli("--help").stdout:
-        pytest.skip("this ellipsoid-flow-cli has no field subcommand yet")
     points = points_off_the_body(500)
     (tmp_path / "points.csv").write_text(
         "x,y,z\n" + "".join(",".join(repr(float(c)) for c in p) + "\n" for p in points))
