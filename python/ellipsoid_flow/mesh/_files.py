@@ -1,0 +1,132 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+"""Reading and writing meshes in the formats panel and boundary-element codes read."""
+
+import os
+import tempfile
+import warnings
+from pathlib import Path
+
+import numpy as np
+
+from ._gdf import read_gdf, write_gdf
+from ._mesh import Mesh, MeshError
+from ._nemoh import read_nemoh, write_nemoh
+
+# Format name -> meshio's name; None for the formats written here.
+FORMATS = {"stl": "stl", "gmsh": "gmsh", "gmsh22": "gmsh22", "vtk": "vtk", "vtu": "vtu", "obj": "obj",
+           "gdf": None, "nemoh": None}
+_BY_SUFFIX = {".stl": "stl", ".msh": "gmsh", ".vtk": "vtk", ".vtu": "vtu", ".obj": "obj", ".gdf": "gdf",
+              ".dat": "nemoh"}
+_OWN = {"gdf": (read_gdf, write_gdf), "nemoh": (read_nemoh, write_nemoh)}
+
+
+def format_of(path, format=None):
+    """The format name for `path`: `format` if given, else from the suffix."""
+    name = format or _BY_SUFFIX.get(Path(path).suffix.lower())
+    if name not in FORMATS:
+        known = ", ".join(f"{s} ({f})" for s, f in _BY_SUFFIX.items())
+        raise MeshError(f"{path}: unknown mesh format {format or Path(path).suffix!r}; "
+                        f"give format= one of {', '.join(FORMATS)}, or a file ending in {known}")
+    return name
+
+
+def read(path, format=None):
+    """The mesh in `path` (STL, Gmsh .msh 2.2 or 4.1, VTK, VTU, OBJ, GDF, Nemoh).
+
+    Triangles and quadrilaterals are the cells, in file order; points and
+    lines that some formats add (Gmsh's model edges) are left out, and
+    volume cells are an error. A Gmsh or VTK file says nothing of symmetry,
+    so such a mesh is a whole body.
+    """
+    name = format_of(path, format)
+    if name in _OWN:
+        with open(path, encoding="ascii") as stream:
+            return _OWN[name][0](stream, str(path))
+    import meshio
+
+    try:
+        data = meshio.read(path, file_format=FORMATS[name])
+    except (OSError, MeshError):
+        raise
+    except Exception as error:
+        raise MeshError(f"{path}: not a readable {name} mesh ({error})") from None
+    return _from_meshio(data, path)
+
+
+def write(mesh, path, format=None):
+    """Writes `mesh` to `path`; the file appears under its name only once complete.
+
+    format -- as for `read`; .msh is written as Gmsh 4.1, format="gmsh22"
+    gives 2.2. Coordinates are written to the last bit (text as the shortest
+    exact decimal, binary as doubles). STL holds triangles only.
+    """
+    name = format_of(path, format)
+    path = Path(path)
+    if name == "stl" and not np.all(mesh.is_triangle):
+        raise MeshError(f"{path}: STL holds triangles only; make the mesh with cells='tri'")
+    handle, partial = tempfile.mkstemp(dir=path.parent, prefix=f".{path.name}.", suffix=".partial")
+    os.close(handle)
+    try:
+        if name in _OWN:
+            with open(partial, "w", encoding="ascii") as stream:
+                _OWN[name][1](mesh, stream)
+        else:
+            _write_meshio(mesh, partial, FORMATS[name])
+        os.replace(partial, path)
+    except BaseException:
+        os.unlink(partial)
+        raise
+
+
+def _blocks(mesh):
+    """Runs of consecutive triangles or quadrilaterals, as meshio's cell blocks."""
+    triangle = mesh.is_triangle
+    starts = np.flatnonzero(np.r_[True, triangle[1:] != triangle[:-1]])
+    ends = np.r_[starts[1:], len(triangle)]
+    return [("triangle", mesh.cells[s:e, :3]) if triangle[s] else ("quad", mesh.cells[s:e]) for s, e in
+            zip(starts, ends)]
+
+
+def _write_meshio(mesh, path, format):
+    import meshio
+
+    blocks = _blocks(mesh)
+    options = {}
+    cell_data = {}
+    point_data = {}
+    if format.startswith("gmsh"):
+        # Each run of cells a model surface of its own, holding the vertices
+        # it uses first, so that Gmsh and meshio keep the cells' order.
+        cell_data = {"gmsh:physical": [np.ones(len(c), int) for _, c in blocks],
+                     "gmsh:geometrical": [np.full(len(c), k + 1) for k, (_, c) in enumerate(blocks)]}
+        point_data = {"gmsh:dim_tags": _surface_of_first_use(mesh, blocks)}
+        options = {"binary": False, "float_fmt": ".17g"}
+    elif format in ("stl",):
+        options = {"binary": False}
+    data = meshio.Mesh(mesh.points, blocks, point_data=point_data, cell_data=cell_data)
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore")
+        meshio.write(path, data, file_format=format, **options)
+
+
+def _surface_of_first_use(mesh, blocks):
+    tags = np.zeros(len(mesh.points), dtype=int)
+    for k, (_, cells) in reversed(list(enumerate(blocks))):
+        tags[cells.ravel()] = k + 1
+    return np.column_stack([np.full(len(tags), 2), np.where(tags == 0, 1, tags)])
+
+
+def _from_meshio(data, path):
+    surface = []
+    for block in data.cells:
+        if block.type in ("triangle", "quad"):
+            cells = block.data if block.type == "quad" else np.column_stack([block.data, block.data[:, 2]])
+            surface.append(cells)
+        elif block.type not in ("vertex", "line"):
+            raise MeshError(f"{path}: holds {block.type} cells; give a surface mesh of triangles and "
+                            "quadrilaterals")
+    if not surface:
+        raise MeshError(f"{path}: the mesh has no cells (no triangles or quadrilaterals)")
+    return Mesh(np.asarray(data.points, dtype=float)[:, :3] if data.points.shape[1] >= 3 else data.points,
+                np.vstack(surface))
