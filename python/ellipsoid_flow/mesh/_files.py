@@ -2,13 +2,12 @@
 # SPDX-License-Identifier: MIT
 """Reading and writing meshes in the formats panel and boundary-element codes read."""
 
-import os
-import tempfile
 import warnings
 from pathlib import Path
 
 import numpy as np
 
+from ._atomic import written_whole
 from ._gdf import read_gdf, write_gdf
 from ._mesh import Mesh, MeshError
 from ._nemoh import read_nemoh, write_nemoh
@@ -40,43 +39,51 @@ def read(path, format=None):
     so such a mesh is a whole body.
     """
     name = format_of(path, format)
-    if name in _OWN:
-        with open(path, encoding="ascii") as stream:
-            return _OWN[name][0](stream, str(path))
+    try:
+        if name in _OWN:
+            with open(path, encoding="ascii") as stream:
+                return _OWN[name][0](stream, str(path))
+        return _from_meshio(_read_meshio(path, name), path)
+    except MeshError as error:
+        if str(error).startswith(str(path)):
+            raise
+        raise MeshError(f"{path}: {error}") from None
+    except UnicodeDecodeError:
+        raise MeshError(f"{path}: not a text file, as a {name} mesh must be") from None
+
+
+def _read_meshio(path, name):
     import meshio
 
+    if not Path(path).is_file():
+        raise FileNotFoundError(f"{path}: no such file")
     try:
-        data = meshio.read(path, file_format=FORMATS[name])
-    except (OSError, MeshError):
-        raise
+        return meshio.read(path, file_format=FORMATS[name])
     except Exception as error:
         raise MeshError(f"{path}: not a readable {name} mesh ({error})") from None
-    return _from_meshio(data, path)
 
 
-def write(mesh, path, format=None):
+def write(mesh, path, format=None, cell_data=None):
     """Writes `mesh` to `path`; the file appears under its name only once complete.
 
     format -- as for `read`; .msh is written as Gmsh 4.1, format="gmsh22"
     gives 2.2. Coordinates are written to the last bit (text as the shortest
     exact decimal, binary as doubles). STL holds triangles only.
+    cell_data -- optional {name: (M,) or (M, k) array} of values per cell, for
+    the meshio formats (VTU opens in ParaView with them as cell data).
     """
     name = format_of(path, format)
     path = Path(path)
     if name == "stl" and not np.all(mesh.is_triangle):
         raise MeshError(f"{path}: STL holds triangles only; make the mesh with cells='tri'")
-    handle, partial = tempfile.mkstemp(dir=path.parent, prefix=f".{path.name}.", suffix=".partial")
-    os.close(handle)
-    try:
+    with written_whole(path) as partial:
         if name in _OWN:
+            if cell_data:
+                raise MeshError(f"{path}: {name} files hold no cell data; write VTU or VTK")
             with open(partial, "w", encoding="ascii") as stream:
                 _OWN[name][1](mesh, stream)
         else:
-            _write_meshio(mesh, partial, FORMATS[name])
-        os.replace(partial, path)
-    except BaseException:
-        os.unlink(partial)
-        raise
+            _write_meshio(mesh, partial, FORMATS[name], cell_data or {})
 
 
 def _blocks(mesh):
@@ -88,17 +95,18 @@ def _blocks(mesh):
             zip(starts, ends)]
 
 
-def _write_meshio(mesh, path, format):
+def _write_meshio(mesh, path, format, values):
     import meshio
 
     blocks = _blocks(mesh)
+    sizes = np.cumsum([len(cells) for _, cells in blocks])[:-1]
     options = {}
-    cell_data = {}
+    cell_data = {name: np.split(np.asarray(value), sizes) for name, value in values.items()}
     point_data = {}
     if format.startswith("gmsh"):
         # Each run of cells a model surface of its own, holding the vertices
         # it uses first, so that Gmsh and meshio keep the cells' order.
-        cell_data = {"gmsh:physical": [np.ones(len(c), int) for _, c in blocks],
+        cell_data |= {"gmsh:physical": [np.ones(len(c), int) for _, c in blocks],
                      "gmsh:geometrical": [np.full(len(c), k + 1) for k, (_, c) in enumerate(blocks)]}
         point_data = {"gmsh:dim_tags": _surface_of_first_use(mesh, blocks)}
         options = {"binary": False, "float_fmt": ".17g"}

@@ -20,7 +20,9 @@ class Mesh:
               vertices counter-clockwise seen from outside the body (so the
               right-hand normal points into the fluid). A triangle repeats
               its third vertex in the fourth column, as WAMIT and Nemoh
-              store triangles; a (M, 3) array is taken as all triangles.
+              store triangles (a triangle given with another vertex
+              repeated is turned round to that form); a (M, 3) array is
+              taken as all triangles.
     half   -- True when only the half y >= 0 is stored and its mirror image
               in the plane y = 0 completes the body.
 
@@ -48,7 +50,7 @@ class Mesh:
             raise MeshError("the cells must hold whole vertex numbers")
         if cells.shape[1] == 3:
             cells = np.column_stack([cells, cells[:, 2]])
-        cells = cells.astype(np.int64)
+        cells = cells.astype(np.int64, copy=True)
         outside = np.flatnonzero(np.any((cells < 0) | (cells >= len(points)), axis=1))
         if outside.size:
             raise MeshError(
@@ -58,9 +60,8 @@ class Mesh:
         distinct = _distinct_vertex_counts(cells)
         if np.any(distinct < 3):
             raise MeshError(f"cell {int(np.flatnonzero(distinct < 3)[0])} has fewer than 3 distinct vertices")
-        if np.any((distinct == 3) & (cells[:, 3] != cells[:, 2])):
-            bad = int(np.flatnonzero((distinct == 3) & (cells[:, 3] != cells[:, 2]))[0])
-            raise MeshError(f"cell {bad} repeats a vertex other than its last one")
+        for row in np.flatnonzero((distinct == 3) & (cells[:, 3] != cells[:, 2])):
+            cells[row] = _triangle_repeating_last(cells[row], row)
         points.setflags(write=False)
         cells.setflags(write=False)
         object.__setattr__(self, "points", points)
@@ -78,6 +79,14 @@ class Mesh:
     def __repr__(self):
         kinds = f"{int(np.sum(self.is_triangle))} triangles, {int(np.sum(~self.is_triangle))} quadrilaterals"
         return f"Mesh({len(self.points)} vertices, {kinds}{', half body' if self.half else ''})"
+
+
+def _triangle_repeating_last(cell, row):
+    """A quadruple with one repeated vertex, as its triangle in the same turning order."""
+    corners = [v for k, v in enumerate(cell) if v != cell[k - 1]]
+    if len(corners) != 3:
+        raise MeshError(f"cell {row} lists a vertex twice, apart: {list(cell)}")
+    return corners + corners[2:]
 
 
 def _distinct_vertex_counts(cells):
