@@ -4,7 +4,7 @@
 
 import numpy as np
 
-from ._mesh import Mesh, MeshError
+from ._surface_mesh import Mesh, MeshError
 
 
 def mesh_from_panels(corners, half, name):

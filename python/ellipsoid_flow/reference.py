@@ -14,9 +14,9 @@
 docs/reference.md walks through a convergence study.
 """
 
-from ._compare import Comparison, compare
-from ._errors import ReferenceDataError
-from ._on_mesh import COLUMNS, DEFAULT_TOLERANCE, MeshReference, on_mesh
+from ._reference_compare import Comparison, compare
+from ._reference_error import ReferenceDataError
+from ._reference_on_mesh import COLUMNS, DEFAULT_TOLERANCE, MeshReference, on_mesh
 
 __all__ = ["COLUMNS", "Comparison", "DEFAULT_TOLERANCE", "MeshReference", "ReferenceDataError", "compare",
            "on_mesh"]

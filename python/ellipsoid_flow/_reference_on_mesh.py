@@ -7,10 +7,10 @@ from pathlib import Path
 
 import numpy as np
 
-from .. import mesh as meshes
-from ..mesh._atomic import written_whole
-from ._errors import ReferenceDataError
-from ._fit import Shape, check_fit, check_outward, onto_surface
+from . import mesh as meshes
+from ._atomic_file import written_whole
+from ._reference_error import ReferenceDataError
+from ._reference_fit import Shape, check_fit, check_outward, onto_surface
 
 DEFAULT_TOLERANCE = 1e-3
 
@@ -156,7 +156,7 @@ def _columns(names, values):
 
 
 def _spheroid(shape):
-    from .. import Spheroid
+    from . import Spheroid
 
     return Spheroid(a=shape.a, b=shape.b)
 

@@ -17,8 +17,8 @@ equal coordinates, numbered in the order the panels first use them.
 
 import numpy as np
 
-from ._mesh import MeshError
-from ._panels import mesh_from_panels
+from ._surface_mesh import MeshError
+from ._mesh_panels import mesh_from_panels
 
 
 def write_gdf(mesh, stream):

@@ -4,7 +4,7 @@
 
 import numpy as np
 
-from ._mesh import Mesh, MeshError
+from ._surface_mesh import Mesh, MeshError
 
 
 def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=False, length=1.0):

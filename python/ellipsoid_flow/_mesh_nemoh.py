@@ -14,8 +14,8 @@ Layout, whitespace-separated:
 
 import numpy as np
 
-from ._mesh import MeshError
-from ._panels import mesh_from_panels
+from ._surface_mesh import MeshError
+from ._mesh_panels import mesh_from_panels
 
 
 def write_nemoh(mesh, stream):

@@ -11,8 +11,8 @@ Formats: STL, Gmsh .msh (2.2 and 4.1), VTK, VTU and OBJ through meshio; WAMIT
 GDF and Nemoh's mesh file by this package's own readers and writers.
 """
 
-from ._files import FORMATS, read, write
-from ._mesh import CellGeometry, Mesh, MeshError, cell_geometry
-from ._spheroid import spheroid
+from ._mesh_files import FORMATS, read, write
+from ._surface_mesh import CellGeometry, Mesh, MeshError, cell_geometry
+from ._spheroid_mesh import spheroid
 
 __all__ = ["FORMATS", "CellGeometry", "Mesh", "MeshError", "cell_geometry", "read", "spheroid", "write"]

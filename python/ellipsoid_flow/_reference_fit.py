@@ -10,7 +10,7 @@ from dataclasses import dataclass
 
 import numpy as np
 
-from ._errors import ReferenceDataError
+from ._reference_error import ReferenceDataError
 
 # Bisection halves the bracket of the foot point's parameter; 200 halvings
 # take any bracket of a body below 1E+10 long to the last bit of a double.

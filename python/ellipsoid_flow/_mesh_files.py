@@ -7,10 +7,10 @@ from pathlib import Path
 
 import numpy as np
 
-from ._atomic import written_whole
-from ._gdf import read_gdf, write_gdf
-from ._mesh import Mesh, MeshError
-from ._nemoh import read_nemoh, write_nemoh
+from ._atomic_file import written_whole
+from ._mesh_gdf import read_gdf, write_gdf
+from ._surface_mesh import Mesh, MeshError
+from ._mesh_nemoh import read_nemoh, write_nemoh
 
 # Format name -> meshio's name; None for the formats written here.
 FORMATS = {"stl": "stl", "gmsh": "gmsh", "gmsh22": "gmsh22", "vtk": "vtk", "vtu": "vtu", "obj": "obj",

@@ -6,9 +6,9 @@ from dataclasses import dataclass
 
 import numpy as np
 
-from ..mesh._atomic import written_whole
-from ._errors import ReferenceDataError
-from ._on_mesh import MeshReference, on_mesh
+from ._atomic_file import written_whole
+from ._reference_error import ReferenceDataError
+from ._reference_on_mesh import MeshReference, on_mesh
 from ._peer_results import read_added_mass, read_cp
 
 DIAGONAL = ["m11", "m22", "m33", "m44", "m55", "m66"]

@@ -6,7 +6,7 @@ from pathlib import Path
 
 import numpy as np
 
-from ._errors import ReferenceDataError
+from ._reference_error import ReferenceDataError
 
 
 def read_cp(source, n_cells, what):
