@@ -67,13 +67,14 @@ def _ring_stations(a, b, n_axial, spacing):
     i = np.arange(1, n_axial)
     if spacing == "cosine":
         fi = np.pi - np.pi * i / n_axial
-        return a * np.cos(fi), b * np.sin(fi)
+        return a * _exact_at_quarter_turns(np.cos(fi)), b * np.sin(fi)
     x = -a + 2.0 * a * i / n_axial
     return x, b * np.sqrt((1.0 - x / a) * (1.0 + x / a))
 
 
 def _exact_at_quarter_turns(values):
-    # cos(pi/2) is 6E-17, not 0: put the seam of a half body exactly on y = 0.
+    # cos(pi/2) is 6E-17, not 0: put the seam of a half body exactly on y = 0,
+    # and the middle ring of an even count exactly on x = 0.
     return np.where(np.abs(values) < 1e-15, 0.0, values)
 
 

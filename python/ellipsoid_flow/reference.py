@@ -20,3 +20,10 @@ from ._reference_on_mesh import COLUMNS, DEFAULT_TOLERANCE, MeshReference, on_me
 
 __all__ = ["COLUMNS", "Comparison", "DEFAULT_TOLERANCE", "MeshReference", "ReferenceDataError", "compare",
            "on_mesh"]
+
+if __name__ == "__main__":
+    import sys
+
+    from ._reference_cli import main
+
+    sys.exit(main())
