@@ -22,13 +22,14 @@ Real readInput(const std::string& text, const char* what) {
 
 } // namespace
 
-void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot, const OutputStyle& style) {
+void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState& state,
+         PlotRoutine& plot, const OutputStyle& style) {
     RunRecord record;
-    run(texts, state, plot, style, record);
+    run(texts, folder, state, plot, style, record);
 }
 
-void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot, const OutputStyle& style,
-         RunRecord& record) {
+void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState& state,
+         PlotRoutine& plot, const OutputStyle& style, RunRecord& record) {
     record = RunRecord{};
     RunParameters& p = record.parameters;
     FlowCoefficients& c = record.coefficients;
@@ -36,9 +37,10 @@ void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot, const Out
     c.PI = computePI(); // 1
 
     // 2. Should a later step fail, both files are closed on the way out and
-    // keep what had been written.
-    TextFile report(ReportFileName, style);
-    TextFile plotData(PlotDataFileName, style);
+    // keep what had been written. A joined path rather than a folder
+    // descriptor: errors name the very path that was opened.
+    TextFile report((folder / ReportFileName).string(), style);
+    TextFile plotData((folder / PlotDataFileName).string(), style);
 
     p.Lamda = readInput(texts.Lamda, "reading lambda from its box"); // 3
     p.NXX = readInput(texts.NXX, "reading NXX from its box");

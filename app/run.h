@@ -3,7 +3,9 @@
 
 #pragma once
 
-// One run: the eleven steps a click on Command1 starts.
+// One run: the eleven steps that turn five input texts into the report, the
+// plot data and the drawing, whoever starts it (the window, the command-line
+// program, a library caller).
 //
 // The layers, each a library of its own (arrows point at what a layer uses):
 //
@@ -23,6 +25,7 @@
 #include "flow/flow_state.h"
 #include "output/output_style.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -64,7 +67,7 @@ struct RunRecord {
 
 // The eleven steps:
 //    1. compute PI;
-//    2. open "solva11.txt", then "solva12.txt", in the current directory;
+//    2. open "solva11.txt", then "solva12.txt", in the given folder;
 //    3. read the five texts into the run parameters;
 //    4. count the columns NJ;
 //    5. write the report header;
@@ -76,12 +79,23 @@ struct RunRecord {
 //   11. draw: GRXYCU("", N, X, Y, CU1, 1).
 // A failure stops the run at its step and throws RunError; the files are
 // closed on the way out and keep what had been written, and nothing is drawn.
-void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot,
-         const OutputStyle& style = OutputStyle::fromLocale());
+//
+// `folder` is where the two files go; a relative folder counts from the
+// working directory, and WorkingDirectory is that directory itself, as the
+// window has it. The run never changes the process's working directory, so
+// runs on separate FlowStates and folders may go on in separate threads.
+// File errors name the file's full path; in a working directory that was
+// deleted, they say so.
+void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState& state,
+         PlotRoutine& plot, const OutputStyle& style = OutputStyle::fromLocale());
 
 // The same run, leaving in `record` the values it read and the coefficients
 // it computed, as far as it got; the files and the drawing are the same.
-void run(const InputTexts& texts, FlowState& state, PlotRoutine& plot, const OutputStyle& style,
-         RunRecord& record);
+void run(const InputTexts& texts, const std::filesystem::path& folder, FlowState& state,
+         PlotRoutine& plot, const OutputStyle& style, RunRecord& record);
+
+// The folder of a run that writes where the window does: the process's
+// working directory, as it is when the files are opened.
+inline const std::filesystem::path WorkingDirectory{};
 
 } // namespace solva

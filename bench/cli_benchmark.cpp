@@ -123,16 +123,20 @@ void checkedGrid(FlowState& state) {
     fillSpeedGrid(p, c, state);
 }
 
-void writeFile(const char* name, const std::string& bytes) {
-    const int fd = ::open(name, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+void writeFile(const std::filesystem::path& name, const std::string& bytes) {
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
         ::close(fd) != 0) {
         std::abort();
     }
 }
 
-// The run as ellipsoid-flow-cli 0.2 400 18 10 5 does it, in the current directory.
+// The run as ellipsoid-flow-cli 0.2 400 18 10 5 does it, in a scratch folder.
 struct CliRun {
+    CliRun() { settings.dir = scratch.path(); }
+    std::filesystem::path at(const char* name) const { return scratch.path() / name; }
+
+    test::ScratchDirectory scratch;
     cli::BatchSettings settings;
     std::unique_ptr<FlowState> state = std::make_unique<FlowState>();
     std::ostringstream out, err;
@@ -156,7 +160,6 @@ template <class Step> double seconds(Step&& step) {
 }
 
 void BM_CliLargestRun(benchmark::State& bench) {
-    test::ScratchDirectory scratch;
     CliRun cliRun;
     for (auto _ : bench) {
         cliRun();
@@ -164,9 +167,8 @@ void BM_CliLargestRun(benchmark::State& bench) {
 }
 
 void BM_CliLargestRunWithGridAndSummary(benchmark::State& bench) {
-    test::ScratchDirectory scratch;
     CliRun cliRun;
-    cliRun.settings.grid = "grid.csv";
+    cliRun.settings.grid = cliRun.at("grid.csv");
     cliRun.settings.summary = true;
     for (auto _ : bench) {
         cliRun();
@@ -183,22 +185,21 @@ void BM_PlainDoubleGridFloor(benchmark::State& bench) {
 }
 
 void BM_PlainWriteFloor(benchmark::State& bench) {
-    test::ScratchDirectory scratch;
-    CliRun{}();
-    const std::string report = test::readFile(ReportFileName);
-    const std::string plotData = test::readFile(PlotDataFileName);
+    CliRun cliRun;
+    cliRun();
+    const std::string report = test::readFile(cliRun.at(ReportFileName));
+    const std::string plotData = test::readFile(cliRun.at(PlotDataFileName));
     for (auto _ : bench) {
-        writeFile(ReportFileName, report);
-        writeFile(PlotDataFileName, plotData);
+        writeFile(cliRun.at(ReportFileName), report);
+        writeFile(cliRun.at(PlotDataFileName), plotData);
     }
 }
 
 void BM_CliRatios(benchmark::State& bench) {
-    test::ScratchDirectory scratch;
     CliRun cliRun;
     cliRun();
-    const std::string report = test::readFile(ReportFileName);
-    const std::string plotData = test::readFile(PlotDataFileName);
+    const std::string report = test::readFile(cliRun.at(ReportFileName));
+    const std::string plotData = test::readFile(cliRun.at(PlotDataFileName));
     auto grid = std::make_unique<PlainGrid>();
     auto state = std::make_unique<FlowState>();
     std::vector<double> plain, checked, write, whole;
@@ -208,8 +209,8 @@ void BM_CliRatios(benchmark::State& bench) {
         benchmark::DoNotOptimize(grid->CU[400 + 401 * 36]);
         checked.push_back(seconds([&] { checkedGrid(*state); }));
         write.push_back(seconds([&] {
-            writeFile(ReportFileName, report);
-            writeFile(PlotDataFileName, plotData);
+            writeFile(cliRun.at(ReportFileName), report);
+            writeFile(cliRun.at(PlotDataFileName), plotData);
         }));
         whole.push_back(seconds(cliRun));
     }

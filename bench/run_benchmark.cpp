@@ -34,7 +34,7 @@ void fullRun(benchmark::State& bench, const InputTexts& texts) {
     NoDrawing plot;
     const OutputStyle style;
     for (auto _ : bench) {
-        run(texts, *state, plot, style);
+        run(texts, scratch.path(), *state, plot, style);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "cli/batch.h"
 
 #include "app/run_error.h"
-#include "cli/current_directory.h"
 #include "cli/grid_csv.h"
 #include "cli/progress.h"
 #include "cli/summary_json.h"
@@ -11,6 +10,7 @@
 #include <cstdio>
 #include <string_view>
 #include <system_error>
+#include <unistd.h>
 
 namespace solva::cli {
 
@@ -29,12 +29,38 @@ std::filesystem::path runFolder(const std::filesystem::path& dir, long run) {
     return dir / name;
 }
 
-// `path` from the current folder; as given when there is none (it was
-// deleted), and each run then reports the failure.
+// `path` from the current folder, so that messages name it in full; as given
+// when there is none (it was deleted), and each run then reports the failure.
 std::filesystem::path fromHere(const std::filesystem::path& path) {
     std::error_code e;
     std::filesystem::path full = std::filesystem::absolute(path, e);
     return e ? path : full;
+}
+
+[[noreturn]] void failFolder(const char* doing, const std::filesystem::path& dir,
+                             std::error_code e) {
+    throw RunError(ErrorKind::FileAccess,
+                   std::string(doing) + " the folder \"" + dir.string() + "\": " + e.message());
+}
+
+// Creates `dir` and any folder above it that is missing, and gives its full
+// path with every link and "." or ".." resolved, so that file errors name the
+// folder as the system does. A failure throws RunError with the folder named,
+// a folder that cannot be searched among them.
+std::filesystem::path createFolder(const std::filesystem::path& dir) {
+    std::error_code e;
+    std::filesystem::create_directories(dir, e);
+    if (e) {
+        failFolder("creating", dir, e);
+    }
+    std::filesystem::path full = std::filesystem::canonical(dir, e);
+    if (!e && ::access(full.c_str(), X_OK) != 0) {
+        e.assign(errno, std::generic_category());
+    }
+    if (e) {
+        failFolder("entering", dir, e);
+    }
+    return full;
 }
 
 // One run in `folder`, with its grid file if asked for; a failure throws RunError.
@@ -46,12 +72,8 @@ void runIn(const std::filesystem::path& folder, const std::optional<std::filesys
     if (grid && std::filesystem::is_regular_file(std::filesystem::symlink_status(*grid, e))) {
         std::filesystem::remove(*grid, e);
     }
-    createFolder(folder);
-    {
-        CurrentDirectory inFolder(folder);
-        NoPlot plot;
-        run(texts, state, plot, style, record);
-    }
+    NoPlot plot;
+    run(texts, createFolder(folder), state, plot, style, record);
     if (grid) {
         writeResultFile(*grid, gridCsv(state, record.parameters, record.coefficients));
     }
@@ -61,7 +83,6 @@ void runIn(const std::filesystem::path& folder, const std::optional<std::filesys
 
 int runBatch(const std::vector<InputTexts>& runs, const BatchSettings& settings,
              const OutputStyle& style, FlowState& state, std::ostream& out, std::ostream& err) {
-    // Each run makes its folder current, so the paths are fixed first.
     const std::filesystem::path dir = fromHere(settings.dir);
     std::optional<std::filesystem::path> grid;
     if (settings.grid) {

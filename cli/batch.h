@@ -30,7 +30,7 @@ struct BatchSettings {
 
 // Runs `runs` in order on `state`, the window's arrays (a newly started
 // window's for the same files as its first click). Relative paths count from
-// the current directory at the call, which is current again on return. Each
+// the current directory, which the batch never changes. Each
 // run's error goes to `err` as one line, "run 3: error 11: Division by zero
 // while ...". Returns the exit status: 0 when every run completed, 1 when
 // one stopped.

@@ -21,7 +21,7 @@
 
 namespace {
 
-// The current directory while fuzzing; removed when the fuzzer exits.
+// The folder of the runs while fuzzing; removed when the fuzzer exits.
 std::optional<solva::test::ScratchDirectory> scratch;
 
 [[noreturn]] void fault(const solva::InputTexts& in, const std::string& what) {
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A fresh state for each input keeps every finding reproducible on its own.
     auto state = std::make_unique<solva::FlowState>();
     const solva::check::CheckedRun result =
-        solva::check::checkedRun(in, *state, solva::OutputStyle{});
+        solva::check::checkedRun(in, scratch->path(), *state, solva::OutputStyle{});
     if (!result.fault.empty()) {
         fault(in, result.fault);
     }

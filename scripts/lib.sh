@@ -11,7 +11,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-liberation2)
 # The packages a build with its tests needs.
 PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-          locales desktop-file-utils appstream xvfb xauth reuse lintian gnuplot-nox xdg-user-dirs)
+          locales desktop-file-utils appstream xvfb xauth reuse lintian gnuplot-nox xdg-user-dirs
+          python3-dev pybind11-dev python3-pybind11 python3-numpy python3-scipy python3-pytest
+          python3-matplotlib)
 
 # Installs whichever of the given packages are missing (as root, or through sudo).
 ensure_packages() {

@@ -52,7 +52,7 @@ TEST_F(FailureTable, EveryRowStopsWithItsError) {
     ASSERT_GE(rows.size(), 13u) << "the README's failure table was not found whole";
     for (const Row& row : rows) {
         auto state = std::make_unique<FlowState>();
-        const RunError e = test::runExpectingError(textsOf(row.example), *state);
+        const RunError e = test::runExpectingError(textsOf(row.example), dir(), *state);
         EXPECT_EQ(e.number(), row.error) << row.example << ": " << e.what();
     }
 }

@@ -16,36 +16,41 @@ namespace {
 
 class FileFaults : public InTempDir {
 protected:
+    std::filesystem::path at(const char* name) const { return dir() / name; }
+    RunError runFails(const InputTexts& texts = InputTexts{}) {
+        return runExpectingError(texts, dir(), *state);
+    }
+
     std::unique_ptr<FlowState> state = std::make_unique<FlowState>();
 };
 
-void expectFileError(const RunError& e, const std::string& file, const std::string& reason) {
+void expectFileError(const RunError& e, const std::filesystem::path& file,
+                     const std::string& reason) {
     EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
     // The full path, so the user knows which folder was meant.
-    const std::string path = (std::filesystem::current_path() / file).string();
-    EXPECT_NE(e.where().find("\"" + path + "\""), std::string::npos) << e.where();
+    EXPECT_NE(e.where().find("\"" + file.string() + "\""), std::string::npos) << e.where();
     EXPECT_NE(e.where().find(reason), std::string::npos) << e.where();
 }
 
 TEST_F(FileFaults, ADirectoryInTheReportsPlace) {
-    std::filesystem::create_directory(ReportFileName);
-    const RunError e = runExpectingError(InputTexts{}, *state);
-    expectFileError(e, ReportFileName, "Is a directory");
-    EXPECT_FALSE(std::filesystem::exists(PlotDataFileName)); // the report is opened first
+    std::filesystem::create_directory(at(ReportFileName));
+    const RunError e = runFails();
+    expectFileError(e, at(ReportFileName), "Is a directory");
+    EXPECT_FALSE(std::filesystem::exists(at(PlotDataFileName))); // the report is opened first
 }
 
 TEST_F(FileFaults, AFullDiskUnderThePlotData) {
-    std::filesystem::create_symlink("/dev/full", PlotDataFileName);
-    const RunError e = runExpectingError(inputs("0.2", "400", "18", "10", "5"), *state);
-    expectFileError(e, PlotDataFileName, "No space left on device");
+    std::filesystem::create_symlink("/dev/full", at(PlotDataFileName));
+    const RunError e = runFails(inputs("0.2", "400", "18", "10", "5"));
+    expectFileError(e, at(PlotDataFileName), "No space left on device");
     // The report was written in full before the plot data failed to close.
     EXPECT_EQ(splitLines(report()).size(), 8u + 400u + 1u);
 }
 
 TEST_F(FileFaults, AFullDiskUnderTheReportKeepsThePlotDataWritten) {
-    std::filesystem::create_symlink("/dev/full", ReportFileName);
-    const RunError e = runExpectingError(inputs("0.2", "400", "18", "10", "5"), *state);
-    expectFileError(e, ReportFileName, "No space left on device");
+    std::filesystem::create_symlink("/dev/full", at(ReportFileName));
+    const RunError e = runFails(inputs("0.2", "400", "18", "10", "5"));
+    expectFileError(e, at(ReportFileName), "No space left on device");
     // The plot data holds every line written before the report failed, each
     // one whole and in order.
     const std::vector<std::string> lines = splitLines(plotData());
@@ -58,19 +63,12 @@ TEST_F(FileFaults, AFullDiskUnderTheReportKeepsThePlotDataWritten) {
 }
 
 TEST_F(FileFaults, ADirectoryThatCannotBeWritten) {
-    if (geteuid() == 0) {
-        // Permission bits do not stop root; /proc takes no new files from anyone.
-        std::filesystem::current_path("/proc");
-    } else {
-        std::filesystem::permissions(dir(), std::filesystem::perms::owner_read |
-                                                std::filesystem::perms::owner_exec);
-    }
-    const RunError e = runExpectingError(InputTexts{}, *state);
-    std::filesystem::current_path(dir());
-    EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
-    EXPECT_NE(e.where().find(std::string("opening the file \"/proc/") + ReportFileName + "\": "),
-              std::string::npos)
-        << e.where();
+    // Permission bits do not stop root; /proc takes no new files from anyone.
+    const std::filesystem::path folder = geteuid() == 0 ? "/proc" : dir();
+    std::filesystem::permissions(dir(), std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::owner_exec);
+    const RunError e = runExpectingError(InputTexts{}, folder, *state);
+    expectFileError(e, folder / ReportFileName, "opening the file");
 }
 
 // Root writes through any permission bits, so as root the run goes to an
@@ -98,17 +96,15 @@ template <class Check> void asUnprivilegedUser(Check check) {
 }
 
 TEST_F(FileFaults, AReadOnlyReportIsNotOverwritten) {
-    { std::ofstream(ReportFileName) << "an earlier report\r\n"; }
-    std::filesystem::permissions(ReportFileName, std::filesystem::perms::owner_read |
-                                                     std::filesystem::perms::group_read |
-                                                     std::filesystem::perms::others_read);
+    { std::ofstream(at(ReportFileName)) << "an earlier report\r\n"; }
+    std::filesystem::permissions(at(ReportFileName), std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::group_read |
+                                                         std::filesystem::perms::others_read);
     std::filesystem::permissions(dir(), std::filesystem::perms::all);
-    asUnprivilegedUser([this] {
-        const RunError e = runExpectingError(InputTexts{}, *state);
-        expectFileError(e, ReportFileName, "Permission denied");
-    });
+    asUnprivilegedUser(
+        [this] { expectFileError(runFails(), at(ReportFileName), "Permission denied"); });
     EXPECT_EQ(report(), "an earlier report\r\n");
-    EXPECT_FALSE(std::filesystem::exists(PlotDataFileName));
+    EXPECT_FALSE(std::filesystem::exists(at(PlotDataFileName)));
 }
 
 // A named pipe in a file's place must not hold the run: with nobody reading
@@ -116,24 +112,23 @@ TEST_F(FileFaults, AReadOnlyReportIsNotOverwritten) {
 // gets the whole file.
 TEST_F(FileFaults, ANamedPipeWithoutAReaderFailsAtOnce) {
     for (const char* name : {ReportFileName, PlotDataFileName}) {
-        std::filesystem::remove_all(name);
-        ASSERT_EQ(mkfifo(name, 0600), 0);
-        const RunError e = runExpectingError(InputTexts{}, *state);
-        expectFileError(e, name, "No such device or address");
-        std::filesystem::remove(name);
+        std::filesystem::remove_all(at(name));
+        ASSERT_EQ(mkfifo(at(name).c_str(), 0600), 0);
+        expectFileError(runFails(), at(name), "No such device or address");
+        std::filesystem::remove(at(name));
     }
 }
 
 TEST_F(FileFaults, ANamedPipeWithAReaderGetsTheWholeFile) {
-    ASSERT_EQ(mkfifo(PlotDataFileName, 0600), 0);
+    ASSERT_EQ(mkfifo(at(PlotDataFileName).c_str(), 0600), 0);
     // The reader opens without waiting for a writer. It reads once the run is
     // done: a reader that read on at once could meet the end of the pipe
     // before the run opened it, and leave the run no reader. The default
     // run's plot data fits the pipe's buffer.
-    const int fd = open(PlotDataFileName, O_RDONLY | O_NONBLOCK);
+    const int fd = open(at(PlotDataFileName).c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
     RecordingPlot plot;
-    run(InputTexts{}, *state, plot, OutputStyle{});
+    run(InputTexts{}, dir(), *state, plot, OutputStyle{});
     std::string piped;
     char buffer[4096];
     for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) {
@@ -143,19 +138,30 @@ TEST_F(FileFaults, ANamedPipeWithAReaderGetsTheWholeFile) {
     EXPECT_EQ(piped, readFile(std::filesystem::path(SOLVA_TEST_DATA) / "default_solva12.txt"));
 }
 
-TEST_F(FileFaults, AWorkingDirectoryThatWasDeletedIsNamedAsGone) {
-    std::filesystem::create_directory("work");
-    std::filesystem::current_path("work");
-    std::filesystem::remove(dir() / "work");
-    std::filesystem::create_directory(dir() / "work"); // what the user now sees
-    const RunError e = runExpectingError(InputTexts{}, *state);
-    std::filesystem::current_path(dir());
+// The window writes into its working directory: should that be deleted, the
+// error says so rather than name the folder the user now sees under its name.
+// A folder given by its path that has gone is named in full.
+TEST_F(FileFaults, AFolderThatWasDeletedIsNamedAsGone) {
+    const std::filesystem::path start = std::filesystem::current_path();
+    const std::filesystem::path work = dir() / "work";
+    std::filesystem::create_directory(work);
+    std::filesystem::current_path(work);
+    std::filesystem::remove(work);
+    std::filesystem::create_directory(work); // what the user now sees
+    const RunError e = runExpectingError(InputTexts{}, WorkingDirectory, *state);
+    std::filesystem::current_path(start);
     EXPECT_EQ(e.kind(), ErrorKind::FileAccess);
     EXPECT_EQ(e.where(), std::string("opening the file \"") + ReportFileName +
-                             "\", in the working directory \"" + (dir() / "work").string() +
+                             "\", in the working directory \"" + work.string() +
                              "\", which no longer exists (it was deleted or moved after the "
                              "program started using it): No such file or directory");
-    EXPECT_TRUE(std::filesystem::is_empty(dir() / "work"));
+    EXPECT_TRUE(std::filesystem::is_empty(work));
+
+    std::filesystem::remove(work);
+    const RunError named = runExpectingError(InputTexts{}, work, *state);
+    EXPECT_EQ(named.kind(), ErrorKind::FileAccess);
+    EXPECT_EQ(named.where(), "opening the file \"" + (work / ReportFileName).string() +
+                                 "\": No such file or directory");
 }
 
 } // namespace

@@ -114,7 +114,7 @@ TEST_F(GrxycuAfterARun, TheDefaultRunDrawsTheAxesThenItsPoints) {
     auto state = std::make_unique<FlowState>();
     RecordingSurface elipsoid, pressure;
     test::RecordingPlot plot(elipsoid, pressure);
-    run(InputTexts{}, *state, plot);
+    run(InputTexts{}, dir(), *state, plot);
 
     // Each area is scaled once, cleared, then drawn on.
     for (const RecordingSurface* area : {&elipsoid, &pressure}) {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 namespace solva {
 namespace {
@@ -20,9 +21,9 @@ const std::filesystem::path Data = SOLVA_TEST_DATA;
 class RunTest : public test::InTempDir {
 protected:
     void runOk(const InputTexts& texts, const OutputStyle& style = OutputStyle{}) {
-        run(texts, *state, plot, style);
+        run(texts, dir(), *state, plot, style);
     }
-    RunError runFails(const InputTexts& texts) { return runExpectingError(texts, *state); }
+    RunError runFails(const InputTexts& texts) { return runExpectingError(texts, dir(), *state); }
 
     std::unique_ptr<FlowState> state = std::make_unique<FlowState>();
     test::RecordingPlot plot;
@@ -245,7 +246,7 @@ TEST_F(RunTest, AnInputTooLargeForADoubleIsAnOverflow) {
     EXPECT_EQ(e.kind(), ErrorKind::Overflow);
     EXPECT_EQ(e.where(), "reading NXX from its box");
     EXPECT_EQ(report(), ""); // both files are created before the inputs are read
-    EXPECT_TRUE(std::filesystem::exists(PlotDataFileName));
+    EXPECT_TRUE(std::filesystem::exists(dir() / PlotDataFileName));
 }
 
 TEST_F(RunTest, AFailedRunLeavesTheStateOfItsFinishedSteps) {
@@ -254,6 +255,36 @@ TEST_F(RunTest, AFailedRunLeavesTheStateOfItsFinishedSteps) {
     runFails(inputs("0.2", "12", "0", "5", "0")); // points placed, grid failed
     EXPECT_EQ(state->CU1(1).toDouble(), CU1);
     EXPECT_NE(state->X(1).toDouble(), plot.calls.at(0).X.at(0));
+}
+
+// Runs that share nothing go on side by side: two threads, each with its own
+// state and folder, write the bytes the same runs write one after the other,
+// and the process's working directory stays where it was.
+TEST_F(RunTest, RunsInTwoThreadsWriteWhatRunsOneAfterTheOtherWrite) {
+    const InputTexts texts[] = {inputs("0.2", "400", "18", "10", "5"),
+                                inputs("0.5", "300", "9", "-20", "35")};
+    const auto runsIn = [&](const std::string& folder, const InputTexts& t) {
+        std::filesystem::create_directory(dir() / folder);
+        auto own = std::make_unique<FlowState>();
+        test::RecordingPlot drawing;
+        for (int k = 0; k < 5; ++k) { // long enough for the threads to overlap
+            run(t, dir() / folder, *own, drawing, OutputStyle{});
+        }
+    };
+    const auto files = [&](const std::string& folder) {
+        return readFile(dir() / folder / ReportFileName) +
+               readFile(dir() / folder / PlotDataFileName);
+    };
+    const std::filesystem::path start = std::filesystem::current_path();
+    runsIn("first", texts[0]);
+    runsIn("second", texts[1]);
+    std::thread one(runsIn, "one", texts[0]);
+    std::thread two(runsIn, "two", texts[1]);
+    one.join();
+    two.join();
+    EXPECT_EQ(files("one"), files("first"));
+    EXPECT_EQ(files("two"), files("second"));
+    EXPECT_EQ(std::filesystem::current_path(), start);
 }
 
 } // namespace

@@ -11,12 +11,13 @@ using test::readFile;
 
 class TextFileTest : public test::InTempDir {
 protected:
+    std::string out() const { return (dir() / "out.txt").string(); }
     OutputStyle style;
 };
 
 TEST_F(TextFileTest, StatementsContinueTheLineUntilOneEndsIt) {
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print("a");
         f.print("b");
         f.print("c");
@@ -24,12 +25,12 @@ TEST_F(TextFileTest, StatementsContinueTheLineUntilOneEndsIt) {
         f.endLine(); // an empty statement: an empty line
         f.close();
     }
-    EXPECT_EQ(readFile("out.txt"), "abc\r\n\r\n");
+    EXPECT_EQ(readFile(out()), "abc\r\n\r\n");
 }
 
 TEST_F(TextFileTest, NumbersGetASignPlaceAndATrailingBlank) {
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print(Real(0));
         f.print(Real(-5));
         f.print(Real(180));
@@ -37,12 +38,12 @@ TEST_F(TextFileTest, NumbersGetASignPlaceAndATrailingBlank) {
         f.endLine();
         f.close();
     }
-    EXPECT_EQ(readFile("out.txt"), " 0 -5  180  0 \r\n");
+    EXPECT_EQ(readFile(out()), " 0 -5  180  0 \r\n");
 }
 
 TEST_F(TextFileTest, ZonesStartEveryFourteenColumns) {
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print(Real(1));
         f.nextZone();
         f.print(Real(2.5));
@@ -53,12 +54,12 @@ TEST_F(TextFileTest, ZonesStartEveryFourteenColumns) {
         f.endLine();
         f.close();
     }
-    EXPECT_EQ(readFile("out.txt"), " 1             2.5          -3             4 \r\n");
+    EXPECT_EQ(readFile(out()), " 1             2.5          -3             4 \r\n");
 }
 
 TEST_F(TextFileTest, ALongItemPushesTheNextOneToTheZoneAfterIt) {
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print(std::string(14, 'x')); // ends right at a zone start
         f.nextZone();
         f.print("y");
@@ -72,15 +73,15 @@ TEST_F(TextFileTest, ALongItemPushesTheNextOneToTheZoneAfterIt) {
         f.endLine();
         f.close();
     }
-    EXPECT_EQ(readFile("out.txt"), std::string(14, 'x') + std::string(14, ' ') + "y\r\n" +
-                                       std::string(20, 'x') + std::string(8, ' ') + "z\r\n" +
-                                       std::string(14, ' ') + "w\r\n");
+    EXPECT_EQ(readFile(out()), std::string(14, 'x') + std::string(14, ' ') + "y\r\n" +
+                                   std::string(20, 'x') + std::string(8, ' ') + "z\r\n" +
+                                   std::string(14, ' ') + "w\r\n");
 }
 
 TEST_F(TextFileTest, ZonesCountFromTheLineStartAcrossBufferWrites) {
     constexpr int Lines = 40000; // several buffers' worth
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         for (int i = 0; i < Lines; ++i) {
             f.print("x");
             f.nextZone();
@@ -94,7 +95,7 @@ TEST_F(TextFileTest, ZonesCountFromTheLineStartAcrossBufferWrites) {
         f.endLine();
         f.close();
     }
-    const std::vector<std::string> lines = test::splitLines(readFile("out.txt"));
+    const std::vector<std::string> lines = test::splitLines(readFile(out()));
     ASSERT_EQ(lines.size(), Lines + 2u);
     for (int i = 0; i < Lines; ++i) {
         ASSERT_EQ(lines[i], "x" + std::string(13, ' ') + "y") << "line " << i;
@@ -107,7 +108,7 @@ TEST_F(TextFileTest, AnEmptyElementPrintsNothingButAWrittenZeroPrints) {
     Element zero;
     zero = Real(0);
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print("[");
         f.print(empty);
         f.print("|");
@@ -116,48 +117,48 @@ TEST_F(TextFileTest, AnEmptyElementPrintsNothingButAWrittenZeroPrints) {
         f.endLine();
         f.close();
     }
-    EXPECT_EQ(readFile("out.txt"), "[| 0 ]\r\n");
+    EXPECT_EQ(readFile(out()), "[| 0 ]\r\n");
     EXPECT_EQ(empty.real(), 0); // yet it reads as zero
 }
 
 TEST_F(TextFileTest, PrintedNumbersUseTheStyleDecimalSeparator) {
     style.decimalSeparator = ",";
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print(Real(-0.25));
         f.printFormatted(174.618, "0#0.#0");
         f.endLine();
         f.close();
     }
-    EXPECT_EQ(readFile("out.txt"), "-0,25 174,62\r\n");
+    EXPECT_EQ(readFile(out()), "-0,25 174,62\r\n");
 }
 
 TEST_F(TextFileTest, OpeningEmptiesAnExistingFile) {
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print("old contents that are long");
         f.endLine();
         f.close();
     }
     {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print("new");
         f.endLine();
         f.close();
     }
-    EXPECT_EQ(readFile("out.txt"), "new\r\n");
+    EXPECT_EQ(readFile(out()), "new\r\n");
 }
 
 TEST_F(TextFileTest, AFileLeftOpenByAnErrorKeepsWhatWasWritten) {
     try {
-        TextFile f("out.txt", style);
+        TextFile f(out(), style);
         f.print("kept");
         f.endLine();
         f.print("partial line");
         throw RunError(ErrorKind::Overflow, "testing");
     } catch (const RunError&) {
     }
-    EXPECT_EQ(readFile("out.txt"), "kept\r\npartial line");
+    EXPECT_EQ(readFile(out()), "kept\r\npartial line");
 }
 
 } // namespace

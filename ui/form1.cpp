@@ -137,7 +137,7 @@ void Form1::Command1_Click() {
     texts.AlfaD = Text_AlfaD->text().toStdString();
     texts.BetaD = Text_BetaD->text().toStdString();
     try {
-        run(texts, *state_, *this);
+        run(texts, WorkingDirectory, *state_, *this);
     } catch (const RunError& error) {
         // The run stopped where it failed: the files keep what was written
         // and the areas still show the last run that got to its drawing.

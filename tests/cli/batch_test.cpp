@@ -27,11 +27,13 @@ struct Batch {
     std::string out, err;
 };
 
-Batch runBatch(const std::vector<InputTexts>& runs, FlowState& state) {
+// The runs into the folder `here`/cli.
+Batch runBatch(const std::filesystem::path& here, const std::vector<InputTexts>& runs,
+               FlowState& state) {
     cli::BatchSettings settings;
-    settings.dir = "cli";
+    settings.dir = here / "cli";
     settings.numbered = runs.size() > 1;
-    settings.grid = settings.numbered ? "g.csv" : "cli/g.csv";
+    settings.grid = settings.numbered ? "g.csv" : here / "cli/g.csv";
     settings.summary = true;
     std::ostringstream out, err;
     const int status = cli::runBatch(runs, settings, OutputStyle{}, state, out, err);
@@ -40,28 +42,29 @@ Batch runBatch(const std::vector<InputTexts>& runs, FlowState& state) {
 
 TEST(Batch, ARunThatFailsIsReportedAndTheOthersKeepTheirFilesAndTheSharedState) {
     ScratchDirectory scratch;
+    const std::filesystem::path& here = scratch.path();
     std::istringstream runsFile("# lambda\tNXX\tNT\talpha\tbeta\r\n0.2\t 20\t&H1\t0\t\r\n\n"
                                 "0.2\t12\t0\t5\t0\n"    // stops in the grid
                                 "0.2\t1E999\t1\t0\t0\n" // stops reading NXX
                                 "0.2\t10\t2\t10\t0");
     const std::vector<InputTexts> sequence = cli::parseRuns(runsFile, "runs.tsv");
     ASSERT_EQ(sequence.size(), 4u);
-    std::filesystem::create_directories("cli/0002");
-    std::ofstream("cli/0002/g.csv") << "a grid from before\r\n";
+    std::filesystem::create_directories(here / "cli/0002");
+    std::ofstream(here / "cli/0002/g.csv") << "a grid from before\r\n";
     auto state = std::make_unique<FlowState>();
-    const Batch batch = runBatch(sequence, *state);
+    const Batch batch = runBatch(here, sequence, *state);
     EXPECT_EQ(batch.status, 1);
     EXPECT_EQ(batch.err, "run 2: " + errorLine(sequence[1]) + "run 3: " + errorLine(sequence[2]));
 
     auto libraryState = std::make_unique<FlowState>();
-    const std::vector<RunFiles> library = libraryRuns(sequence, "lib", *libraryState);
+    const std::vector<RunFiles> library = libraryRuns(sequence, here / "lib", *libraryState);
     for (std::size_t k = 0; k < library.size(); ++k) {
-        EXPECT_EQ(readRunFiles("cli/000" + std::to_string(k + 1)), library[k]) << k;
+        EXPECT_EQ(readRunFiles(here / ("cli/000" + std::to_string(k + 1))), library[k]) << k;
     }
     EXPECT_EQ(splitLines(library[3].report).size(), 8u + 10u + 1u);
-    EXPECT_EQ(splitLines(readFile("cli/0001/g.csv")).size(), 1u + 20u + 1u);
-    EXPECT_FALSE(std::filesystem::exists("cli/0002/g.csv"));
-    EXPECT_EQ(splitLines(readFile("cli/0004/g.csv")).size(), 1u + 10u * 4u + 1u);
+    EXPECT_EQ(splitLines(readFile(here / "cli/0001/g.csv")).size(), 1u + 20u + 1u);
+    EXPECT_FALSE(std::filesystem::exists(here / "cli/0002/g.csv"));
+    EXPECT_EQ(splitLines(readFile(here / "cli/0004/g.csv")).size(), 1u + 10u * 4u + 1u);
     // Point 15 is as the first run left it: the later ones placed fewer points.
     EXPECT_FALSE(state->X(15).empty());
     EXPECT_EQ(state->X(15).toDouble(), libraryState->X(15).toDouble());
@@ -115,13 +118,14 @@ std::vector<double> numbers(const std::string& line, char separator) {
 
 void expectGridOfReport(const InputTexts& texts, std::size_t NJ) {
     ScratchDirectory scratch;
+    const std::filesystem::path& here = scratch.path();
     auto state = std::make_unique<FlowState>();
     const std::vector<std::string> report =
-        splitLines(libraryRuns({texts}, "lib", *state)[0].report);
+        splitLines(libraryRuns({texts}, here / "lib", *state)[0].report);
     auto cliState = std::make_unique<FlowState>();
-    ASSERT_EQ(runBatch({texts}, *cliState).status, 0);
+    ASSERT_EQ(runBatch(here, {texts}, *cliState).status, 0);
 
-    const std::vector<std::string> rows = splitLines(readFile("cli/g.csv"));
+    const std::vector<std::string> rows = splitLines(readFile(here / "cli/g.csv"));
     const std::size_t NXX = report.size() - 9; // 8 lines before the rows, "" after the last
     ASSERT_EQ(rows.size(), 1 + NXX * NJ + 1);
     EXPECT_EQ(rows.front(), "point,angle_deg,FI_deg,X,Y,Cu,Cp");
@@ -149,14 +153,14 @@ void expectGridOfReport(const InputTexts& texts, std::size_t NJ) {
 // in the result files' places, and says where.
 TEST(Batch, AGridPipeWithoutAReaderFailsAtOnce) {
     ScratchDirectory scratch;
-    std::filesystem::create_directory("cli");
-    ASSERT_EQ(mkfifo("cli/g.csv", 0600), 0);
+    const std::filesystem::path& here = scratch.path();
+    std::filesystem::create_directory(here / "cli");
+    ASSERT_EQ(mkfifo((here / "cli/g.csv").c_str(), 0600), 0);
     auto state = std::make_unique<FlowState>();
-    const Batch batch = runBatch({InputTexts{}}, *state);
+    const Batch batch = runBatch(here, {InputTexts{}}, *state);
     EXPECT_EQ(batch.status, 1);
     EXPECT_NE(batch.err.find("error 75: "), std::string::npos) << batch.err;
-    EXPECT_NE(batch.err.find((scratch.path() / "cli/g.csv").string()), std::string::npos)
-        << batch.err;
+    EXPECT_NE(batch.err.find((here / "cli/g.csv").string()), std::string::npos) << batch.err;
 }
 
 TEST(Batch, TheGridOfTheDefaultRunReadsBack) {

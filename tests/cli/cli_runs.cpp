@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli_runs.h"
 
-#include "cli/current_directory.h"
 #include "support/in_scratch_directory.h"
 
 #include <cstdio>
@@ -36,26 +35,26 @@ std::vector<RunFiles> libraryRuns(const std::vector<InputTexts>& sequence,
     std::filesystem::create_directories(dir);
     std::vector<RunFiles> files;
     for (const InputTexts& texts : sequence) {
-        cli::CurrentDirectory inDir(dir);
         RecordingPlot plot;
         try {
-            run(texts, state, plot, style);
+            run(texts, dir, state, plot, style);
         } catch (const RunError&) {
             // the files keep what the run wrote before it stopped
         }
-        files.push_back(readRunFiles("."));
+        files.push_back(readRunFiles(dir));
     }
     return files;
 }
 
 std::string errorLine(const InputTexts& texts) {
+    const ScratchDirectory scratch;
     auto state = std::make_unique<FlowState>();
-    const RunError e = runExpectingError(texts, *state);
+    const RunError e = runExpectingError(texts, scratch.path(), *state);
     return "error " + std::to_string(e.number()) + ": " + e.what() + "\n";
 }
 
-CliResult runCli(const std::vector<std::string>& args, const std::string& input,
-                 const std::vector<std::string>& env) {
+CliResult runCli(const std::filesystem::path& dir, const std::vector<std::string>& args,
+                 const std::string& input, const std::vector<std::string>& env) {
     std::FILE* streams[] = {std::tmpfile(), std::tmpfile(), std::tmpfile()};
     std::fputs(input.c_str(), streams[0]);
     std::rewind(streams[0]);
@@ -68,6 +67,9 @@ CliResult runCli(const std::vector<std::string>& args, const std::string& input,
     if (fork() == 0) {
         for (int fd = 0; fd < 3; ++fd) {
             dup2(fileno(streams[fd]), fd);
+        }
+        if (chdir(dir.c_str()) != 0) {
+            _exit(127);
         }
         setenv("LC_ALL", "C", 1);
         for (const std::string& setting : env) {

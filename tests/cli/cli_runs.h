@@ -34,9 +34,9 @@ struct CliResult {
     std::string out, err;
 };
 
-// ellipsoid-flow-cli run in the current directory with `input` on its
+// ellipsoid-flow-cli started in the folder `dir` with `input` on its
 // standard input, in the C locale unless `env` ("NAME=value") says otherwise.
-CliResult runCli(const std::vector<std::string>& args, const std::string& input = "",
-                 const std::vector<std::string>& env = {});
+CliResult runCli(const std::filesystem::path& dir, const std::vector<std::string>& args,
+                 const std::string& input = "", const std::vector<std::string>& env = {});
 
 } // namespace solva::test

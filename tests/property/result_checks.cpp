@@ -490,12 +490,13 @@ std::string runFault(std::string_view report, std::string_view plotData, const F
     return plotDataFault(plotData, s, end, decimalSeparator);
 }
 
-CheckedRun checkedRun(const InputTexts& texts, FlowState& s, const OutputStyle& style) {
+CheckedRun checkedRun(const InputTexts& texts, const std::filesystem::path& folder, FlowState& s,
+                      const OutputStyle& style) {
     CheckedRun result;
     test::RecordingPlot plot;
     RunEnd end;
     try {
-        run(texts, s, plot, style);
+        run(texts, folder, s, plot, style);
         end.completed = true;
     } catch (const RunError& e) {
         result.error = e;
@@ -509,8 +510,9 @@ CheckedRun checkedRun(const InputTexts& texts, FlowState& s, const OutputStyle& 
     }
     result.fault = drawingFault(plot, texts, end);
     if (result.fault.empty()) {
-        result.fault = runFault(test::readFile(ReportFileName), test::readFile(PlotDataFileName), s,
-                                end, style.decimalSeparator);
+        result.fault =
+            runFault(test::readFile(folder / ReportFileName),
+                     test::readFile(folder / PlotDataFileName), s, end, style.decimalSeparator);
     }
     return result;
 }

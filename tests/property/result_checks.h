@@ -12,6 +12,7 @@
 #include "app/run_error.h"
 #include "flow/flow_state.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,13 +41,14 @@ std::string plotDataFault(std::string_view plotData, const FlowState& s, const R
 std::string runFault(std::string_view report, std::string_view plotData, const FlowState& s,
                      const RunEnd& end, std::string_view decimalSeparator);
 
-// One whole run in the current directory, checked: it completes, or stops
+// One whole run in `folder`, checked: it completes, or stops
 // with a named error and draws nothing; a completed run draws its NXX points
 // once, all finite; then runFault on the files it left.
 struct CheckedRun {
     std::optional<RunError> error; // what stopped the run, if it stopped
     std::string fault;             // the first fault found, or empty
 };
-CheckedRun checkedRun(const InputTexts& texts, FlowState& s, const OutputStyle& style);
+CheckedRun checkedRun(const InputTexts& texts, const std::filesystem::path& folder, FlowState& s,
+                      const OutputStyle& style);
 
 } // namespace solva::check

@@ -30,7 +30,7 @@ class ResultChecks : public test::InTempDir {
 protected:
     // Runs and keeps the files; 18 points and, at an angle of attack, 4 columns.
     void runAndRead(const InputTexts& texts, const OutputStyle& style = OutputStyle{}) {
-        run(texts, *state, plot, style);
+        run(texts, dir(), *state, plot, style);
         readFiles();
     }
     void readFiles() {
@@ -70,7 +70,7 @@ TEST_F(ResultChecks, AcceptTheFilesOfStoppedRuns) {
     for (const InputTexts& texts :
          {test::inputs("", "", "", "", ""), test::inputs("0.2", "1E999", "1", "0", "0"),
           test::inputs("0.2", "18", "19", "10", "0"), test::inputs("0.2", "401", "1", "0", "0")}) {
-        test::runExpectingError(texts, *state);
+        test::runExpectingError(texts, dir(), *state);
         readFiles();
         EXPECT_EQ(fault({}), "") << "NXX " << texts.NXX << ", NT " << texts.NT;
     }
@@ -136,7 +136,7 @@ TEST_F(ResultChecks, RejectEveryKindOfDamage) {
 }
 
 TEST_F(ResultChecks, AStoppedRunMayLeaveOnlyTheAngleLineUnfinished) {
-    test::runExpectingError(test::inputs("0.2", "18", "19", "10", "0"), *state);
+    test::runExpectingError(test::inputs("0.2", "18", "19", "10", "0"), dir(), *state);
     readFiles();
     ASSERT_EQ(fault({}), "");
     EXPECT_NE(fault(Completed18), ""); // a stopped run's files are not a completed run's

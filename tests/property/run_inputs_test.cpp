@@ -95,8 +95,8 @@ std::string readingFault(const std::string& text, double& value, bool& overflow)
 }
 
 // One whole run and all its checks; the first fault found, or nothing.
-std::string checkOneRun(const property::GeneratedInputs& in, FlowState& state,
-                        const OutputStyle& style, Counts& counts) {
+std::string checkOneRun(const property::GeneratedInputs& in, const std::filesystem::path& folder,
+                        FlowState& state, const OutputStyle& style, Counts& counts) {
     bool anyOverflow = false;
     for (std::size_t i = 0; i < in.boxes.size(); ++i) {
         ++counts.shapes[static_cast<std::size_t>(in.boxes[i].shape)];
@@ -108,7 +108,7 @@ std::string checkOneRun(const property::GeneratedInputs& in, FlowState& state,
         anyOverflow = anyOverflow || overflow;
     }
 
-    const check::CheckedRun result = check::checkedRun(in.texts(), state, style);
+    const check::CheckedRun result = check::checkedRun(in.texts(), folder, state, style);
     if (!result.fault.empty()) {
         return result.fault;
     }
@@ -148,7 +148,8 @@ TEST_F(RunInputsProperty, EveryInputSetCompletesOrStopsWithANamedErrorAndWellFor
         }
         const property::GeneratedInputs in = generator.next();
         ++counts.runs;
-        if (const std::string fault = checkOneRun(in, *state, style, counts); !fault.empty()) {
+        if (const std::string fault = checkOneRun(in, dir(), *state, style, counts);
+            !fault.empty()) {
             ++faults;
             ADD_FAILURE() << "seed 0x" << std::hex << seed << std::dec << ", run " << n << ", "
                           << in.describe() << " (separator \"" << style.decimalSeparator

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What the GoogleTest tests of whole runs share: a fixture that runs each test
-// in a scratch directory, and a run that must fail. Header-only, so that the
+// What the GoogleTest tests of whole runs share: a fixture that gives each
+// test a scratch directory for its files, and a run that must fail. Header-only, so that the
 // support library itself needs no GoogleTest.
 
 #include "app/run.h"
@@ -38,11 +38,11 @@ inline InputTexts inputs(std::string Lamda, std::string NXX, std::string NT, std
 
 // Runs and gives the error the run stopped with; fails the test if it
 // completed, or if it drew.
-inline RunError runExpectingError(const InputTexts& texts, FlowState& state,
-                                  const OutputStyle& style = OutputStyle{}) {
+inline RunError runExpectingError(const InputTexts& texts, const std::filesystem::path& folder,
+                                  FlowState& state, const OutputStyle& style = OutputStyle{}) {
     RecordingPlot plot;
     try {
-        run(texts, state, plot, style);
+        run(texts, folder, state, plot, style);
     } catch (const RunError& error) {
         EXPECT_TRUE(plot.calls.empty()) << "a failed run must not draw";
         return error;

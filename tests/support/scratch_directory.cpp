@@ -9,20 +9,27 @@
 
 namespace solva::test {
 
-ScratchDirectory::ScratchDirectory() : previous_(std::filesystem::current_path()) {
+ScratchDirectory::ScratchDirectory() {
     std::string pattern = (std::filesystem::temp_directory_path() / "solva-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::system_error(errno, std::generic_category(), "making a scratch directory");
     }
     dir_ = pattern;
-    std::filesystem::current_path(dir_);
 }
 
 ScratchDirectory::~ScratchDirectory() {
     std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
     std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(dir_, ignored);
+}
+
+ScratchWorkingDirectory::ScratchWorkingDirectory() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(scratch_.path());
+}
+
+ScratchWorkingDirectory::~ScratchWorkingDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
 }
 
 } // namespace solva::test

@@ -6,10 +6,9 @@
 
 namespace solva::test {
 
-// A fresh empty directory under the system's temporary one, made the current
-// directory for the life of the object, so the result files of a run land
-// there. On destruction the previous directory is current again and the
-// scratch one is removed with all it holds, whatever permissions a test gave it.
+// A fresh empty directory under the system's temporary one for the life of
+// the object, for the result files of runs. On destruction it is removed with
+// all it holds, whatever permissions a test gave it.
 class ScratchDirectory {
 public:
     ScratchDirectory();
@@ -20,8 +19,24 @@ public:
     const std::filesystem::path& path() const { return dir_; }
 
 private:
-    std::filesystem::path previous_;
     std::filesystem::path dir_;
+};
+
+// A scratch directory made the working directory for the life of the object,
+// for the window, which writes where it was started; the previous directory
+// is current again on destruction.
+class ScratchWorkingDirectory {
+public:
+    ScratchWorkingDirectory();
+    ~ScratchWorkingDirectory();
+    ScratchWorkingDirectory(const ScratchWorkingDirectory&) = delete;
+    ScratchWorkingDirectory& operator=(const ScratchWorkingDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return scratch_.path(); }
+
+private:
+    std::filesystem::path previous_;
+    ScratchDirectory scratch_;
 };
 
 } // namespace solva::test

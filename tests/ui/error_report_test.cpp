@@ -30,7 +30,7 @@ private slots:
     }
 
     void failedRunOpensAModalBoxAndTheWindowGoesOn() {
-        const solva::test::ScratchDirectory dir;
+        const solva::test::ScratchWorkingDirectory dir;
         solva::Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -49,7 +49,7 @@ class Form1Test : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<solva::test::ScratchDirectory>();
+        dir_ = std::make_unique<solva::test::ScratchWorkingDirectory>();
         form_ = std::make_unique<Form1>();
         form_->setErrorReporter(&reporter_);
         form_->show();
@@ -321,7 +321,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<solva::test::ScratchDirectory> dir_;
+    std::unique_ptr<solva::test::ScratchWorkingDirectory> dir_;
     std::unique_ptr<Form1> form_;
     CapturingReporter reporter_;
 };

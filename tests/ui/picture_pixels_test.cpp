@@ -120,7 +120,7 @@ class PicturePixelsTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<solva::test::ScratchDirectory>();
+        dir_ = std::make_unique<solva::test::ScratchWorkingDirectory>();
         form_ = std::make_unique<Form1>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -249,7 +249,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<solva::test::ScratchDirectory> dir_;
+    std::unique_ptr<solva::test::ScratchWorkingDirectory> dir_;
     std::unique_ptr<Form1> form_;
     PictureArea* profile_ = nullptr;
     PictureArea* speeds_ = nullptr;

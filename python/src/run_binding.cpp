@@ -1,0 +1,219 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
+// One run as the window makes it, from five texts, with its files in a given
+// folder (or in a temporary one that goes with the run) and its results as
+// arrays. The Python side (ellipsoid_flow/_run.py) turns numbers into texts
+// and the results into a RunResult.
+
+#include "app/run.h"
+#include "app/run_error.h"
+#include "bindings.h"
+#include "flow_state_binding.h"
+
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
+
+#include <array>
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
+#include <optional>
+#include <random>
+#include <system_error>
+#include <vector>
+
+namespace py = pybind11;
+
+namespace solva::python {
+
+namespace {
+
+class NoPlot : public PlotRoutine {
+public:
+    void GRXYCU(std::string_view, Real, const PointArray&, const PointArray&, const PointArray&,
+                int) override {}
+};
+
+// The files follow the locale the environment names (LC_ALL, LC_NUMERIC,
+// LANG), as the window's do; it is read once, as a window reads it when it
+// starts. It is made current for this thread alone and only while it is read:
+// the process's locale stays as Python set it.
+const OutputStyle& userStyle() {
+    static const OutputStyle style = [] {
+        locale_t user = newlocale(LC_ALL_MASK, "", locale_t{});
+        if (user == locale_t{}) {
+            user = newlocale(LC_ALL_MASK, "C", locale_t{}); // as a program whose locale fails
+        }
+        const locale_t previous = uselocale(user);
+        OutputStyle read = OutputStyle::fromLocale();
+        uselocale(previous);
+        freelocale(user);
+        return read;
+    }();
+    return style;
+}
+
+// A folder of its own for a run whose files nobody asked for, removed with
+// everything in it when the run is over.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string name = (std::filesystem::temp_directory_path() / "ellipsoid-flow-XXXXXX");
+        if (mkdtemp(name.data()) == nullptr) {
+            throw RunError(ErrorKind::FileAccess,
+                           "creating a temporary folder for the run's files in " +
+                               name.substr(0, name.size() - 7) + " (" +
+                               std::generic_category().message(errno) + ")");
+        }
+        path_ = name;
+    }
+    ~TemporaryFolder() {
+        std::error_code e;
+        std::filesystem::remove_all(path_, e);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+const char* stageName(RunStage stage) {
+    switch (stage) {
+    case RunStage::Started:
+        return "started";
+    case RunStage::InputsRead:
+        return "inputs read";
+    case RunStage::ColumnsCounted:
+        return "columns counted";
+    case RunStage::CoefficientsComputed:
+        return "coefficients computed";
+    case RunStage::Completed:
+        return "completed";
+    }
+    return "";
+}
+
+// What a completed run leaves for the caller, copied out of the FlowState
+// while the run still holds it.
+struct Results {
+    long points = 0;
+    long columns = 0;
+    std::vector<double> FI, X, Y, angle, Cu, Cp;
+};
+
+long loopCount(Real limit, long most) {
+    return limit < 1 ? 0 : limit > most ? most : static_cast<long>(limit.value());
+}
+
+Results collect(const FlowState& s, const RunParameters& p, const FlowCoefficients& c) {
+    Results r;
+    r.points = loopCount(p.NXX, MaxPoint);
+    r.columns = loopCount(c.NJ, MaxColumn);
+    for (long J = 1; J <= r.columns; ++J) {
+        r.angle.push_back(((Real(J - 1) * 180) / p.NT).value());
+    }
+    for (long I = 1; I <= r.points; ++I) {
+        r.FI.push_back(((s.FI(I).real() * 180) / c.PI).value());
+        r.X.push_back(s.X(I).toDouble());
+        r.Y.push_back(s.Y(I).toDouble());
+        for (long J = 1; J <= r.columns; ++J) {
+            const double Cu = s.CU(I, J).toDouble();
+            r.Cu.push_back(Cu);
+            r.Cp.push_back(1 - Cu);
+        }
+    }
+    return r;
+}
+
+// The vector's values as an array of the given shape, without a copy.
+py::array_t<double> toArray(std::vector<double>&& values, std::vector<py::ssize_t> shape) {
+    auto* owner = new std::vector<double>(std::move(values));
+    py::capsule free(owner, [](void* v) { delete static_cast<std::vector<double>*>(v); });
+    return py::array_t<double>(shape, owner->data(), free);
+}
+
+py::handle runErrorType;
+
+[[noreturn]] void raise(const RunError& e, RunStage reached) {
+    py::object error = py::reinterpret_borrow<py::object>(runErrorType)(
+        "error " + std::to_string(e.number()) + ": " + e.what());
+    error.attr("number") = e.number();
+    error.attr("description") = std::string(e.description());
+    error.attr("where") = e.where();
+    error.attr("stage") = stageName(reached);
+    PyErr_SetObject(runErrorType.ptr(), error.ptr());
+    throw py::error_already_set();
+}
+
+py::dict runTexts(const std::array<std::string, 5>& texts,
+                  const std::optional<std::filesystem::path>& folder, SharedFlowState* shared) {
+    const InputTexts inputs{texts[0], texts[1], texts[2], texts[3], texts[4]};
+    RunRecord record;
+    Results results;
+    std::optional<RunError> error;
+    {
+        py::gil_scoped_release released;
+        // Without a FlowState of the caller's, a new one: a newly started window.
+        SharedFlowState fresh;
+        SharedFlowState& state = shared != nullptr ? *shared : fresh;
+        std::lock_guard lock(state.busy);
+        try {
+            NoPlot plot;
+            if (folder) {
+                run(inputs, *folder, *state.arrays, plot, userStyle(), record);
+            } else {
+                TemporaryFolder scratch;
+                run(inputs, scratch.path(), *state.arrays, plot, userStyle(), record);
+            }
+            results = collect(*state.arrays, record.parameters, record.coefficients);
+        } catch (const RunError& e) {
+            error = e;
+        }
+    }
+    if (error) {
+        raise(*error, record.reached);
+    }
+    const RunParameters& p = record.parameters;
+    const FlowCoefficients& c = record.coefficients;
+    py::dict out;
+    out["inputs"] = py::make_tuple(p.Lamda.value(), p.NXX.value(), p.NT.value(), p.AlfaD.value(),
+                                   p.BetaD.value());
+    for (const auto& [name, value] : {std::pair{"E", c.E}, {"A0", c.A0}, {"B0", c.B0},
+                                      {"K1", c.K1}, {"K2", c.K2}, {"K3", c.K3}, {"NJ", c.NJ}}) {
+        out[name] = value.value();
+    }
+    const py::ssize_t points = results.points;
+    const py::ssize_t columns = results.columns;
+    out["FI"] = toArray(std::move(results.FI), {points});
+    out["X"] = toArray(std::move(results.X), {points});
+    out["Y"] = toArray(std::move(results.Y), {points});
+    out["angle"] = toArray(std::move(results.angle), {columns});
+    out["Cu"] = toArray(std::move(results.Cu), {points, columns});
+    out["Cp"] = toArray(std::move(results.Cp), {points, columns});
+    return out;
+}
+
+} // namespace
+
+void bindRun(py::module_& m) {
+    runErrorType = PyErr_NewExceptionWithDoc(
+        "ellipsoid_flow.RunError",
+        "A run stopped as the window's run would, with its run-time error.\n\n"
+        "Attributes: number (the window's error number, e.g. 11), description\n"
+        "('Division by zero'), where (the step it stopped at, in words) and stage\n"
+        "(how far the run got: 'started', 'inputs read', 'columns counted' or\n"
+        "'coefficients computed').",
+        PyExc_RuntimeError, nullptr);
+    m.attr("RunError") = runErrorType;
+
+    m.def("_run", &runTexts, py::arg("texts"), py::arg("folder"), py::arg("state"),
+          "One run from the five box texts; see ellipsoid_flow.run.");
+}
+
+} // namespace solva::python

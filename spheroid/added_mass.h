@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The 6 × 6 added-mass matrix of a spheroid (docs/mathematics.md,
+// "Added-mass matrix").
+//
+// Rows and columns follow the rigid-body velocity (u, v, w, p, q, r): the
+// velocity of the reference point along x, y, z, then the angular velocity
+// about x, y, z (body axes, vector3.h). The fluid's kinetic energy is
+// T = ½ Vᵀ M V. About the centre
+//   M = diag(k₁ m, k₂ m, k₂ m, 0, k′ J, k′ J),  m = ρ V,  J = ρ V (a² + b²) / 5,
+// V the volume (Lamb, Hydrodynamics, §373). About a reference point at r from
+// the centre the centre moves with v + ω × (−r) = v + [r]ₓ ω, so
+//   M_r = Tᵀ M T,  T = [[I, [r]ₓ], [0, I]],  [r]ₓ ω = r × ω,
+// the standard rigid-body transfer (symmetric; translation block unchanged).
+//
+// Units: masses (upper left block) in ρ L³, couplings in ρ L⁴, moments of
+// inertia (lower right) in ρ L⁵, L the spheroid's length unit and ρ the
+// density given. With Spheroid::fromLambda and density 1 the matrix is in
+// units of ρ and the axis length 2a; for a dimensional matrix build the
+// spheroid from its axes in metres and pass the density in kg/m³.
+// Accuracy: that of k₁, k₂, k′ (spheroid.h) plus a few roundings.
+
+#include <array>
+
+#include "spheroid/spheroid.h"
+#include "spheroid/vector3.h"
+
+namespace solva::spheroid {
+
+using Matrix6 = std::array<std::array<double, 6>, 6>;
+
+// The added-mass matrix of body about the point about (body axes, the
+// spheroid's length unit) for fluid of density density. Throws SpheroidError
+// unless density is finite and positive and about is finite.
+Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about = {0, 0, 0},
+                        double density = 1);
+
+} // namespace solva::spheroid

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A spheroid (ellipsoid of revolution) and what depends on its shape alone
+// (docs/mathematics.md, "The spheroid"): the shape integrals on and off the
+// body, the inertia coefficients, volume and area.
+//
+// Units: lengths in whatever unit the axes were given in (the axis length
+// 2a = 1 for fromLambda), areas in its square, volumes in its cube; the
+// inertia coefficients and shape integrals are dimensionless.
+//
+// Inertia (added-mass) coefficients, Lamb, Hydrodynamics, §373:
+//   k₁ = α₀ / (2 − α₀)   translation along the axis,
+//   k₂ = β₀ / (2 − β₀)   translation across it,
+//   k′ = (b² − a²)² (α₀ − β₀) / ((a² + b²) (2 (b² − a²) + (a² + b²)(β₀ − α₀)))
+//                        rotation about an equatorial axis,
+// each the ratio of the fluid's added mass (or moment of inertia) to the
+// mass (moment of inertia ρ V (a² + b²) / 5) of the fluid the body displaces.
+// k′ = 0 for the sphere. Limits: k₂ → 1 and k₁ → 0 as λ → 0 (slender body);
+// the axial added mass ρ k₁ V → 8/3 ρ b³, that of a disc of radius b moving
+// broadside, as λ → ∞.
+
+#include "spheroid/shape_integrals.h"
+#include "spheroid/vector3.h"
+
+namespace solva::spheroid {
+
+class Spheroid {
+public:
+    // The body of thickness ratio lambda and axis length 2a = 1, as the
+    // window's: a = 1/2, b = lambda / 2. Throws SpheroidError unless lambda is
+    // finite and in [minLambda, maxLambda].
+    static Spheroid fromLambda(double lambda);
+
+    // The body of semi-axes a (along the axis) and b = c (across). Throws
+    // SpheroidError unless both are finite and in [1E-100, 1E100] and b / a
+    // is in [minLambda, maxLambda].
+    static Spheroid fromAxes(double a, double b);
+
+    double a() const { return a_; }
+    double b() const { return b_; }
+    double lambda() const { return b_ / a_; }
+
+    // α₀ and β₀ (shapeIntegrals(lambda())), to 4 ulp.
+    double alpha0() const { return integrals_.alpha; }
+    double beta0() const { return integrals_.beta; }
+
+    // I_a(s) and I_b(s) of the confocal spheroid of parameter s (length²),
+    // s ≥ 0; at s = 0 they are α₀ and β₀. Relative accuracy 1E-14 or better.
+    // Throws SpheroidError unless s is finite and not negative.
+    ShapeIntegrals confocalIntegrals(double s) const;
+
+    // The parameter s ≥ 0 of the confocal spheroid x²/(a² + s) + (y² + z²)/(b² + s) = 1
+    // through point p on or outside the body: the larger root of a quadratic.
+    // Points within 1E-12 (relative) of the surface count as on it, s = 0.
+    // Throws SpheroidError for a point inside the body or a non-finite one.
+    double confocalParameter(const Vector3& p) const;
+
+    // Whether p lies inside the body: x²/a² + (y² + z²)/b² < 1 − 1E-12.
+    bool contains(const Vector3& p) const;
+
+    // Inertia coefficients k₁ (axial), k₂ (transverse), k′ (rotation about an
+    // equatorial axis); relative accuracy 1E-14 or better, k′ also near the
+    // sphere, where it falls as (λ² − 1)² / 6.
+    double k1() const;
+    double k2() const;
+    double kPrime() const;
+
+    // Volume 4/3 π a b² and wetted area (prolate: 2π b² (1 + a asin(e) / (b e)),
+    // e² = 1 − b²/a²; oblate: 2π b² (1 + (a²/b²) atanh(e) / e), e² = 1 − a²/b²),
+    // relative accuracy 1E-15.
+    double volume() const;
+    double area() const;
+
+private:
+    Spheroid(double a, double b);
+
+    double a_, b_;
+    ShapeIntegrals integrals_;
+};
+
+} // namespace solva::spheroid

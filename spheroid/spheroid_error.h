@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The one error type of the spheroid library: an input it cannot take (a
+// thickness ratio or axis out of range, a non-finite angle, a point inside
+// the body, an output buffer of the wrong size). The message names the input
+// and its value; nothing has been changed when it is thrown, except the
+// output buffers of an array evaluation (see Flow::evaluate).
+
+#include <stdexcept>
+
+namespace solva::spheroid {
+
+class SpheroidError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+} // namespace solva::spheroid
