@@ -80,7 +80,8 @@ public:
 
     // The flow at point p on or outside the body (points within 1E-12,
     // relative, of the surface count as on it). Throws SpheroidError naming
-    // p if it is inside the body or not finite.
+    // p if it is inside the body, not finite, or farther than 1E60 semi-axes a
+    // from the centre.
     FieldPoint at(const Vector3& p) const;
     double potential(const Vector3& p) const { return at(p).potential; }
     Vector3 velocity(const Vector3& p) const { return at(p).velocity; }
@@ -93,7 +94,8 @@ public:
     // below 2¹⁵ points), 1 runs single-threaded. Throws SpheroidError if
     // xyz.size() is not a multiple of 3 or an output has the wrong size
     // (before writing anything), and, with InsidePoints::Error, naming the
-    // first point (index and coordinates) inside the body or not finite,
+    // first point (index and coordinates) inside the body, not finite or
+    // too far (as for at()),
     // after which the outputs hold partial results. Same values as at().
     void evaluate(std::span<const double> xyz, const FieldOutput& out,
                   InsidePoints inside = InsidePoints::Error, unsigned threads = 0) const;

@@ -54,7 +54,8 @@ public:
     // The parameter s ≥ 0 of the confocal spheroid x²/(a² + s) + (y² + z²)/(b² + s) = 1
     // through point p on or outside the body: the larger root of a quadratic.
     // Points within 1E-12 (relative) of the surface count as on it, s = 0.
-    // Throws SpheroidError for a point inside the body or a non-finite one.
+    // Throws SpheroidError for a point inside the body, a non-finite one, or
+    // one farther than 1E60 semi-axes a from the centre.
     double confocalParameter(const Vector3& p) const;
 
     // Whether p lies inside the body: x²/a² + (y² + z²)/b² < 1 − 1E-12.

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#include "spheroid/field_kernel.h"
+
+#include <cmath>
+#include <limits>
+
+namespace solva::spheroid {
+
+namespace {
+
+// Per-point values the three passes hand on.
+struct Scratch {
+    double x[blockSize], y[blockSize], z[blockSize];
+    double A[blockSize], sqrtA[blockSize], B[blockSize], sqrtB[blockSize];
+    double ell[blockSize];
+};
+
+// A point the flow is not defined at is replaced by one it is, (2a, 0, 0),
+// so that every pass stays finite; its outputs become NaN at the end.
+template <confocal::Kind kind>
+void evaluate(const FieldKernel& k, const double* xyz, std::size_t n, BlockOutput& out) {
+    Scratch w;
+    const double inverseA = 1 / k.a, inverseLambda2 = 1 / k.shape.lambda2;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = xyz[3 * i] * inverseA, y = xyz[3 * i + 1] * inverseA,
+                     z = xyz[3 * i + 2] * inverseA;
+        const double x2 = x * x, rho2 = y * y + z * z;
+        // NaN fails every comparison, so a non-finite point is refused too.
+        const bool accepted = x2 + rho2 * inverseLambda2 >= 1 - confocal::surfaceTolerance &&
+                              x2 + rho2 <= confocal::farthest * confocal::farthest;
+        out.refused[i] = !accepted;
+        w.x[i] = accepted ? x : 2;
+        w.y[i] = accepted ? y : 0;
+        w.z[i] = accepted ? z : 0;
+        const double s = confocal::parameter(k.shape, w.x[i] * w.x[i],
+                                             w.y[i] * w.y[i] + w.z[i] * w.z[i]);
+        w.A[i] = 1 + s;
+        w.B[i] = k.shape.lambda2 + s;
+        w.sqrtA[i] = std::sqrt(w.A[i]);
+        w.sqrtB[i] = std::sqrt(w.B[i]);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        w.ell[i] = confocal::transcendental<kind>(k.shape, w.sqrtA[i], w.sqrtB[i]);
+    }
+    const auto [d1, d2, d3] = k.d;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = w.x[i], y = w.y[i], z = w.z[i], A = w.A[i], B = w.B[i];
+        const ShapeIntegrals I = confocal::integrals<kind>(k.shape, A, w.sqrtA[i], B, w.ell[i]);
+        const double axial = 1 + k.factorA * I.alpha, transverse = 1 + k.factorB * I.beta;
+        const double crossStream = d2 * y + d3 * z;
+        const double dIa = -k.shape.lambda2 / (A * w.sqrtA[i] * B);
+        const double dIb = -k.shape.lambda2 / (w.sqrtA[i] * B * B);
+        const double D = k.factorA * d1 * x * dIa + k.factorB * crossStream * dIb;
+        const double xA = x / A, yB = y / B, zB = z / B;
+        const double gradientScale = 2 * D / (xA * xA + yB * yB + zB * zB);
+        const double u = d1 * axial + gradientScale * xA;
+        const double v = d2 * transverse + gradientScale * yB;
+        const double wz = d3 * transverse + gradientScale * zB;
+        const bool refused = out.refused[i];
+        out.potential[i] = refused ? nan : k.a * (d1 * x * axial + crossStream * transverse);
+        out.velocity[3 * i] = refused ? nan : u;
+        out.velocity[3 * i + 1] = refused ? nan : v;
+        out.velocity[3 * i + 2] = refused ? nan : wz;
+        out.cu[i] = refused ? nan : u * u + v * v + wz * wz;
+    }
+}
+
+} // namespace
+
+FieldKernel fieldKernel(const Spheroid& body, const Vector3& d) {
+    // 2 − α₀ = 2 β₀ and 2 − β₀ = 1 + α₀ / 2 keep their digits for every shape.
+    return {body.a(), confocal::shapeOf(body.lambda()), d, 1 / (2 * body.beta0()),
+            1 / (1 + body.alpha0() / 2)};
+}
+
+void evaluateBlock(const FieldKernel& kernel, const double* xyz, std::size_t n, BlockOutput& out) {
+    if (kernel.shape.focal2 < 0) {
+        evaluate<confocal::Kind::Prolate>(kernel, xyz, n, out);
+    } else {
+        evaluate<confocal::Kind::Oblate>(kernel, xyz, n, out);
+    }
+}
+
+} // namespace solva::spheroid

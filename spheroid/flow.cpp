@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#include "spheroid/flow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "spheroid/checks.h"
+#include "spheroid/field_kernel.h"
+#include "spheroid/spheroid_error.h"
+
+namespace solva::spheroid {
+
+namespace {
+
+// Below this many points per thread, starting threads costs more than it gains.
+constexpr std::size_t pointsPerThread = std::size_t{1} << 15;
+
+// Radians from degrees as the window computes them, π = 4 arctan 1.
+double radians(double degrees) { return degrees * (4 * std::atan(1.0)) / 180; }
+
+void checkSize(std::string_view name, std::span<double> output, std::size_t size) {
+    if (!output.empty() && output.size() != size) {
+        throw SpheroidError("the " + std::string(name) + " output holds " +
+                            std::to_string(output.size()) + " values, not " +
+                            std::to_string(size));
+    }
+}
+
+// Evaluates points [first, last) block by block into out; returns the index
+// of the first refused point, or last.
+std::size_t evaluateRange(const FieldKernel& kernel, const double* xyz, std::size_t first,
+                          std::size_t last, const FieldOutput& out) {
+    BlockOutput block;
+    std::size_t firstRefused = last;
+    for (std::size_t start = first; start < last; start += blockSize) {
+        const std::size_t n = std::min(blockSize, last - start);
+        evaluateBlock(kernel, xyz + 3 * start, n, block);
+        if (!out.potential.empty()) {
+            std::copy_n(block.potential, n, out.potential.begin() + start);
+        }
+        if (!out.velocity.empty()) {
+            std::copy_n(block.velocity, 3 * n, out.velocity.begin() + 3 * start);
+        }
+        if (!out.cu.empty()) {
+            std::copy_n(block.cu, n, out.cu.begin() + start);
+        }
+        if (!out.cp.empty()) {
+            std::transform(block.cu, block.cu + n, out.cp.begin() + start,
+                           [](double cu) { return 1 - cu; });
+        }
+        if (firstRefused == last) {
+            const auto refused = std::find(block.refused, block.refused + n, true);
+            if (refused != block.refused + n) {
+                firstRefused = start + static_cast<std::size_t>(refused - block.refused);
+            }
+        }
+    }
+    return firstRefused;
+}
+
+// Why the flow is not defined at p.
+std::string refusal(const Spheroid& body, const Vector3& p) {
+    const bool finite = std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
+    return "(" + shortest(p[0]) + ", " + shortest(p[1]) + ", " + shortest(p[2]) + ") " +
+           (!finite            ? "is not finite"
+            : body.contains(p) ? "lies inside the body"
+                               : "lies too far from the body");
+}
+
+} // namespace
+
+Flow::Flow(const Spheroid& body, double alphaDeg, double betaDeg) : body_(body) {
+    const double alfa = radians(checkedInRange("angle of attack", alphaDeg, -360, 360));
+    const double beta = radians(checkedInRange("yaw angle", betaDeg, -360, 360));
+    d_ = {std::cos(alfa) * std::cos(beta), std::sin(beta), std::sin(alfa) * std::cos(beta)};
+    const double k1 = body_.k1(), k2 = body_.k2();
+    w_ = {(1 + k1) * d_[0], (1 + k2) * d_[1], (1 + k2) * d_[2]};
+}
+
+FieldPoint Flow::at(const Vector3& p) const {
+    FieldPoint result;
+    evaluate(p, {{&result.potential, 1}, result.velocity, {&result.cu, 1}, {&result.cp, 1}},
+             InsidePoints::NaN, 1);
+    if (std::isnan(result.cu)) {
+        throw SpheroidError("the flow is not defined at the point " + refusal(body_, p));
+    }
+    return result;
+}
+
+void Flow::evaluate(std::span<const double> xyz, const FieldOutput& out, InsidePoints inside,
+                    unsigned threads) const {
+    if (xyz.size() % 3 != 0) {
+        throw SpheroidError("the points hold " + std::to_string(xyz.size()) +
+                            " coordinates, not a multiple of 3");
+    }
+    const std::size_t n = xyz.size() / 3;
+    checkSize("potential", out.potential, n);
+    checkSize("velocity", out.velocity, 3 * n);
+    checkSize("Cu", out.cu, n);
+    checkSize("Cp", out.cp, n);
+
+    const FieldKernel kernel = fieldKernel(body_, d_);
+    if (threads == 0) {
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    }
+    const std::size_t useful = std::max<std::size_t>(1, n / pointsPerThread);
+    const std::size_t count = std::min<std::size_t>(threads, useful);
+    std::vector<std::size_t> firstRefused(count, n);
+    {
+        std::vector<std::jthread> workers;
+        for (std::size_t t = 1; t < count; ++t) {
+            workers.emplace_back([&, t] {
+                firstRefused[t] =
+                    evaluateRange(kernel, xyz.data(), n * t / count, n * (t + 1) / count, out);
+            });
+        }
+        firstRefused[0] = evaluateRange(kernel, xyz.data(), 0, n / count, out);
+    }
+    std::size_t refused = n;
+    for (std::size_t t = 0; t < count; ++t) {
+        if (firstRefused[t] != n * (t + 1) / count) {
+            refused = std::min(refused, firstRefused[t]);
+        }
+    }
+    if (inside == InsidePoints::Error && refused < n) {
+        const Vector3 p{xyz[3 * refused], xyz[3 * refused + 1], xyz[3 * refused + 2]};
+        throw SpheroidError("point " + std::to_string(refused) + " " + refusal(body_, p));
+    }
+}
+
+} // namespace solva::spheroid
