@@ -7,6 +7,7 @@ from pathlib import Path
 
 import numpy as np
 
+from . import Spheroid
 from . import mesh as meshes
 from ._atomic_file import written_whole
 from ._reference_error import ReferenceDataError
@@ -23,7 +24,8 @@ COLUMNS = {
     "px": "exact surface point x (centroid moved along the normal)", "py": "exact surface point y",
     "pz": "exact surface point z",
     "offset": "distance moved from centroid to surface point (positive outwards)",
-    "phi": "disturbance potential at the surface point (vanishes far away; the total is d·p + phi)",
+    "phi": "velocity potential Φ at the surface point (stream plus disturbance, the body's centre at 0)",
+    "phi_d": "disturbance potential Φ − d · (p − centre), which vanishes far from the body",
     "u": "velocity x at the surface point", "v": "velocity y", "w": "velocity z",
     "Cu": "squared speed ratio |velocity|² at the surface point",
     "Cp": "pressure coefficient 1 − Cu at the surface point",
@@ -67,7 +69,7 @@ class MeshReference:
         vectors = {"centroid": ["cx", "cy", "cz"], "normal": ["nx", "ny", "nz"],
                    "surface_point": ["px", "py", "pz"], "velocity": ["u", "v", "w"]}
         data = {name: table[columns].to_numpy() for name, columns in vectors.items()}
-        data |= {name: table[name].to_numpy() for name in ("area", "offset", "phi", "Cu", "Cp", "dn")}
+        data |= {name: table[name].to_numpy() for name in ("area", "offset", "phi", "phi_d", "Cu", "Cp", "dn")}
         meshes.write(self.mesh, Path(path), format="vtu", cell_data=data)
 
 
@@ -98,11 +100,9 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
     check_outward(shape, centroids, geometry.normals)
     on_surface, moved = onto_surface(shape, centroids, geometry.normals)
 
-    body = _spheroid(shape)
+    body = Spheroid(a=shape.a, b=shape.b)
     flow = body.flow(alpha, beta)
-    velocity = flow.velocity(on_surface)
-    cu = np.einsum("ij,ij->i", velocity, velocity)
-    stream = _stream_direction(alpha, beta)
+    potential = flow.potential(on_surface)
 
     import pandas
 
@@ -112,9 +112,9 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
         | {"area": geometry.areas}
         | _columns("nx ny nz", geometry.normals)
         | _columns("px py pz", on_surface + offset)
-        | {"offset": moved, "phi": flow.potential(on_surface)}
-        | _columns("u v w", velocity)
-        | {"Cu": cu, "Cp": flow.cp(on_surface), "dn": geometry.normals @ stream}
+        | {"offset": moved, "phi": potential, "phi_d": potential - on_surface @ flow.stream}
+        | _columns("u v w", flow.velocity(on_surface))
+        | {"Cu": flow.cu(on_surface), "Cp": flow.cp(on_surface), "dn": geometry.normals @ flow.stream}
     )
     added_mass = body.added_mass(about=tuple(-offset))
     return MeshReference(mesh, table, np.asarray(added_mass), fit, shape, float(alpha), float(beta),
@@ -153,15 +153,3 @@ def _point(value, name):
 
 def _columns(names, values):
     return {name: values[:, k] for k, name in enumerate(names.split())}
-
-
-def _spheroid(shape):
-    from . import Spheroid
-
-    return Spheroid(a=shape.a, b=shape.b)
-
-
-def _stream_direction(alpha, beta):
-    # The unit stream as the body axes see it: (cos α cos β, sin β, sin α cos β).
-    alpha, beta = np.radians(float(alpha)), np.radians(float(beta))
-    return np.array([np.cos(alpha) * np.cos(beta), np.sin(beta), np.sin(alpha) * np.cos(beta)])
