@@ -57,10 +57,13 @@ def _read_meshio(path, name):
 
     if not Path(path).is_file():
         raise FileNotFoundError(f"{path}: no such file")
+    # The format's own reader: meshio.read ends the process on a file it cannot read.
+    reader = {"stl": meshio.stl, "gmsh": meshio.gmsh, "gmsh22": meshio.gmsh, "vtk": meshio.vtk, "vtu": meshio.vtu,
+              "obj": meshio.obj}[name].read
     try:
-        return meshio.read(path, file_format=FORMATS[name])
+        return reader(str(path))
     except Exception as error:
-        raise MeshError(f"{path}: not a readable {name} mesh ({error})") from None
+        raise MeshError(f"{path}: not a readable {name} mesh ({str(error) or type(error).__name__})") from None
 
 
 def write(mesh, path, format=None, cell_data=None):
