@@ -111,7 +111,7 @@ def main(argv=None):
     study = run_study(SMALL_SIZES if arguments.small else SIZES, arguments.output, arguments.alpha)
     study.write_table(arguments.output / "convergence.csv")
     figure = arguments.figure or arguments.output / "convergence.png"
-    study.figure(figure, title=f"Constant-source panel method (demonstration), 6:1 spheroid, α = {arguments.alpha:g}°")
+    study.figure(figure, title=f"Demonstration panel method, 6:1 spheroid, α = {arguments.alpha:g}°")
     columns = ["cells", "cp_l2", "order_cp_l2", "cp_linf", "order_cp_linf", "m11", "order_m11", "m33", "order_m33",
                "m55", "order_m55"]
     print(study.table[columns].to_string(index=False, float_format=lambda value: f"{value:.3g}"))
