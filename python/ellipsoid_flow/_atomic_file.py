@@ -23,3 +23,9 @@ def written_whole(path):
     except BaseException:
         os.unlink(partial)
         raise
+
+
+def write_csv(table, path, float_format):
+    """A pandas table as CSV without its index, under its name only once complete."""
+    with written_whole(path) as partial:
+        table.to_csv(partial, index=False, float_format=float_format)

@@ -139,5 +139,4 @@ def _from_meshio(data, path):
                             "quadrilaterals")
     if not surface:
         raise MeshError(f"{path}: the mesh has no cells (no triangles or quadrilaterals)")
-    return Mesh(np.asarray(data.points, dtype=float)[:, :3] if data.points.shape[1] >= 3 else data.points,
-                np.vstack(surface))
+    return Mesh(data.points, np.vstack(surface))

@@ -42,7 +42,7 @@ def main(argv=None):
     arguments = _parser().parse_args(argv)
     try:
         arguments.run(arguments)
-    except (ReferenceDataError, meshes.MeshError, OSError) as error:
+    except (ValueError, OSError) as error:  # ReferenceDataError and MeshError among them
         print(f"error: {error}", file=sys.stderr)
         return 1
     return 0

@@ -3,10 +3,11 @@
 """A peer code's results on a series of meshes against the exact values: errors and orders."""
 
 from dataclasses import dataclass
+from pathlib import Path
 
 import numpy as np
 
-from ._atomic_file import written_whole
+from ._atomic_file import write_csv, written_whole
 from ._reference_error import ReferenceDataError
 from ._reference_on_mesh import MeshReference, on_mesh
 from ._peer_results import read_added_mass, read_cp
@@ -40,8 +41,7 @@ class Comparison:
 
     def write_table(self, path):
         """The table as CSV."""
-        with written_whole(path) as partial:
-            self.table.to_csv(partial, index=False, float_format="%.6g")
+        write_csv(self.table, path, "%.6g")
 
     def figure(self, path=None, title=None):
         """A log-log figure of each error against the number of cells; saved to `path` if given."""
@@ -68,8 +68,11 @@ class Comparison:
         axes.legend(fontsize="small")
         figure.tight_layout()
         if path is not None:
+            kind = Path(path).suffix.lstrip(".").lower()
+            if kind not in figure.canvas.get_supported_filetypes():
+                raise ReferenceDataError(f"{path}: a figure is written as .png, .svg or .pdf, not {kind or 'no suffix'}")
             with written_whole(path) as partial:
-                figure.savefig(partial, format=str(path).rsplit(".", 1)[-1])
+                figure.savefig(partial, format=kind)
         return figure
 
 

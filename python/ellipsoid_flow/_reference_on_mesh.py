@@ -9,7 +9,7 @@ import numpy as np
 
 from . import Spheroid
 from . import mesh as meshes
-from ._atomic_file import written_whole
+from ._atomic_file import write_csv, written_whole
 from ._reference_error import ReferenceDataError
 from ._reference_fit import Shape, check_fit, check_outward, onto_surface
 
@@ -55,8 +55,7 @@ class MeshReference:
 
     def write_csv(self, path):
         """The cell table as CSV, every number to the last bit."""
-        with written_whole(path) as partial:
-            self.cells.to_csv(partial, index=False, float_format="%.17g")
+        write_csv(self.cells, path, "%.17g")
 
     def write_added_mass(self, path):
         """The 6 × 6 matrix as CSV, six rows of six numbers."""
@@ -92,6 +91,7 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
     """
     mesh = mesh_or_path if isinstance(mesh_or_path, meshes.Mesh) else meshes.read(mesh_or_path, format)
     shape = _shape(lamda, a, b)
+    body = Spheroid(a=shape.a, b=shape.b)  # refuses shapes beyond the closed forms' range
     offset = _point(centre, "centre")
     body_points = mesh.points - offset
     fit = check_fit(shape, body_points, tolerance)
@@ -100,7 +100,6 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
     check_outward(shape, centroids, geometry.normals)
     on_surface, moved = onto_surface(shape, centroids, geometry.normals)
 
-    body = Spheroid(a=shape.a, b=shape.b)
     flow = body.flow(alpha, beta)
     potential = flow.potential(on_surface)
 
@@ -115,7 +114,7 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
         | {"offset": moved, "phi": potential, "phi_d": potential - on_surface @ flow.stream}
         | _columns("u v w", flow.velocity(on_surface))
         | {"Cu": flow.cu(on_surface), "Cp": flow.cp(on_surface), "dn": geometry.normals @ flow.stream}
-    )
+    )[list(COLUMNS)]
     added_mass = body.added_mass(about=tuple(-offset))
     return MeshReference(mesh, table, np.asarray(added_mass), fit, shape, float(alpha), float(beta),
                          tuple(offset))
