@@ -21,6 +21,7 @@
 //   app/main.cpp       starts the window program
 
 #include "app/checked_real.h"
+#include "app/input_texts.h"
 #include "flow/coefficients.h"
 #include "flow/flow_state.h"
 #include "output/output_style.h"
@@ -30,15 +31,6 @@
 #include <string_view>
 
 namespace solva {
-
-// The five input texts of a run, just as the user left them in the boxes.
-struct InputTexts {
-    std::string Lamda = "0.2";
-    std::string NXX = "18";
-    std::string NT = "1";
-    std::string AlfaD = "0";
-    std::string BetaD = "0";
-};
 
 // The drawing a run ends with. GRXYCU reads only N and elements 1 ... N of
 // the three arrays.

@@ -6,6 +6,7 @@
 #include "cli/grid_csv.h"
 #include "cli/progress.h"
 #include "cli/summary_json.h"
+#include "output/text_file.h"
 
 #include <cstdio>
 #include <string_view>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/grid_csv.h"
 
-#include "output/text_file.h"
+#include "flow/angles.h"
 
 #include <array>
 #include <charconv>
@@ -23,12 +23,6 @@ template <class Number> char* put(char* out, Number v, char after) {
     return out;
 }
 
-// How many times a loop to `limit` goes round: its whole part, within the
-// arrays as a completed run's limits are.
-long count(Real limit, long most) {
-    return limit < 1 ? 0 : limit > most ? most : static_cast<long>(limit.value());
-}
-
 // The text of `v` and the character after it.
 template <class Number> std::string text(Number v, char after) {
     char buffer[MaxNumber];
@@ -38,19 +32,20 @@ template <class Number> std::string text(Number v, char after) {
 } // namespace
 
 std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoefficients& c) {
-    const long columns = count(c.NJ, MaxColumn);
-    const long points = count(p.NXX, MaxPoint);
+    // A completed run's limits lie within the arrays.
+    const long columns = loopCount(c.NJ.value(), MaxColumn);
+    const long points = loopCount(p.NXX.value(), MaxPoint);
 
     // A row repeats its point's and its column's numbers: each is formatted once.
     std::array<std::string, MaxColumn + 1> angle;
     for (long J = 1; J <= columns; ++J) {
-        angle[J] = text(((Real(J - 1) * 180) / p.NT).value(), ',');
+        angle[J] = text(columnAngleDegrees(J, p.NT).value(), ',');
     }
     std::string csv(Header);
     csv.reserve(Header.size() + MaxRow * static_cast<std::size_t>(points * columns));
     for (long I = 1; I <= points; ++I) {
         const std::string point = text(I, ',');
-        const std::string where = text(((s.FI(I).real() * 180) / c.PI).value(), ',') +
+        const std::string where = text(pointAngleDegrees(s.FI(I), c.PI).value(), ',') +
                                   text(s.X(I).toDouble(), ',') + text(s.Y(I).toDouble(), ',');
         for (long J = 1; J <= columns; ++J) {
             const double Cu = s.CU(I, J).toDouble();
@@ -62,15 +57,6 @@ std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoeffi
         }
     }
     return csv;
-}
-
-void writeResultFile(const std::filesystem::path& file, const std::string& text) {
-    // The result files' own writer: it never waits on a pipe without a
-    // reader, and its errors name the full path.
-    const OutputStyle style;
-    TextFile out(file.string(), style);
-    out.print(text);
-    out.close();
 }
 
 } // namespace solva::cli

@@ -12,22 +12,17 @@
 //   X, Y       the point on a body of length 1 (nose at -0.5) and its radius there
 //   Cu         (surface speed / free-stream speed)^2 at the point and column
 //   Cp         pressure coefficient, 1 - Cu
-// The angles are computed as the report computes them. Numbers are in the
+// The angles are the very values the report prints (flow/angles.h). Numbers are in the
 // shortest form that reads back to the same double, always with ".".
 
 #include "flow/coefficients.h"
 #include "flow/flow_state.h"
 
-#include <filesystem>
 #include <string>
 
 namespace solva::cli {
 
 // The CSV text of a completed run's grid.
 std::string gridCsv(const FlowState& s, const RunParameters& p, const FlowCoefficients& c);
-
-// Writes `text` to `file`, replacing what it held, as the result files are
-// written; a failure throws RunError with the file error kind.
-void writeResultFile(const std::filesystem::path& file, const std::string& text);
 
 } // namespace solva::cli

@@ -24,15 +24,11 @@ int main(int argc, char* argv[]) {
         if (!options) {
             return 0;
         }
-        BatchSettings settings;
-        settings.dir = options->dir;
-        settings.grid = options->grid;
-        settings.summary = options->summary;
+        BatchSettings settings = options->batch;
         settings.progress = isatty(STDERR_FILENO) == 1;
         std::vector<solva::InputTexts> runs;
         if (options->runs) {
             runs = readRunsFile(*options->runs, std::cin);
-            settings.numbered = true;
         } else {
             runs.push_back(*options->single);
         }

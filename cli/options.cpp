@@ -35,38 +35,40 @@ Examples:
       ellipsoid-flow-cli --runs - --dir sweep --summary > sweep.jsonl)";
 
 // What every usage message ends with.
-constexpr const char* Hint = "Type \"ellipsoid-flow-cli LAMBDA NXX NT ALPHA BETA\" (for example "
-                             "\"ellipsoid-flow-cli 0.2 18 1 0 0\") or \"ellipsoid-flow-cli --runs "
-                             "FILE\"; \"ellipsoid-flow-cli --help\" shows every option.";
+std::string hint() {
+    return "Type \"ellipsoid-flow-cli " + placeholders() +
+           "\" (for example \"ellipsoid-flow-cli 0.2 18 1 0 0\") or \"ellipsoid-flow-cli --runs "
+           "FILE\"; \"ellipsoid-flow-cli --help\" shows every option.";
+}
 
 // CLI11 would write "[texts...]"; the five texts have names of their own.
 class Formatter : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App*, std::string) const override {
-        return "Usage: ellipsoid-flow-cli [OPTIONS] LAMBDA NXX NT ALPHA BETA\n"
-               "       ellipsoid-flow-cli [OPTIONS] --runs FILE\n";
+        return "Usage: ellipsoid-flow-cli [OPTIONS] " + placeholders() +
+               "\n       ellipsoid-flow-cli [OPTIONS] --runs FILE\n";
     }
 };
 
 [[noreturn]] void usage(const std::string& problem) {
-    throw UsageError(problem + "\n" + Hint);
+    throw UsageError(problem + "\n" + hint());
 }
 
 void check(const Options& o, const std::vector<std::string>& texts) {
     if (o.runs && !texts.empty()) {
         usage("--runs takes the runs from its file, so no texts may follow on the command line.");
     }
-    if (!o.runs && texts.size() != 5) {
-        usage("A run needs five texts, LAMBDA NXX NT ALPHA BETA, and " +
+    if (!o.runs && texts.size() != Inputs.size()) {
+        usage("A run needs five texts, " + placeholders() + ", and " +
               std::to_string(texts.size()) + " were given (an empty box is \"\").");
     }
-    if (o.dir.empty()) {
+    if (o.batch.dir.empty()) {
         usage("--dir needs a folder name (\".\" for the current folder).");
     }
-    if (o.grid && !o.grid->has_filename()) {
+    if (o.batch.grid && !o.batch.grid->has_filename()) {
         usage("--grid needs a file name, such as grid.csv.");
     }
-    if (o.runs && o.grid && *o.grid != o.grid->filename()) {
+    if (o.runs && o.batch.grid && *o.batch.grid != o.batch.grid->filename()) {
         usage("With --runs, --grid takes a file name without a folder (such as grid.csv): each "
               "run writes it into its own folder DIR/NNNN/.");
     }
@@ -83,14 +85,14 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostr
     app.formatter(std::make_shared<Formatter>());
     app.footer(Examples);
     app.set_version_flag("--version", std::string(Program) + " " + SOLVA_VERSION);
-    app.add_option("texts", texts, "The five texts of one run: LAMBDA NXX NT ALPHA BETA")
+    app.add_option("texts", texts, "The five texts of one run: " + placeholders())
         ->type_name("TEXT");
     app.add_option("--runs", runs, "Run every line of FILE (- for standard input)")
         ->type_name("FILE");
-    app.add_option("--dir", o.dir, "Write the result files into DIR, created if missing")
+    app.add_option("--dir", o.batch.dir, "Write the result files into DIR, created if missing")
         ->type_name("DIR");
     app.add_option("--grid", grid, "Also write the whole grid as CSV to FILE")->type_name("FILE");
-    app.add_flag("--summary", o.summary, "Print one JSON line per run on standard output");
+    app.add_flag("--summary", o.batch.summary, "Print one JSON line per run on standard output");
 
     try {
         app.parse(argc, argv);
@@ -115,13 +117,14 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostr
 
     if (app.count("--runs") > 0) {
         o.runs = runs;
+        o.batch.numbered = true;
     }
     if (app.count("--grid") > 0) {
-        o.grid = grid;
+        o.batch.grid = grid;
     }
     check(o, texts);
     if (!o.runs) {
-        o.single = InputTexts{texts[0], texts[1], texts[2], texts[3], texts[4]};
+        o.single = inputTexts(texts);
     }
     return o;
 }

@@ -7,6 +7,7 @@
 //   ellipsoid-flow-cli [OPTIONS] --runs FILE
 
 #include "app/run.h"
+#include "cli/batch.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -16,12 +17,11 @@
 namespace solva::cli {
 
 struct Options {
-    std::optional<InputTexts> single;          // the five texts of one run, as typed
-    std::optional<std::string> runs;           // the runs file, "-" for standard input
-    std::filesystem::path dir = ".";           // where the result files go
-    std::optional<std::filesystem::path> grid; // the grid CSV: a path, or with
-                                               // --runs a name in each run's folder
-    bool summary = false;                      // one JSON line per run on standard output
+    std::optional<InputTexts> single; // the five texts of one run, as typed
+    std::optional<std::string> runs;  // the runs file, "-" for standard input
+    // --dir, --grid and --summary; with --runs, numbered. Whether standard
+    // error is a terminal is the program's to find.
+    BatchSettings batch;
 };
 
 // Reads the command line. --help and --version print to `out` and give no

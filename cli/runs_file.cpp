@@ -41,14 +41,14 @@ std::vector<InputTexts> parseRuns(std::istream& in, const std::string& name) {
             continue;
         }
         const std::vector<std::string> f = splitAtTabs(line);
-        if (f.size() != 5) {
+        if (f.size() != Inputs.size()) {
             throw UsageError(name + ", line " + std::to_string(number) + ": " +
                              std::to_string(f.size()) + (f.size() == 1 ? " field" : " fields") +
-                             " where a run has five.\nWrite LAMBDA, NXX, NT, ALPHA and "
-                             "BETA separated by tab characters, for example \"0.2<TAB>18<TAB>1"
+                             " where a run has five.\nWrite " + placeholders(", ", " and ") +
+                             " separated by tab characters, for example \"0.2<TAB>18<TAB>1"
                              "<TAB>0<TAB>0\", or start the line with # to skip it.");
         }
-        runs.push_back(InputTexts{f[0], f[1], f[2], f[3], f[4]});
+        runs.push_back(inputTexts(f));
     }
     return runs;
 }

@@ -15,12 +15,11 @@ Json valuesRead(const RunRecord& r) {
     if (r.reached < RunStage::InputsRead) {
         return nullptr;
     }
-    const RunParameters& p = r.parameters;
-    return Json{{"lambda", p.Lamda.value()},
-                {"nxx", p.NXX.value()},
-                {"nt", p.NT.value()},
-                {"alpha", p.AlfaD.value()},
-                {"beta", p.BetaD.value()}};
+    Json values;
+    for (const Input& in : Inputs) {
+        values[std::string(in.key)] = (r.parameters.*in.value).value();
+    }
+    return values;
 }
 
 Json coefficients(const RunRecord& r) {
@@ -38,11 +37,10 @@ std::string summaryJson(long runNumber, const InputTexts& texts, const RunRecord
                         const std::optional<RunError>& error) {
     Json line;
     line["run"] = runNumber;
-    line["texts"] = Json{{"lambda", texts.Lamda},
-                         {"nxx", texts.NXX},
-                         {"nt", texts.NT},
-                         {"alpha", texts.AlfaD},
-                         {"beta", texts.BetaD}};
+    Json& given = line["texts"];
+    for (const Input& in : Inputs) {
+        given[std::string(in.key)] = texts.*in.text;
+    }
     line["values"] = valuesRead(record);
     line["NJ"] = record.reached >= RunStage::ColumnsCounted ? Json(record.coefficients.NJ.value())
                                                             : Json(nullptr);

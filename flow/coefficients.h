@@ -31,15 +31,37 @@ struct FlowCoefficients {
     Real U1, U2, U3;
 };
 
-// 4 arctan 1, computed at the start of every run.
+// Every function here fails by throwing RunError, its kind as listed, at the
+// step that failed.
+
+// 4 arctan 1, computed at the start of every run. Never fails.
 Real computePI();
 
 // The column count: 2 NT, or a single column when the stream runs along the
 // axis (both angles within 1E-08 degrees of 0) and the flow is axisymmetric.
+// Fails with Overflow when 2 NT is too large for a double (|NT| from about
+// 9E+307 on, off the axis).
 Real computeNJ(const RunParameters& p);
 
 // The remaining coefficients, from ALFA to U3; PI and NJ must be set. A0 of
 // the sphere (Lamda = 1) is its limit 2/3, where the general form is 0/0.
+//
+// Fails with
+//   Overflow              |AlfaD| or |BetaD| above about 5.7E+307, where the
+//                         angle times PI is too large for a double; |Lamda|
+//                         from about 1.35E+154 on, where Lamda^2 is;
+//   SquareRootOfNegative  |Lamda| above 1 (up to about 1.3E+154): E has no value;
+//   DivisionByZero        Lamda = 0, or below about 1E-8 in size: 1 - Lamda^2
+//                         rounds to 1, so E = 1 and ln((1 + E) / (1 - E)) divides by 0;
+//   InvalidOperation      Lamda = -1: E = 0 and the general form is 0/0 (only
+//                         +1 is taken as the sphere).
+//
+// Accuracy: the coefficients are the closed forms evaluated in doubles, to a
+// few units in the last place, except just short of the sphere, where the
+// shape integral loses digits to rounding: a relative error of about
+// 1E-16 / (2 (1 - Lamda))^(3/2), that is 1E-11 at 1 - Lamda = 1E-4, 3E-5 at
+// 1E-8 (the report's four decimals can be a unit off) and 9 % at 1E-10
+// (docs/validation.md). Lamda = 1 itself is exact.
 void computeFlowCoefficients(const RunParameters& p, FlowCoefficients& c);
 
 } // namespace solva

@@ -39,6 +39,13 @@ template <long Last> inline std::size_t Bounded<Last>::checkedIndex(long i) {
 constexpr long MaxPoint = 400; // meridian points of one run
 constexpr long MaxColumn = 36; // circumferential columns of one run
 
+// How many times a loop from 1 to `limit` goes round, at most `most`: the
+// whole part of a limit of 1 or more, none below 1. A loop over the arrays
+// passes `most` one beyond their last index to reach the subscript error.
+constexpr long loopCount(double limit, long most) {
+    return limit < 1 ? 0 : limit >= most ? most : static_cast<long>(limit);
+}
+
 using PointArray = Bounded<MaxPoint>;
 
 // CU(0 ... 400, 0 ... 36), the first index varying fastest in storage.

@@ -32,7 +32,20 @@
 namespace solva {
 
 // Writes FI, X and Y of points 1 ... NXX; NXX is a loop limit (a fraction
-// counts its whole part, below 1 places no point).
+// counts its whole part, below 1 places no point). Lamda must have passed
+// computeFlowCoefficients.
+//
+// Fails by throwing RunError with
+//   DivisionByZero       NXX = 0: DFI = PI / NXX; or NXX from about 3E+8 to
+//                        about 1.4E+16, at point 1: its chord is too short for
+//                        the cosines of its ends to differ;
+//   Overflow             NXX not 0 but below about 1.8E-308 in size: PI / NXX
+//                        is too large for a double;
+//   SubscriptOutOfRange  NXX from 401 to about 3E+8, at point 401: the arrays
+//                        hold MaxPoint points;
+//   InvalidOperation     NXX from about 1.4E+16 on, at point 1: the chord's
+//                        ends do not differ at all.
+// The points already placed keep their values.
 void generateMeridianPoints(Real Lamda, Real NXX, Real PI, FlowState& s);
 
 } // namespace solva

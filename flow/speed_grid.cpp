@@ -90,8 +90,7 @@ void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState&
 
     // One column past the last that fits is enough to reach the subscript
     // error when NJ is too large.
-    const double NJ = c.NJ.value();
-    const long columns = NJ < 1 ? 0 : NJ >= MaxColumn + 1 ? MaxColumn + 1 : static_cast<long>(NJ);
+    const long columns = loopCount(c.NJ.value(), MaxColumn + 1);
     GridConstants<Real> g{};
     g.Lamda = p.Lamda;
     for (long J = 1; J <= columns; ++J) {

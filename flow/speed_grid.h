@@ -27,7 +27,18 @@
 namespace solva {
 
 // Fills CU(I, J) for I = 1 ... NXX and J = 1 ... NJ and copies column 1 into
-// CU1; with no column, CU1 of each point is emptied.
+// CU1; with no column, CU1 of each point is emptied. The coefficients and
+// points 1 ... NXX must be in place.
+//
+// Fails by throwing RunError with
+//   DivisionByZero       NT = 0: DT = PI / NT;
+//   Overflow             NT not 0 but below about 1.8E-308 in size: PI / NT is
+//                        too large for a double;
+//   SubscriptOutOfRange  NJ of 37 or more (NT of 18.5 or more off the axis), at
+//                        column 37: the grid holds MaxColumn columns.
+// In a run, NT = 0 on the axis and NJ of 37 or more stop the report's header
+// first.
+// The rows already filled keep their values.
 void fillSpeedGrid(const RunParameters& p, const FlowCoefficients& c, FlowState& s);
 
 } // namespace solva

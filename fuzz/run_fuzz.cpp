@@ -25,11 +25,12 @@ namespace {
 std::optional<solva::test::ScratchDirectory> scratch;
 
 [[noreturn]] void fault(const solva::InputTexts& in, const std::string& what) {
-    std::fprintf(stderr,
-                 "run fault: %s\n  inputs: Lamda \"%s\", NXX \"%s\", NT \"%s\", "
-                 "AlfaD \"%s\", BetaD \"%s\"\n",
-                 what.c_str(), in.Lamda.c_str(), in.NXX.c_str(), in.NT.c_str(), in.AlfaD.c_str(),
-                 in.BetaD.c_str());
+    std::fprintf(stderr, "run fault: %s\n  inputs:", what.c_str());
+    for (const solva::Input& box : solva::Inputs) {
+        std::fprintf(stderr, " %.*s \"%s\"", static_cast<int>(box.key.size()), box.key.data(),
+                     (in.*box.text).c_str());
+    }
+    std::fputc('\n', stderr);
     std::abort();
 }
 
@@ -42,18 +43,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    std::string* boxes[5];
     solva::InputTexts in{"", "", "", "", ""};
-    boxes[0] = &in.Lamda;
-    boxes[1] = &in.NXX;
-    boxes[2] = &in.NT;
-    boxes[3] = &in.AlfaD;
-    boxes[4] = &in.BetaD;
     std::size_t start = 0;
-    for (int i = 0; i < 5 && start <= bytes.size(); ++i) {
-        const std::size_t bar = i < 4 ? bytes.find('|', start) : std::string_view::npos;
+    for (std::size_t i = 0; i < solva::Inputs.size() && start <= bytes.size(); ++i) {
+        const std::size_t bar =
+            i + 1 < solva::Inputs.size() ? bytes.find('|', start) : std::string_view::npos;
         const std::size_t end = bar == std::string_view::npos ? bytes.size() : bar;
-        *boxes[i] = std::string(bytes.substr(start, end - start));
+        in.*solva::Inputs[i].text = std::string(bytes.substr(start, end - start));
         start = end + 1;
     }
 

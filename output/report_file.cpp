@@ -4,6 +4,7 @@
 #include "output/report_file.h"
 
 #include "app/run_step.h"
+#include "flow/angles.h"
 #include "output/number_text.h"
 
 namespace solva {
@@ -37,7 +38,7 @@ void writeReportHeader(TextFile& report, const RunParameters& p, Real NJ) {
             // The grid holds no more columns, so neither does its header.
             failSubscript(J, MaxColumn);
         }
-        report.print((Real(J - 1) * 180) / p.NT);
+        report.print(columnAngleDegrees(J, p.NT));
     }
     report.print(" ");
     report.endLine();
@@ -50,7 +51,7 @@ void writeReportBodyStart(TextFile& report) {
 void writeReportRow(TextFile& report, const FlowState& s, long I, Real NJ, Real PI) {
     report.printFormatted(I, "0#");
     report.print(Separator);
-    report.printFormatted(((s.FI(I).real() * 180) / PI).value(), "0#0.#0");
+    report.printFormatted(pointAngleDegrees(s.FI(I), PI).value(), "0#0.#0");
     report.print(Separator);
     report.printFormatted(s.X(I).toDouble(), "0.###0");
     report.print(Separator);

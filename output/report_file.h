@@ -16,7 +16,10 @@ namespace solva {
 inline constexpr const char* ReportFileName = "solva11.txt";
 
 // Title, the three flow parameters, the column header and the line of column
-// angles (J - 1) 180 / NT in degrees, J = 1 ... NJ.
+// angles (J - 1) 180 / NT in degrees, J = 1 ... NJ. Fails by throwing
+// RunError with InvalidOperation for NT = 0 on the axis (NJ = 1, and 0 / 0 at
+// column 1), with SubscriptOutOfRange at column 37 for NJ of 37 or more; the
+// angles before it are written.
 void writeReportHeader(TextFile& report, const RunParameters& p, Real NJ);
 
 // The empty line between the header and the rows.

@@ -128,6 +128,13 @@ void TextFile::close() {
     }
 }
 
+void writeResultFile(const std::filesystem::path& file, std::string_view text) {
+    const OutputStyle style;
+    TextFile out(file.string(), style);
+    out.print(text);
+    out.close();
+}
+
 void TextFile::fail(const char* doing, int error) {
     std::string where = std::string(doing) + " " + describeFileLocation(name_);
     if (error != 0) {

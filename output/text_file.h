@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -81,5 +82,10 @@ private:
     std::size_t used_ = 0;
     std::ptrdiff_t lineStart_ = 0; // offset in the buffer of the current line's start
 };
+
+// Writes `text` to `file`, replacing what it held, as the result files are
+// written: never waiting on a pipe without a reader, a failure throwing
+// RunError with the file error kind and the full path.
+void writeResultFile(const std::filesystem::path& file, std::string_view text);
 
 } // namespace solva

@@ -13,8 +13,8 @@ Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double densi
     }
     const double m = density * body.volume();
     const double J = m * (body.a() * body.a() + body.b() * body.b()) / 5;
-    const std::array<double, 6> centre{body.k1() * m, body.k2() * m, body.k2() * m,
-                                       0,             body.kPrime() * J, body.kPrime() * J};
+    const std::array<double, 6> centre{body.k1() * m,     body.k2() * m,    body.k2() * m, 0,
+                                       body.kPrime() * J, body.kPrime() * J};
     // T = [[I, [r]ₓ], [0, I]] with [r]ₓ the matrix of r × ·.
     const auto [rx, ry, rz] = about;
     const double skew[3][3] = {{0, -rz, ry}, {rz, 0, -rx}, {-ry, rx, 0}};
@@ -32,7 +32,7 @@ Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double densi
     for (int i = 0; i < 6; ++i) {
         for (int j = 0; j < 6; ++j) {
             for (int k = 0; k < 6; ++k) {
-                M[i][j] += T[k][i] * centre[k] * T[k][j];
+                M[i][j] += centre[k] * (T[k][i] * T[k][j]);
             }
         }
     }

@@ -34,7 +34,6 @@ using Matrix6 = std::array<std::array<double, 6>, 6>;
 // The added-mass matrix of body about the point about (body axes, the
 // spheroid's length unit) for fluid of density density. Throws SpheroidError
 // unless density is finite and positive and about is finite.
-Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about = {0, 0, 0},
-                        double density = 1);
+Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about = {0, 0, 0}, double density = 1);
 
 } // namespace solva::spheroid

@@ -33,8 +33,8 @@ void evaluate(const FieldKernel& k, const double* xyz, std::size_t n, BlockOutpu
         w.x[i] = accepted ? x : 2;
         w.y[i] = accepted ? y : 0;
         w.z[i] = accepted ? z : 0;
-        const double s = confocal::parameter(k.shape, w.x[i] * w.x[i],
-                                             w.y[i] * w.y[i] + w.z[i] * w.z[i]);
+        const double s =
+            confocal::parameter(k.shape, w.x[i] * w.x[i], w.y[i] * w.y[i] + w.z[i] * w.z[i]);
         w.A[i] = 1 + s;
         w.B[i] = k.shape.lambda2 + s;
         w.sqrtA[i] = std::sqrt(w.A[i]);
@@ -50,20 +50,26 @@ void evaluate(const FieldKernel& k, const double* xyz, std::size_t n, BlockOutpu
         const ShapeIntegrals I = confocal::integrals<kind>(k.shape, A, w.sqrtA[i], B, w.ell[i]);
         const double axial = 1 + k.factorA * I.alpha, transverse = 1 + k.factorB * I.beta;
         const double crossStream = d2 * y + d3 * z;
-        const double dIa = -k.shape.lambda2 / (A * w.sqrtA[i] * B);
-        const double dIb = -k.shape.lambda2 / (w.sqrtA[i] * B * B);
+        const double inverseA = 1 / A, inverseB = 1 / B, inverseSqrtA = 1 / w.sqrtA[i];
+        const double dIa = -k.shape.lambda2 * inverseA * inverseSqrtA * inverseB;
+        const double dIb = -k.shape.lambda2 * inverseSqrtA * inverseB * inverseB;
         const double D = k.factorA * d1 * x * dIa + k.factorB * crossStream * dIb;
-        const double xA = x / A, yB = y / B, zB = z / B;
+        const double xA = x * inverseA, yB = y * inverseB, zB = z * inverseB;
         const double gradientScale = 2 * D / (xA * xA + yB * yB + zB * zB);
         const double u = d1 * axial + gradientScale * xA;
         const double v = d2 * transverse + gradientScale * yB;
         const double wz = d3 * transverse + gradientScale * zB;
-        const bool refused = out.refused[i];
-        out.potential[i] = refused ? nan : k.a * (d1 * x * axial + crossStream * transverse);
-        out.velocity[3 * i] = refused ? nan : u;
-        out.velocity[3 * i + 1] = refused ? nan : v;
-        out.velocity[3 * i + 2] = refused ? nan : wz;
-        out.cu[i] = refused ? nan : u * u + v * v + wz * wz;
+        out.potential[i] = k.a * (d1 * x * axial + crossStream * transverse);
+        out.velocity[3 * i] = u;
+        out.velocity[3 * i + 1] = v;
+        out.velocity[3 * i + 2] = wz;
+        out.cu[i] = u * u + v * v + wz * wz;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (out.refused[i]) {
+            out.potential[i] = out.velocity[3 * i] = out.velocity[3 * i + 1] =
+                out.velocity[3 * i + 2] = out.cu[i] = nan;
+        }
     }
 }
 

@@ -23,9 +23,9 @@ namespace solva::spheroid {
 inline constexpr std::size_t blockSize = 256;
 
 struct FieldKernel {
-    double a;              // semi-axis along the axis, the unit of the scaled frame
-    confocal::Shape shape; // of the scaled body, a = 1
-    Vector3 d;             // stream direction
+    double a;                // semi-axis along the axis, the unit of the scaled frame
+    confocal::Shape shape;   // of the scaled body, a = 1
+    Vector3 d;               // stream direction
     double factorA, factorB; // 1 / (2 − α₀), 1 / (2 − β₀)
 };
 

@@ -21,13 +21,14 @@ namespace {
 constexpr std::size_t pointsPerThread = std::size_t{1} << 15;
 
 // Radians from degrees as the window computes them, π = 4 arctan 1.
-double radians(double degrees) { return degrees * (4 * std::atan(1.0)) / 180; }
+double radians(double degrees) {
+    return degrees * (4 * std::atan(1.0)) / 180;
+}
 
 void checkSize(std::string_view name, std::span<double> output, std::size_t size) {
     if (!output.empty() && output.size() != size) {
         throw SpheroidError("the " + std::string(name) + " output holds " +
-                            std::to_string(output.size()) + " values, not " +
-                            std::to_string(size));
+                            std::to_string(output.size()) + " values, not " + std::to_string(size));
     }
 }
 

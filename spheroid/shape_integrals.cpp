@@ -35,8 +35,8 @@ TwoPart exactProduct(double a, double b) {
 }
 
 TwoPart operator+(const TwoPart& u, const TwoPart& v) {
-    const TwoPart sum = std::fabs(u.hi) >= std::fabs(v.hi) ? exactSum(u.hi, v.hi)
-                                                           : exactSum(v.hi, u.hi);
+    const TwoPart sum =
+        std::fabs(u.hi) >= std::fabs(v.hi) ? exactSum(u.hi, v.hi) : exactSum(v.hi, u.hi);
     return exactSum(sum.hi, sum.lo + u.lo + v.lo);
 }
 

@@ -31,8 +31,8 @@ double kPrimeNearSphere(double lambda) {
 } // namespace
 
 Spheroid::Spheroid(double a, double b)
-    : a_(a), b_(b), integrals_(shapeIntegrals(checkedInRange("thickness ratio b/a", b / a,
-                                                             minLambda, maxLambda))) {}
+    : a_(a), b_(b), integrals_(shapeIntegrals(
+                        checkedInRange("thickness ratio b/a", b / a, minLambda, maxLambda))) {}
 
 Spheroid Spheroid::fromLambda(double lambda) {
     checkedInRange("thickness ratio", lambda, minLambda, maxLambda);
@@ -100,7 +100,9 @@ double Spheroid::kPrime() const {
     return x * x * difference / (sum * (2 * x - sum * difference));
 }
 
-double Spheroid::volume() const { return 4.0 / 3 * std::numbers::pi * a_ * b_ * b_; }
+double Spheroid::volume() const {
+    return 4.0 / 3 * std::numbers::pi * a_ * b_ * b_;
+}
 
 double Spheroid::area() const {
     const double lambda = this->lambda();

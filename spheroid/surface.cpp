@@ -53,7 +53,9 @@ StagnationPoints Flow::stagnationPoints() const {
     return {pointOfNormal(body_, scaled(unitW, -1)), pointOfNormal(body_, unitW)};
 }
 
-double Flow::cpMin() const { return 1 - dot(w_, w_); }
+double Flow::cpMin() const {
+    return 1 - dot(w_, w_);
+}
 
 Vector3 Flow::cpMinPlaneNormal() const {
     const double a2 = body_.a() * body_.a(), b2 = body_.b() * body_.b();
@@ -71,8 +73,8 @@ Vector3 Flow::cpMinCurve(double t) const {
     e1 = scaled(e1, 1 / norm(e1));
     const Vector3 e2 = cross(m, e1);
     const double c = std::cos(t), s = std::sin(t);
-    return pointInDirection(body_, {c * e1[0] + s * e2[0], c * e1[1] + s * e2[1],
-                                    c * e1[2] + s * e2[2]});
+    return pointInDirection(body_,
+                            {c * e1[0] + s * e2[0], c * e1[1] + s * e2[1], c * e1[2] + s * e2[2]});
 }
 
 Vector3 Flow::munkMoment(double density) const {

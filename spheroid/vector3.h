@@ -21,6 +21,8 @@ inline Vector3 cross(const Vector3& u, const Vector3& v) {
     return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
 }
 
-inline double norm(const Vector3& v) { return std::sqrt(dot(v, v)); }
+inline double norm(const Vector3& v) {
+    return std::sqrt(dot(v, v));
+}
 
 } // namespace solva::spheroid

@@ -4,9 +4,6 @@
 # axes x along the axis of revolution, y to angle 0 (plane of beta), z to 90
 # degrees (plane of alpha); unit stream speed.
 
-import os
-from dataclasses import dataclass
-from pathlib import Path
 from typing import Literal, NamedTuple, Optional, Union
 
 import numpy as np
@@ -14,7 +11,6 @@ import numpy.typing as npt
 
 __version__: str
 
-Number = Union[float, int, str]
 ArrayLike = npt.ArrayLike
 Floats = npt.NDArray[np.float64]
 
@@ -38,38 +34,19 @@ class FlowState:
     @property
     def CU1(self) -> Floats: ...  # (400,)
 
-@dataclass(frozen=True, eq=False)
-class RunResult:
-    inputs: tuple[float, float, float, float, float]
-    E: float
-    A0: float
-    B0: float
-    K1: float
-    K2: float
-    K3: float
-    NJ: float
-    FI: Floats  # (points,), degrees
-    X: Floats  # (points,)
-    Y: Floats  # (points,)
-    angle: Floats  # (columns,), degrees
-    Cu: Floats  # (points, columns)
-    Cp: Floats  # (points, columns)
-    folder: Optional[Path] = ...
-
-def run(
-    lamda: Number,
-    nxx: Number,
-    nt: Number,
-    alpha: Number,
-    beta: Number,
-    *,
-    folder: Union[str, os.PathLike[str], None] = None,
-    state: Optional[FlowState] = None,
-) -> RunResult: ...
+# run() and RunResult are typed in _run.py itself.
+from ._run import RunResult as RunResult
+from ._run import run as run
 
 class SurfaceValues(NamedTuple):
     position: Floats  # (..., 3)
     normal: Floats  # (..., 3), outward unit normal
+    velocity: Floats  # (..., 3)
+    Cu: Union[Floats, float]
+    Cp: Union[Floats, float]
+
+class FieldValues(NamedTuple):
+    potential: Union[Floats, float]
     velocity: Floats  # (..., 3)
     Cu: Union[Floats, float]
     Cp: Union[Floats, float]
@@ -122,6 +99,7 @@ class Flow:
     def velocity(self, points: ArrayLike, *, inside: Inside = "error") -> Floats: ...
     def cu(self, points: ArrayLike, *, inside: Inside = "error") -> Union[Floats, float]: ...
     def cp(self, points: ArrayLike, *, inside: Inside = "error") -> Union[Floats, float]: ...
+    def field(self, points: ArrayLike, *, inside: Inside = "error") -> FieldValues: ...
     def surface(self, FI: ArrayLike, theta: ArrayLike) -> SurfaceValues: ...
     @property
     def stagnation_points(self) -> tuple[Floats, Floats]: ...

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
 
-#include "bindings.h"
 #include "flow_state_binding.h"
+#include "bindings.h"
 
 #include <pybind11/numpy.h>
 
@@ -102,7 +102,8 @@ template <PointArray FlowState::*Member> py::cpp_function pointGetter() {
 } // namespace
 
 void bindFlowState(py::module_& m) {
-    py::class_<SharedFlowState>(m, "FlowState", R"(The result arrays a window keeps from one run to the next.
+    py::class_<SharedFlowState>(m, "FlowState",
+                                R"(The result arrays a window keeps from one run to the next.
 
 Give the same FlowState to successive run() calls and they share it as
 successive clicks in one window do: each run overwrites the elements it uses
@@ -114,8 +115,9 @@ NaN where no run has written.)")
         .def(py::init<>())
         .def_property_readonly("FI", pointGetter<&FlowState::FI>(),
                                "Eccentric angle of each meridian point, radians, shape (400,).")
-        .def_property_readonly("X", pointGetter<&FlowState::X>(),
-                               "Axial coordinate on a body of length 1, nose at -0.5, shape (400,).")
+        .def_property_readonly(
+            "X", pointGetter<&FlowState::X>(),
+            "Axial coordinate on a body of length 1, nose at -0.5, shape (400,).")
         .def_property_readonly("Y", pointGetter<&FlowState::Y>(),
                                "Radius of the body at each point, body length 1, shape (400,).")
         .def_property_readonly("CU1", pointGetter<&FlowState::CU1>(),

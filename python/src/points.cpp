@@ -43,8 +43,9 @@ Doubles asDoubles(const py::handle& values, const std::string& what) {
 Doubles asPoints(const py::handle& values, const std::string& what) {
     Doubles p = asDoubles(values, what);
     if (p.ndim() == 0 || p.shape(p.ndim() - 1) != 3) {
-        throw py::value_error(what + " must have the shape (..., 3), x, y, z along the last axis; "
-                                     "got shape " +
+        throw py::value_error(what +
+                              " must have the shape (..., 3), x, y, z along the last axis; "
+                              "got shape " +
                               shapeText(p));
     }
     return p;
@@ -59,8 +60,7 @@ void requireFinite(const Doubles& values, const std::string& what) {
     for (py::ssize_t i = 0; i < values.size(); ++i) {
         if (!std::isfinite(v[i])) {
             std::ostringstream message;
-            message << what << " must be finite, but element " << i << " (flat index) is "
-                    << v[i];
+            message << what << " must be finite, but element " << i << " (flat index) is " << v[i];
             throw py::value_error(message.str());
         }
     }

@@ -9,6 +9,7 @@
 #include "app/run.h"
 #include "app/run_error.h"
 #include "bindings.h"
+#include "flow/angles.h"
 #include "flow_state_binding.h"
 
 #include <pybind11/numpy.h>
@@ -107,19 +108,23 @@ struct Results {
     std::vector<double> FI, X, Y, angle, Cu, Cp;
 };
 
-long loopCount(Real limit, long most) {
-    return limit < 1 ? 0 : limit > most ? most : static_cast<long>(limit.value());
-}
-
 Results collect(const FlowState& s, const RunParameters& p, const FlowCoefficients& c) {
     Results r;
-    r.points = loopCount(p.NXX, MaxPoint);
-    r.columns = loopCount(c.NJ, MaxColumn);
+    r.points = loopCount(p.NXX.value(), MaxPoint);
+    r.columns = loopCount(c.NJ.value(), MaxColumn);
+    // Exact sizes: a vector grown by doubling would take fresh pages each run.
+    for (std::vector<double>* points : {&r.FI, &r.X, &r.Y}) {
+        points->reserve(static_cast<std::size_t>(r.points));
+    }
+    r.angle.reserve(static_cast<std::size_t>(r.columns));
+    for (std::vector<double>* grid : {&r.Cu, &r.Cp}) {
+        grid->reserve(static_cast<std::size_t>(r.points * r.columns));
+    }
     for (long J = 1; J <= r.columns; ++J) {
-        r.angle.push_back(((Real(J - 1) * 180) / p.NT).value());
+        r.angle.push_back(columnAngleDegrees(J, p.NT).value());
     }
     for (long I = 1; I <= r.points; ++I) {
-        r.FI.push_back(((s.FI(I).real() * 180) / c.PI).value());
+        r.FI.push_back(pointAngleDegrees(s.FI(I), c.PI).value());
         r.X.push_back(s.X(I).toDouble());
         r.Y.push_back(s.Y(I).toDouble());
         for (long J = 1; J <= r.columns; ++J) {
@@ -184,8 +189,13 @@ py::dict runTexts(const std::array<std::string, 5>& texts,
     py::dict out;
     out["inputs"] = py::make_tuple(p.Lamda.value(), p.NXX.value(), p.NT.value(), p.AlfaD.value(),
                                    p.BetaD.value());
-    for (const auto& [name, value] : {std::pair{"E", c.E}, {"A0", c.A0}, {"B0", c.B0},
-                                      {"K1", c.K1}, {"K2", c.K2}, {"K3", c.K3}, {"NJ", c.NJ}}) {
+    for (const auto& [name, value] : {std::pair{"E", c.E},
+                                      {"A0", c.A0},
+                                      {"B0", c.B0},
+                                      {"K1", c.K1},
+                                      {"K2", c.K2},
+                                      {"K3", c.K3},
+                                      {"NJ", c.NJ}}) {
         out[name] = value.value();
     }
     const py::ssize_t points = results.points;

@@ -57,42 +57,48 @@ py::object scalarOrArray(const Doubles& out) {
 
 enum class Quantity { Potential, Velocity, Cu, Cp };
 
-// One quantity of the flow at the points, in an array of the points' shape
-// (with an axis of 3 added for the velocity).
-py::object evaluate(const StreamFlow& f, const py::handle& points, const std::string& inside,
-                    Quantity quantity) {
+// Quantities of the flow at the points, in one pass: each an array of the
+// points' shape (with an axis of 3 added for the velocity).
+std::vector<py::object> evaluate(const StreamFlow& f, const py::handle& points,
+                                 const std::string& inside,
+                                 std::initializer_list<Quantity> quantities) {
     const InsidePoints mode = insideMode(inside);
     const Doubles xyz = asPoints(points, "points");
     if (mode == InsidePoints::NaN) {
         // NaN is for points inside the body; a point that is no point is a wrong call.
         requireFinite(xyz, "points");
     }
-    std::vector<py::ssize_t> shape = leadingShape(xyz);
-    if (quantity == Quantity::Velocity) {
-        shape.push_back(3);
-    }
-    Doubles out(shape);
-    const std::span<double> values(out.mutable_data(), static_cast<std::size_t>(out.size()));
+    const std::vector<py::ssize_t> shape = leadingShape(xyz);
+    std::vector<Doubles> outputs;
     FieldOutput wanted;
-    switch (quantity) {
-    case Quantity::Potential:
-        wanted.potential = values;
-        break;
-    case Quantity::Velocity:
-        wanted.velocity = values;
-        break;
-    case Quantity::Cu:
-        wanted.cu = values;
-        break;
-    case Quantity::Cp:
-        wanted.cp = values;
-        break;
+    for (const Quantity q : quantities) {
+        std::vector<py::ssize_t> own = shape;
+        if (q == Quantity::Velocity) {
+            own.push_back(3);
+        }
+        Doubles& out = outputs.emplace_back(own);
+        const std::span<double> values(out.mutable_data(), static_cast<std::size_t>(out.size()));
+        (q == Quantity::Potential  ? wanted.potential
+         : q == Quantity::Velocity ? wanted.velocity
+         : q == Quantity::Cu       ? wanted.cu
+                                   : wanted.cp) = values;
     }
     {
         py::gil_scoped_release released;
         f.flow.evaluate({xyz.data(), static_cast<std::size_t>(xyz.size())}, wanted, mode);
     }
-    return scalarOrArray(out);
+    std::vector<py::object> results;
+    for (const Doubles& out : outputs) {
+        results.push_back(scalarOrArray(out));
+    }
+    return results;
+}
+
+// A method of Flow giving one quantity at the points.
+auto quantityAt(Quantity q) {
+    return [q](const StreamFlow& f, const py::handle& points, const std::string& inside) {
+        return evaluate(f, points, inside, {q})[0];
+    };
 }
 
 Doubles vectorArray(const Vector3& v) {
@@ -115,6 +121,7 @@ double radians(double degrees) {
 }
 
 py::object surfaceValuesType;
+py::object fieldValuesType;
 
 py::object surface(const StreamFlow& f, const py::handle& FI, const py::handle& theta) {
     py::module_ np = py::module_::import("numpy");
@@ -183,7 +190,8 @@ Spheroid makeSpheroid(std::optional<double> lamda, std::optional<double> a,
                          "and b: Spheroid(0.2) or Spheroid(a=3.0, b=0.5)");
 }
 
-constexpr const char* SpheroidDoc = R"(A spheroid (ellipsoid of revolution) and what depends on its shape alone.
+constexpr const char* SpheroidDoc =
+    R"(A spheroid (ellipsoid of revolution) and what depends on its shape alone.
 
 Spheroid(lamda) is the body of thickness ratio lamda = b / a with axis length
 2a = 1, as the window's (lamda < 1 prolate, 1 a sphere, > 1 oblate, from 1e-6
@@ -191,7 +199,8 @@ to 1e6); Spheroid(a=..., b=...) the body of semi-axes a along the axis of
 revolution (x) and b across it. Lengths are in the unit the axes are given in.
 Raises ValueError for a ratio or axis out of range, NaN or infinity.)";
 
-constexpr const char* FlowDoc = R"(The exact potential flow about a spheroid at rest in a uniform stream.
+constexpr const char* FlowDoc =
+    R"(The exact potential flow about a spheroid at rest in a uniform stream.
 
 Made by Spheroid.flow(alpha, beta): unit speed at infinity in the direction
 d = (cos a cos b, sin b, sin a cos b), alpha the angle of attack and beta the
@@ -224,6 +233,12 @@ void bindSpheroid(py::module_& m) {
         "Surface quantities at (FI, theta): position and outward unit normal (..., 3), velocity "
         "tangent to the surface (..., 3), Cu = |v|^2 and Cp = 1 - Cu.";
     m.attr("SurfaceValues") = surfaceValuesType;
+    fieldValuesType = py::module_::import("collections")
+                          .attr("namedtuple")("FieldValues", "potential velocity Cu Cp");
+    fieldValuesType.attr("__module__") = "ellipsoid_flow";
+    fieldValuesType.attr("__doc__") =
+        "The flow at points (..., 3): potential (...), velocity (..., 3), Cu and Cp (...).";
+    m.attr("FieldValues") = fieldValuesType;
 
     py::class_<Spheroid>(m, "Spheroid", SpheroidDoc)
         .def(py::init(&makeSpheroid), py::arg("lamda") = py::none(), py::kw_only(),
@@ -298,35 +313,28 @@ matrix give the density rho (kg/m^3) and the length of the unit in metres
             "Unit direction d of the stream.")
         .def_property_readonly(
             "w", [](const StreamFlow& f) { return vectorArray(f.flow.w()); },
-            "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent part.")
+            "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent "
+            "part.")
+        .def("potential", quantityAt(Quantity::Potential), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
+             "Velocity potential (disturbance vanishing at infinity) at the points.")
+        .def("velocity", quantityAt(Quantity::Velocity), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
+             "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.")
+        .def("cu", quantityAt(Quantity::Cu), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
+        .def("cp", quantityAt(Quantity::Cp), py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
         .def(
-            "potential",
-            [](const StreamFlow& f, const py::handle& p, const std::string& inside) {
-                return evaluate(f, p, inside, Quantity::Potential);
+            "field",
+            [](const StreamFlow& f, const py::handle& points, const std::string& inside) {
+                const std::vector<py::object> v =
+                    evaluate(f, points, inside,
+                             {Quantity::Potential, Quantity::Velocity, Quantity::Cu, Quantity::Cp});
+                return fieldValuesType(v[0], v[1], v[2], v[3]);
             },
             py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Velocity potential (disturbance vanishing at infinity) at the points.")
-        .def(
-            "velocity",
-            [](const StreamFlow& f, const py::handle& p, const std::string& inside) {
-                return evaluate(f, p, inside, Quantity::Velocity);
-            },
-            py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.")
-        .def(
-            "cu",
-            [](const StreamFlow& f, const py::handle& p, const std::string& inside) {
-                return evaluate(f, p, inside, Quantity::Cu);
-            },
-            py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Cu = |v|^2 / U^2 at the points.")
-        .def(
-            "cp",
-            [](const StreamFlow& f, const py::handle& p, const std::string& inside) {
-                return evaluate(f, p, inside, Quantity::Cp);
-            },
-            py::arg("points"), py::kw_only(), py::arg("inside") = "error",
-            "Pressure coefficient Cp = 1 - Cu at the points.")
+            "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.")
         .def("surface", &surface, py::arg("FI"), py::arg("theta"),
              "Surface quantities at eccentric angle FI and circumferential angle theta (degrees, "
              "arrays that broadcast together), the point (a cos FI, b sin FI cos theta, b sin FI "
@@ -380,8 +388,8 @@ The line ends early at a stagnation point or should it reach the body.)")
              [](const StreamFlow& f) {
                  const Spheroid& s = f.flow.body();
                  auto text = [](double v) { return py::repr(py::float_(v)).cast<std::string>(); };
-                 return "Spheroid(a=" + text(s.a()) + ", b=" + text(s.b()) + ").flow(alpha=" +
-                        text(f.alpha) + ", beta=" + text(f.beta) + ")";
+                 return "Spheroid(a=" + text(s.a()) + ", b=" + text(s.b()) +
+                        ").flow(alpha=" + text(f.alpha) + ", beta=" + text(f.beta) + ")";
              })
         .def(py::pickle(
             [](const StreamFlow& f) { return py::make_tuple(f.flow.body(), f.alpha, f.beta); },

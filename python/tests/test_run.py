@@ -2,7 +2,10 @@
 # SPDX-License-Identifier: MIT
 """run(): the window's runs, checked against the command-line program."""
 
+import os
 import pickle
+import subprocess
+import sys
 import threading
 
 import numpy as np
@@ -123,3 +126,22 @@ def test_a_result_pickles():
 def test_wrong_calls_raise(args, kwargs, error):
     with pytest.raises(error):
         ef.run(*args, **kwargs)
+
+
+def test_the_files_follow_the_environments_locale_and_the_process_keeps_its_own(cli, tmp_path):
+    locales = tmp_path / "locales"
+    locales.mkdir()
+    made = subprocess.run(["localedef", "-i", "de_DE", "-f", "UTF-8", locales / "de_DE.UTF-8"],
+                          capture_output=True)
+    if made.returncode not in (0, 1):  # 1: made, with warnings
+        pytest.skip("cannot build a de_DE.UTF-8 locale (Debian package locales)")
+    env = {**os.environ, "LOCPATH": str(locales), "LC_ALL": "de_DE.UTF-8"}
+    (tmp_path / "py").mkdir()
+    script = ("import locale, sys, ellipsoid_flow as ef; ef.run(*sys.argv[1:6], folder=sys.argv[6]);"
+              "print(locale.localeconv()['decimal_point'])")
+    python = subprocess.run([sys.executable, "-c", script, *LARGEST, tmp_path / "py"], env=env,
+                            capture_output=True, text=True, check=True)
+    subprocess.run([cli.program, *LARGEST, "--dir", tmp_path / "cli"], env=env, check=True)
+    assert python.stdout == ".\n"
+    assert files_of(tmp_path / "py") == files_of(tmp_path / "cli")
+    assert b" Lamda = 0,2 " in files_of(tmp_path / "py")[0]

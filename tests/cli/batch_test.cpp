@@ -7,6 +7,7 @@
 #include "cli/batch.h"
 #include "cli/runs_file.h"
 #include "cli_runs.h"
+#include "output/number_text.h"
 #include "support/in_scratch_directory.h"
 
 #include <nlohmann/json.hpp>
@@ -105,17 +106,28 @@ TEST(Batch, ARunThatFailsIsReportedAndTheOthersKeepTheirFilesAndTheSharedState) 
     }
 }
 
-std::vector<double> numbers(const std::string& line, char separator) {
-    std::vector<double> values;
+std::vector<std::string> items(const std::string& line, char separator) {
+    std::vector<std::string> found;
     std::istringstream in(line);
     for (std::string item; std::getline(in, item, separator);) {
         if (item.find_first_not_of(' ') != std::string::npos) {
-            values.push_back(std::strtod(item.c_str(), nullptr));
+            found.push_back(item);
         }
     }
-    return values;
+    return found;
 }
 
+// A grid value as the report prints it: in the general form or in a pattern.
+std::string asPrinted(double v) {
+    char text[MaxNumberText];
+    return std::string(text, writeGeneralForm(text, v, "."));
+}
+std::string asPrinted(double v, NumberPattern pattern) {
+    char text[MaxNumberText];
+    return std::string(text, writePattern(text, v, pattern, "."));
+}
+
+// The grid read back holds the very values the report printed.
 void expectGridOfReport(const InputTexts& texts, std::size_t NJ) {
     ScratchDirectory scratch;
     const std::filesystem::path& here = scratch.path();
@@ -129,19 +141,22 @@ void expectGridOfReport(const InputTexts& texts, std::size_t NJ) {
     const std::size_t NXX = report.size() - 9; // 8 lines before the rows, "" after the last
     ASSERT_EQ(rows.size(), 1 + NXX * NJ + 1);
     EXPECT_EQ(rows.front(), "point,angle_deg,FI_deg,X,Y,Cu,Cp");
-    const std::vector<double> angles = numbers(report[6], ' ');
+    const std::vector<std::string> angles = items(report[6], ' ');
     ASSERT_EQ(angles.size(), NJ);
     for (std::size_t k = 0; k < NXX * NJ; ++k) {
         const long I = static_cast<long>(k / NJ) + 1, J = static_cast<long>(k % NJ) + 1;
-        const std::vector<double> csv = numbers(rows[k + 1], ',');
-        const std::vector<double> printed = numbers(report[7 + I], ' '); // I FI X Y Cu...
+        std::vector<double> csv;
+        for (const std::string& item : items(rows[k + 1], ',')) {
+            csv.push_back(std::strtod(item.c_str(), nullptr));
+        }
+        const std::vector<std::string> printed = items(report[7 + I], ' '); // I FI X Y Cu...
         ASSERT_EQ(csv.size(), 7u) << rows[k + 1];
         EXPECT_EQ(csv[0], I);
-        EXPECT_NEAR(csv[1], angles[J - 1], 1E-12 * angles[J - 1]);
-        EXPECT_NEAR(csv[2], printed[1], 0.005 + 1E-12);
-        EXPECT_NEAR(csv[3], printed[2], 0.00005 + 1E-12);
-        EXPECT_NEAR(csv[4], printed[3], 0.00005 + 1E-12);
-        EXPECT_NEAR(csv[5], printed[3 + J], 0.00005 + 1E-12);
+        EXPECT_EQ(asPrinted(csv[1]), angles[J - 1]);
+        EXPECT_EQ(asPrinted(csv[2], "0#0.#0"), printed[1]);
+        EXPECT_EQ(asPrinted(csv[3], "0.###0"), printed[2]);
+        EXPECT_EQ(asPrinted(csv[4], "0.###0"), printed[3]);
+        EXPECT_EQ(asPrinted(csv[5], "0.###0"), printed[3 + J]);
         EXPECT_EQ(csv[3], state->X(I).toDouble()); // read back exactly
         EXPECT_EQ(csv[4], state->Y(I).toDouble());
         EXPECT_EQ(csv[5], state->CU(I, J).toDouble());

@@ -2,50 +2,20 @@
 // SPDX-License-Identifier: MIT
 #include "support/shape_integrals.h"
 
+#include "support/quadrature.h"
+
 #include <cfloat>
 #include <cmath>
 #include <functional>
-#include <vector>
 
 namespace solva::test {
 
 namespace {
 
-// Gauss–Legendre rule of n points on [−1, 1], found by Newton's method on the
-// Legendre polynomial P_n.
-struct Rule {
-    std::vector<long double> x, w;
-};
-
-Rule gaussLegendre(int n) {
-    const long double pi = 3.141592653589793238462643383279503L;
-    Rule rule;
-    for (int i = 1; i <= n; ++i) {
-        long double x = std::cos(pi * (i - 0.25L) / (n + 0.5L));
-        long double derivative = 0;
-        for (int iteration = 0; iteration < 100; ++iteration) {
-            long double p0 = 1, p1 = x;
-            for (int k = 2; k <= n; ++k) {
-                const long double p2 = ((2 * k - 1) * x * p1 - (k - 1) * p0) / k;
-                p0 = p1;
-                p1 = p2;
-            }
-            derivative = n * (x * p1 - p0) / (x * x - 1);
-            const long double step = p1 / derivative;
-            x -= step;
-            if (std::fabs(step) < 1E-19L) {
-                break;
-            }
-        }
-        rule.x.push_back(x);
-        rule.w.push_back(2 / ((1 - x * x) * derivative * derivative));
-    }
-    return rule;
-}
-
 using Integrand = std::function<long double(long double)>;
 
-long double applyRule(const Rule& rule, const Integrand& f, long double a, long double b) {
+long double applyRule(const QuadratureRule& rule, const Integrand& f, long double a,
+                      long double b) {
     const long double half = (b - a) / 2, middle = (a + b) / 2;
     long double sum = 0;
     for (std::size_t i = 0; i < rule.x.size(); ++i) {
@@ -57,7 +27,7 @@ long double applyRule(const Rule& rule, const Integrand& f, long double a, long 
 // Halves an interval until its two halves add up to the whole within the
 // tolerance, an absolute one: a few units of long double's rounding of the
 // whole integral, so that each piece stops once its change drowns in that.
-long double adaptive(const Rule& rule, const Integrand& f, long double a, long double b,
+long double adaptive(const QuadratureRule& rule, const Integrand& f, long double a, long double b,
                      long double whole, long double tolerance) {
     const long double middle = (a + b) / 2;
     const long double left = applyRule(rule, f, a, middle);
@@ -70,7 +40,7 @@ long double adaptive(const Rule& rule, const Integrand& f, long double a, long d
 }
 
 long double overUnitInterval(const Integrand& f) {
-    static const Rule rule = gaussLegendre(20);
+    static const QuadratureRule rule = gaussLegendre(20);
     const long double whole = applyRule(rule, f, 0, 1);
     return adaptive(rule, f, 0, 1, whole, 4 * LDBL_EPSILON * std::fabs(whole));
 }

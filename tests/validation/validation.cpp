@@ -27,7 +27,7 @@ std::vector<LambRow> readLambTable(const std::string& path) {
             continue;
         }
         LambRow row{};
-        std::istringstream(line) >> row.ratio >> row.k1 >> row.k2;
+        std::istringstream(line) >> row.ratio >> row.k1 >> row.k2 >> row.kPrime;
         rows.push_back(row);
     }
     return rows;

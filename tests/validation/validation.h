@@ -11,9 +11,9 @@
 namespace solva::validation {
 
 // One line of Lamb's table of inertia coefficients (Hydrodynamics, §373):
-// the ratio c/a of the axes and his axial k1 and transverse k2.
+// the ratio c/a of the axes and his axial k1, transverse k2 and rotational k'.
 struct LambRow {
-    double ratio, k1, k2;
+    double ratio, k1, k2, kPrime;
 };
 std::vector<LambRow> readLambTable(const std::string& path);
 
