@@ -2,7 +2,6 @@
 # SPDX-License-Identifier: MIT
 """Reading and writing meshes in the formats panel and boundary-element codes read."""
 
-import warnings
 from pathlib import Path
 
 import numpy as np
@@ -41,15 +40,15 @@ def read(path, format=None):
     name = format_of(path, format)
     try:
         if name in _OWN:
-            with open(path, encoding="ascii") as stream:
+            # Any byte decodes: a header in another code's language reads, and a
+            # binary file fails on its numbers with the line named.
+            with open(path, encoding="latin-1") as stream:
                 return _OWN[name][0](stream, str(path))
         return _from_meshio(_read_meshio(path, name), path)
     except MeshError as error:
         if str(error).startswith(str(path)):
             raise
         raise MeshError(f"{path}: {error}") from None
-    except UnicodeDecodeError:
-        raise MeshError(f"{path}: not a text file, as a {name} mesh must be") from None
 
 
 def _read_meshio(path, name):
@@ -113,12 +112,10 @@ def _write_meshio(mesh, path, format, values):
                      "gmsh:geometrical": [np.full(len(c), k + 1) for k, (_, c) in enumerate(blocks)]}
         point_data = {"gmsh:dim_tags": _surface_of_first_use(mesh, blocks)}
         options = {"binary": False, "float_fmt": ".17g"}
-    elif format in ("stl",):
+    elif format == "stl":
         options = {"binary": False}
     data = meshio.Mesh(mesh.points, blocks, point_data=point_data, cell_data=cell_data)
-    with warnings.catch_warnings():
-        warnings.simplefilter("ignore")
-        meshio.write(path, data, file_format=format, **options)
+    meshio.write(path, data, file_format=format, **options)
 
 
 def _surface_of_first_use(mesh, blocks):
