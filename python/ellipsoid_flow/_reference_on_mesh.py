@@ -37,9 +37,9 @@ COLUMNS = {
 class MeshReference:
     """Exact values on a mesh: `cells` (a pandas DataFrame, columns in COLUMNS) and `added_mass`.
 
-    added_mass -- 6 × 6 matrix about the mesh's origin (forces and moments
-    about x, y, z against translations and rotations), density 1, lengths in
-    the mesh's unit.
+    added_mass -- 6 × 6 matrix of the whole body (also for a half mesh)
+    about the mesh's origin, rows and columns (u, v, w, p, q, r), density 1,
+    lengths in the mesh's unit.
     fit        -- the largest distance of a vertex from the surface over the
     body's length.
     """
@@ -94,7 +94,7 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
     body = Spheroid(a=shape.a, b=shape.b)  # refuses shapes beyond the closed forms' range
     offset = _point(centre, "centre")
     body_points = mesh.points - offset
-    fit = check_fit(shape, body_points, tolerance)
+    fit = check_fit(shape, body_points, _positive(tolerance, "tolerance"))
     geometry = meshes.cell_geometry(mesh)
     centroids = geometry.centroids - offset
     check_outward(shape, centroids, geometry.normals)
