@@ -57,7 +57,8 @@ def _parser():
                                description="Writes a mesh of the spheroid of thickness ratio LAMBDA and axis "
                                            "length LENGTH, nose at x = -LENGTH/2, every vertex on the body.")
     make.add_argument("output", type=Path, help="mesh file to write")
-    make.add_argument("--lambda", dest="lamda", type=float, required=True, help="thickness ratio b / a")
+    make.add_argument("--lambda", dest="lamda", type=_number, required=True,
+                      help="thickness ratio b / a (a fraction such as 1/6 is taken exactly)")
     make.add_argument("--n-axial", type=int, required=True, help="bands from nose to tail")
     make.add_argument("--n-around", type=int, required=True, help="cells round the body")
     make.add_argument("--cells", choices=["quad", "tri"], default="quad", help="cell shape (default quad)")
@@ -94,9 +95,10 @@ def _parser():
 
 def _body_options(parser):
     body = parser.add_argument_group("body and stream")
-    body.add_argument("--lambda", dest="lamda", type=float, help="thickness ratio of a body of length 1")
-    body.add_argument("--a", type=float, help="semi-axis along x, in the mesh's unit (with --b, instead of --lambda)")
-    body.add_argument("--b", type=float, help="semi-axis across")
+    body.add_argument("--lambda", dest="lamda", type=_number,
+                      help="thickness ratio of a body of length 1; a fraction such as 1/6 is taken exactly")
+    body.add_argument("--a", type=_number, help="semi-axis along x, in the mesh's unit (with --b, instead of --lambda)")
+    body.add_argument("--b", type=_number, help="semi-axis across")
     body.add_argument("--alpha", type=float, default=0.0, help="angle of attack, degrees (default 0)")
     body.add_argument("--beta", type=float, default=0.0, help="yaw angle, degrees (default 0)")
     body.add_argument("--centre", type=_triple, default=(0.0, 0.0, 0.0), metavar="X,Y,Z",
@@ -104,6 +106,15 @@ def _body_options(parser):
     body.add_argument("--tolerance", type=float, default=DEFAULT_TOLERANCE,
                       help=f"largest vertex distance from the body, over its length (default {DEFAULT_TOLERANCE:g})")
     body.add_argument("--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix")
+
+
+def _number(text):
+    """A number, or a fraction p/q as the double nearest to it."""
+    numerator, _, denominator = text.partition("/")
+    try:
+        return float(numerator) / float(denominator) if denominator else float(numerator)
+    except (ValueError, ZeroDivisionError):
+        raise argparse.ArgumentTypeError(f"expected a number or a fraction such as 1/6, not {text!r}") from None
 
 
 def _triple(text):
