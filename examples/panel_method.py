@@ -13,8 +13,10 @@ a source of constant strength σ per unit area; the disturbance potential is
 
     φ(x) = −Σⱼ σⱼ ∫ dA / (4π |x − y|)   over panel j,
 
-collocated at the panel centroids with the Neumann condition ∂φ/∂n = g
-there. A panel's own normal velocity is σ/2 (the jump across a source sheet).
+collocated at the panel centroids with the Neumann condition there:
+∂φ/∂n = −d · n for the stream d, and the normal of the motion for each of
+the six unit rigid-body motions. A panel's own normal velocity is σ/2 (the
+jump across a source sheet).
 Near panels act by the closed forms of a flat source triangle, far ones as
 point sources at their centroids. First order: the flat panels and the
 constant strength leave errors that fall as the panel size.
