@@ -40,7 +40,7 @@ SMALL_SIZES = (0.5, 0.35, 0.25)
 
 
 def gmsh_spheroid(size, path):
-    """Writes Gmsh's triangle mesh of the unit sphere at element size `size`, stretched to the spheroid."""
+    """Writes Gmsh's triangle mesh of the unit sphere at element size `size`, stretched."""
     import gmsh
 
     gmsh.initialize(readConfigFiles=False)
@@ -65,7 +65,7 @@ def gmsh_spheroid(size, path):
 
 
 def panel_results(mesh_path, stream, folder, number):
-    """Runs the panel method on a mesh; writes its Cp per cell and its added mass; returns the two paths."""
+    """Runs the panel method on a mesh; writes its Cp per cell and added mass; returns the paths."""
     points, triangles = panel_method.read_triangles(mesh_path)
     cp, added_mass = panel_method.solve(panel_method.Panels(points, triangles), stream)
     cp_path, added_mass_path = folder / f"cp_{number}.csv", folder / f"added_mass_{number}.csv"
@@ -94,26 +94,52 @@ def run_study(sizes, folder, alpha=10.0, progress=print):
     with open(folder / "study.csv", "w", newline="") as out:
         csv.writer(out).writerows([("mesh", "cp", "added_mass"), *rows])
 
-    return reference.compare([folder / mesh for mesh, _, _ in rows],
-                             [{"cp": folder / cp, "added_mass": folder / am} for _, cp, am in rows],
-                             lamda=LAMDA, alpha=alpha)
+    return reference.compare(
+        [folder / mesh for mesh, _, _ in rows],
+        [{"cp": folder / cp, "added_mass": folder / am} for _, cp, am in rows],
+        lamda=LAMDA,
+        alpha=alpha,
+    )
 
 
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--output", type=Path, default=Path("panel-convergence"),
-                        help="folder for the meshes, results and table (default panel-convergence)")
-    parser.add_argument("--figure", type=Path, help="where to write the figure (default: in the output folder)")
-    parser.add_argument("--alpha", type=float, default=10.0, help="angle of attack, degrees (default 10)")
-    parser.add_argument("--small", action="store_true", help="three coarse meshes only, for a quick check")
+    parser.add_argument(
+        "--output",
+        type=Path,
+        default=Path("panel-convergence"),
+        help="folder for the meshes, results and table (default panel-convergence)",
+    )
+    parser.add_argument(
+        "--figure", type=Path, help="where to write the figure (default: in the output folder)"
+    )
+    parser.add_argument(
+        "--alpha", type=float, default=10.0, help="angle of attack, degrees (default 10)"
+    )
+    parser.add_argument(
+        "--small", action="store_true", help="three coarse meshes only, for a quick check"
+    )
     arguments = parser.parse_args(argv)
 
     study = run_study(SMALL_SIZES if arguments.small else SIZES, arguments.output, arguments.alpha)
     study.write_table(arguments.output / "convergence.csv")
     figure = arguments.figure or arguments.output / "convergence.png"
-    study.figure(figure, title=f"Demonstration panel method, 6:1 spheroid, α = {arguments.alpha:g}°")
-    columns = ["cells", "cp_l2", "order_cp_l2", "cp_linf", "order_cp_linf", "m11", "order_m11", "m33", "order_m33",
-               "m55", "order_m55"]
+    study.figure(
+        figure, title=f"Demonstration panel method, 6:1 spheroid, α = {arguments.alpha:g}°"
+    )
+    columns = [
+        "cells",
+        "cp_l2",
+        "order_cp_l2",
+        "cp_linf",
+        "order_cp_linf",
+        "m11",
+        "order_m11",
+        "m33",
+        "order_m33",
+        "m55",
+        "order_m55",
+    ]
     print(study.table[columns].to_string(index=False, float_format=lambda value: f"{value:.3g}"))
     print(f"table: {arguments.output / 'convergence.csv'}, figure: {figure}")
     return study

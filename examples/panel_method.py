@@ -50,7 +50,9 @@ class Panels:
     def __init__(self, points, triangles):
         self.corners = points[triangles]
         self.centroids = self.corners.mean(axis=1)
-        cross = np.cross(self.corners[:, 1] - self.corners[:, 0], self.corners[:, 2] - self.corners[:, 0])
+        cross = np.cross(
+            self.corners[:, 1] - self.corners[:, 0], self.corners[:, 2] - self.corners[:, 0]
+        )
         twice_area = np.linalg.norm(cross, axis=1)
         self.areas = 0.5 * twice_area
         self.normals = cross / twice_area[:, None]
@@ -60,7 +62,7 @@ class Panels:
         return len(self.areas)
 
     def rigid_body_normals(self):
-        """(M, 6): the normal and (centroid × normal), the Neumann values of the six unit motions."""
+        """(M, 6): the normal and centroid × normal, the Neumann values of the six unit motions."""
         return np.hstack([self.normals, np.cross(self.centroids, self.normals)])
 
 
@@ -91,11 +93,14 @@ def solve(panels, stream):
 
 
 def _blocks(count):
-    return [slice(start, min(start + ROWS_PER_BLOCK, count)) for start in range(0, count, ROWS_PER_BLOCK)]
+    return [
+        slice(start, min(start + ROWS_PER_BLOCK, count))
+        for start in range(0, count, ROWS_PER_BLOCK)
+    ]
 
 
 def _influence(panels, rows):
-    """Velocity (T, M, 3) and potential (T, M) at the centroids of panels `rows` of unit sources on every panel."""
+    """Velocity (T, M, 3) and potential (T, M) of unit sources on every panel at centroids `rows`."""
     targets = panels.centroids[rows]
     offsets = targets[:, None, :] - panels.centroids[None, :, :]
     distance = np.linalg.norm(offsets, axis=2)
@@ -107,12 +112,15 @@ def _influence(panels, rows):
 
     target, source = np.nonzero(distance < NEAR_FIELD * panels.radii[None, :])
     edge_sum, solid_angle, distance_sum, height = _triangle_integrals(
-        panels.corners[source], panels.normals[source], targets[target])
+        panels.corners[source], panels.normals[source], targets[target]
+    )
     velocity[target, source] = (edge_sum + solid_angle[:, None] * panels.normals[source]) / FOUR_PI
     potential[target, source] = -(distance_sum - height * solid_angle) / FOUR_PI
 
     # A panel on itself: the limit from the fluid side, normal velocity 1/2.
-    edge_sum, _, distance_sum, _ = _triangle_integrals(panels.corners[own], panels.normals[own], targets)
+    edge_sum, _, distance_sum, _ = _triangle_integrals(
+        panels.corners[own], panels.normals[own], targets
+    )
     velocity[np.arange(len(own)), own] = edge_sum / FOUR_PI + 0.5 * panels.normals[own]
     potential[np.arange(len(own)), own] = -distance_sum / FOUR_PI
     return velocity, potential
@@ -146,10 +154,12 @@ def _triangle_integrals(corners, normals, points):
         edge_sum += outward * log_term[:, None]
         distance_sum += np.einsum("ik,ik->i", start, outward) * log_term
     triple = np.einsum("ik,ik->i", arms[:, 0], np.cross(arms[:, 1], arms[:, 2]))
-    denominator = (reach[:, 0] * reach[:, 1] * reach[:, 2]
-                   + np.einsum("ik,ik->i", arms[:, 0], arms[:, 1]) * reach[:, 2]
-                   + np.einsum("ik,ik->i", arms[:, 0], arms[:, 2]) * reach[:, 1]
-                   + np.einsum("ik,ik->i", arms[:, 1], arms[:, 2]) * reach[:, 0])
+    denominator = (
+        reach[:, 0] * reach[:, 1] * reach[:, 2]
+        + np.einsum("ik,ik->i", arms[:, 0], arms[:, 1]) * reach[:, 2]
+        + np.einsum("ik,ik->i", arms[:, 0], arms[:, 2]) * reach[:, 1]
+        + np.einsum("ik,ik->i", arms[:, 1], arms[:, 2]) * reach[:, 0]
+    )
     solid_angle = -2.0 * np.arctan2(triple, denominator)
     height = -np.einsum("ik,ik->i", arms[:, 0], normals)
     return edge_sum, solid_angle, distance_sum, height

@@ -12,10 +12,25 @@ from ._surface_mesh import Mesh, MeshError
 from ._mesh_nemoh import read_nemoh, write_nemoh
 
 # Format name -> meshio's name; None for the formats written here.
-FORMATS = {"stl": "stl", "gmsh": "gmsh", "gmsh22": "gmsh22", "vtk": "vtk", "vtu": "vtu", "obj": "obj",
-           "gdf": None, "nemoh": None}
-_BY_SUFFIX = {".stl": "stl", ".msh": "gmsh", ".vtk": "vtk", ".vtu": "vtu", ".obj": "obj", ".gdf": "gdf",
-              ".dat": "nemoh"}
+FORMATS = {
+    "stl": "stl",
+    "gmsh": "gmsh",
+    "gmsh22": "gmsh22",
+    "vtk": "vtk",
+    "vtu": "vtu",
+    "obj": "obj",
+    "gdf": None,
+    "nemoh": None,
+}
+_BY_SUFFIX = {
+    ".stl": "stl",
+    ".msh": "gmsh",
+    ".vtk": "vtk",
+    ".vtu": "vtu",
+    ".obj": "obj",
+    ".gdf": "gdf",
+    ".dat": "nemoh",
+}
 _OWN = {"gdf": (read_gdf, write_gdf), "nemoh": (read_nemoh, write_nemoh)}
 
 
@@ -24,8 +39,10 @@ def format_of(path, format=None):
     name = format or _BY_SUFFIX.get(Path(path).suffix.lower())
     if name not in FORMATS:
         known = ", ".join(f"{s} ({f})" for s, f in _BY_SUFFIX.items())
-        raise MeshError(f"{path}: unknown mesh format {format or Path(path).suffix!r}; "
-                        f"give format= one of {', '.join(FORMATS)}, or a file ending in {known}")
+        raise MeshError(
+            f"{path}: unknown mesh format {format or Path(path).suffix!r}; "
+            f"give format= one of {', '.join(FORMATS)}, or a file ending in {known}"
+        )
     return name
 
 
@@ -57,12 +74,20 @@ def _read_meshio(path, name):
     if not Path(path).is_file():
         raise FileNotFoundError(f"{path}: no such file")
     # The format's own reader: meshio.read ends the process on a file it cannot read.
-    reader = {"stl": meshio.stl, "gmsh": meshio.gmsh, "gmsh22": meshio.gmsh, "vtk": meshio.vtk, "vtu": meshio.vtu,
-              "obj": meshio.obj}[name].read
+    reader = {
+        "stl": meshio.stl,
+        "gmsh": meshio.gmsh,
+        "gmsh22": meshio.gmsh,
+        "vtk": meshio.vtk,
+        "vtu": meshio.vtu,
+        "obj": meshio.obj,
+    }[name].read
     try:
         return reader(str(path))
     except Exception as error:
-        raise MeshError(f"{path}: not a readable {name} mesh ({str(error) or type(error).__name__})") from None
+        raise MeshError(
+            f"{path}: not a readable {name} mesh ({str(error) or type(error).__name__})"
+        ) from None
 
 
 def write(mesh, path, format=None, cell_data=None):
@@ -93,8 +118,10 @@ def _blocks(mesh):
     triangle = mesh.is_triangle
     starts = np.flatnonzero(np.r_[True, triangle[1:] != triangle[:-1]])
     ends = np.r_[starts[1:], len(triangle)]
-    return [("triangle", mesh.cells[s:e, :3]) if triangle[s] else ("quad", mesh.cells[s:e]) for s, e in
-            zip(starts, ends)]
+    return [
+        ("triangle", mesh.cells[s:e, :3]) if triangle[s] else ("quad", mesh.cells[s:e])
+        for s, e in zip(starts, ends)
+    ]
 
 
 def _write_meshio(mesh, path, format, values):
@@ -108,8 +135,10 @@ def _write_meshio(mesh, path, format, values):
     if format.startswith("gmsh"):
         # Each run of cells a model surface of its own, holding the vertices
         # it uses first, so that Gmsh and meshio keep the cells' order.
-        cell_data |= {"gmsh:physical": [np.ones(len(c), int) for _, c in blocks],
-                     "gmsh:geometrical": [np.full(len(c), k + 1) for k, (_, c) in enumerate(blocks)]}
+        cell_data |= {
+            "gmsh:physical": [np.ones(len(c), int) for _, c in blocks],
+            "gmsh:geometrical": [np.full(len(c), k + 1) for k, (_, c) in enumerate(blocks)],
+        }
         point_data = {"gmsh:dim_tags": _surface_of_first_use(mesh, blocks)}
         options = {"binary": False, "float_fmt": ".17g"}
     elif format == "stl":
@@ -129,11 +158,17 @@ def _from_meshio(data, path):
     surface = []
     for block in data.cells:
         if block.type in ("triangle", "quad"):
-            cells = block.data if block.type == "quad" else np.column_stack([block.data, block.data[:, 2]])
+            cells = (
+                block.data
+                if block.type == "quad"
+                else np.column_stack([block.data, block.data[:, 2]])
+            )
             surface.append(cells)
         elif block.type not in ("vertex", "line"):
-            raise MeshError(f"{path}: holds {block.type} cells; give a surface mesh of triangles and "
-                            "quadrilaterals")
+            raise MeshError(
+                f"{path}: holds {block.type} cells; give a surface mesh of triangles and "
+                "quadrilaterals"
+            )
     if not surface:
         raise MeshError(f"{path}: the mesh has no cells (no triangles or quadrilaterals)")
     return Mesh(data.points, np.vstack(surface))

@@ -37,14 +37,20 @@ def read_gdf(stream, name):
         isx, isy, count = int(head[1][0]), int(head[1][1]), int(head[2][0])
         float(head[0][0]), float(head[0][1])
     except (IndexError, ValueError):
-        raise MeshError(f"{name}: lines 2 to 4 must give ULEN GRAV, ISX ISY and the number of panels") from None
+        raise MeshError(
+            f"{name}: lines 2 to 4 must give ULEN GRAV, ISX ISY and the number of panels"
+        ) from None
     if isx != 0:
-        raise MeshError(f"{name}: a body mirrored in x = 0 (ISX = 1) is not supported; give the whole body")
+        raise MeshError(
+            f"{name}: a body mirrored in x = 0 (ISX = 1) is not supported; give the whole body"
+        )
     numbers = stream.read().split()
     if count < 1 or len(numbers) < 12 * count:
-        raise MeshError(f"{name}: {count} panels need {12 * count} coordinates, the file has {len(numbers)}")
+        raise MeshError(
+            f"{name}: {count} panels need {12 * count} coordinates, the file has {len(numbers)}"
+        )
     try:
-        corners = np.array(numbers[:12 * count], dtype=float).reshape(count, 4, 3)
+        corners = np.array(numbers[: 12 * count], dtype=float).reshape(count, 4, 3)
     except ValueError:
         raise MeshError(f"{name}: a panel coordinate is not a number") from None
     return mesh_from_panels(corners, half=isy == 1, name=name)

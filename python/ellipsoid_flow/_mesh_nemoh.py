@@ -33,7 +33,9 @@ def read_nemoh(stream, name):
     number, first = next(lines, (1, ""))
     head = first.split()
     if len(head) != 2 or head[0] != "2" or head[1] not in ("0", "1"):
-        raise MeshError(f"{name}, line 1: expected '2 0' or '2 1' (symmetry flag), found {first.strip()!r}")
+        raise MeshError(
+            f"{name}, line 1: expected '2 0' or '2 1' (symmetry flag), found {first.strip()!r}"
+        )
     vertices = {}
     for number, line in lines:
         fields = _numbers(line, 4, name, number)
@@ -45,11 +47,13 @@ def read_nemoh(stream, name):
         fields = _numbers(line, 4, name, number)
         if not any(fields):
             break
-        missing = [int(v) for v in fields if int(v) not in vertices]
-        if missing or fields != [int(v) for v in fields]:
-            raise MeshError(f"{name}, line {number}: panel refers to vertex {missing[0] if missing else fields}, "
-                            "which the file does not define")
-        panels.append([vertices[int(v)] for v in fields])
+        unknown = [v for v in fields if v not in vertices]
+        if unknown:
+            raise MeshError(
+                f"{name}, line {number}: panel refers to vertex {unknown[0]:g}, "
+                "which the file does not define"
+            )
+        panels.append([vertices[v] for v in fields])
     if not panels:
         raise MeshError(f"{name}: the mesh has no cells")
     return mesh_from_panels(np.array(panels), half=head[1] == "1", name=name)

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-"""The command `python3 -m ellipsoid_flow.reference`: meshes, exact values on a mesh, convergence studies."""
+"""The command `python3 -m ellipsoid_flow.reference`: meshes, exact values, convergence studies."""
 
 import argparse
 import csv
@@ -49,63 +49,118 @@ def main(argv=None):
 
 
 def _parser():
-    parser = argparse.ArgumentParser(prog="python3 -m ellipsoid_flow.reference", description=_DESCRIPTION,
-                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser = argparse.ArgumentParser(
+        prog="python3 -m ellipsoid_flow.reference",
+        description=_DESCRIPTION,
+        formatter_class=argparse.RawDescriptionHelpFormatter,
+    )
     commands = parser.add_subparsers(title="commands", required=True, metavar="COMMAND")
 
-    make = commands.add_parser("mesh", help="write a mesh of a spheroid",
-                               description="Writes a mesh of the spheroid of thickness ratio LAMBDA and axis "
-                                           "length LENGTH, nose at x = -LENGTH/2, every vertex on the body.")
+    make = commands.add_parser(
+        "mesh",
+        help="write a mesh of a spheroid",
+        description="Writes a mesh of the spheroid of thickness ratio LAMBDA and axis "
+        "length LENGTH, nose at x = -LENGTH/2, every vertex on the body.",
+    )
     make.add_argument("output", type=Path, help="mesh file to write")
-    make.add_argument("--lambda", dest="lamda", type=_number, required=True,
-                      help="thickness ratio b / a (a fraction such as 1/6 is taken exactly)")
+    make.add_argument(
+        "--lambda",
+        dest="lamda",
+        type=_number,
+        required=True,
+        help="thickness ratio b / a (a fraction such as 1/6 is taken exactly)",
+    )
     make.add_argument("--n-axial", type=int, required=True, help="bands from nose to tail")
     make.add_argument("--n-around", type=int, required=True, help="cells round the body")
-    make.add_argument("--cells", choices=["quad", "tri"], default="quad", help="cell shape (default quad)")
-    make.add_argument("--spacing", choices=["cosine", "uniform"], default="cosine",
-                      help="rings evenly spaced in eccentric angle (cosine, default) or in x (uniform)")
-    make.add_argument("--half", action="store_true", help="only the half y >= 0 (GDF and Nemoh mark the symmetry)")
+    make.add_argument(
+        "--cells", choices=["quad", "tri"], default="quad", help="cell shape (default quad)"
+    )
+    make.add_argument(
+        "--spacing",
+        choices=["cosine", "uniform"],
+        default="cosine",
+        help="rings evenly spaced in eccentric angle (cosine, default) or in x (uniform)",
+    )
+    make.add_argument(
+        "--half", action="store_true", help="only the half y >= 0 (GDF and Nemoh mark the symmetry)"
+    )
     make.add_argument("--length", type=float, default=1.0, help="axis length 2a (default 1)")
-    make.add_argument("--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix")
+    make.add_argument(
+        "--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix"
+    )
     make.set_defaults(run=_make_mesh)
 
-    exact = commands.add_parser("on-mesh", help="exact values on each cell of a mesh",
-                                description="Checks that MESH fits the spheroid, then gives for every cell its "
-                                            "centroid, area, normal, the centroid moved onto the exact surface, and "
-                                            "there the exact potential, velocity, Cu, Cp and d . n; and the body's "
-                                            "6 x 6 added-mass matrix about the mesh's origin (density 1).")
+    exact = commands.add_parser(
+        "on-mesh",
+        help="exact values on each cell of a mesh",
+        description="Checks that MESH fits the spheroid, then gives for every cell its "
+        "centroid, area, normal, the centroid moved onto the exact surface, and "
+        "there the exact potential, velocity, Cu, Cp and d . n; and the body's "
+        "6 x 6 added-mass matrix about the mesh's origin (density 1).",
+    )
     exact.add_argument("mesh", type=Path, help="mesh file")
     _body_options(exact)
     exact.add_argument("--csv", type=Path, help="write the cell table as CSV")
-    exact.add_argument("--vtu", type=Path, help="write the mesh with the table as cell data (ParaView)")
+    exact.add_argument(
+        "--vtu", type=Path, help="write the mesh with the table as cell data (ParaView)"
+    )
     exact.add_argument("--added-mass", type=Path, help="write the 6 x 6 added mass as CSV")
     exact.set_defaults(run=_on_mesh)
 
-    study = commands.add_parser("compare", help="errors and orders of convergence on a series of meshes",
-                                description="Compares your code's Cp per cell and added mass on each mesh of a "
-                                            "study with the exact values; prints the errors and observed orders.",
-                                epilog=_COMPARE_EPILOG, formatter_class=argparse.RawDescriptionHelpFormatter)
+    study = commands.add_parser(
+        "compare",
+        help="errors and orders of convergence on a series of meshes",
+        description="Compares your code's Cp per cell and added mass on each mesh of a "
+        "study with the exact values; prints the errors and observed orders.",
+        epilog=_COMPARE_EPILOG,
+        formatter_class=argparse.RawDescriptionHelpFormatter,
+    )
     study.add_argument("study", type=Path, help="CSV table of mesh, cp and added_mass files")
     _body_options(study)
     study.add_argument("--table", type=Path, help="write the table of errors and orders as CSV")
-    study.add_argument("--figure", type=Path, help="write the log-log figure of error against cells (.png, .svg, .pdf)")
+    study.add_argument(
+        "--figure",
+        type=Path,
+        help="write the log-log figure of error against cells (.png, .svg, .pdf)",
+    )
     study.set_defaults(run=_compare)
     return parser
 
 
 def _body_options(parser):
     body = parser.add_argument_group("body and stream")
-    body.add_argument("--lambda", dest="lamda", type=_number,
-                      help="thickness ratio of a body of length 1; a fraction such as 1/6 is taken exactly")
-    body.add_argument("--a", type=_number, help="semi-axis along x, in the mesh's unit (with --b, instead of --lambda)")
+    body.add_argument(
+        "--lambda",
+        dest="lamda",
+        type=_number,
+        help="thickness ratio of a body of length 1; a fraction such as 1/6 is taken exactly",
+    )
+    body.add_argument(
+        "--a",
+        type=_number,
+        help="semi-axis along x, in the mesh's unit (with --b, instead of --lambda)",
+    )
     body.add_argument("--b", type=_number, help="semi-axis across")
-    body.add_argument("--alpha", type=float, default=0.0, help="angle of attack, degrees (default 0)")
+    body.add_argument(
+        "--alpha", type=float, default=0.0, help="angle of attack, degrees (default 0)"
+    )
     body.add_argument("--beta", type=float, default=0.0, help="yaw angle, degrees (default 0)")
-    body.add_argument("--centre", type=_triple, default=(0.0, 0.0, 0.0), metavar="X,Y,Z",
-                      help="the body's centre in the mesh's coordinates (default 0,0,0)")
-    body.add_argument("--tolerance", type=float, default=DEFAULT_TOLERANCE,
-                      help=f"largest vertex distance from the body, over its length (default {DEFAULT_TOLERANCE:g})")
-    body.add_argument("--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix")
+    body.add_argument(
+        "--centre",
+        type=_triple,
+        default=(0.0, 0.0, 0.0),
+        metavar="X,Y,Z",
+        help="the body's centre in the mesh's coordinates (default 0,0,0)",
+    )
+    body.add_argument(
+        "--tolerance",
+        type=float,
+        default=DEFAULT_TOLERANCE,
+        help=f"largest vertex distance from the body, per length (default {DEFAULT_TOLERANCE:g})",
+    )
+    body.add_argument(
+        "--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix"
+    )
 
 
 def _number(text):
@@ -114,7 +169,9 @@ def _number(text):
     try:
         return float(numerator) / float(denominator) if denominator else float(numerator)
     except (ValueError, ZeroDivisionError):
-        raise argparse.ArgumentTypeError(f"expected a number or a fraction such as 1/6, not {text!r}") from None
+        raise argparse.ArgumentTypeError(
+            f"expected a number or a fraction such as 1/6, not {text!r}"
+        ) from None
 
 
 def _triple(text):
@@ -128,25 +185,42 @@ def _triple(text):
 
 
 def _body(arguments):
-    return {"lamda": arguments.lamda, "a": arguments.a, "b": arguments.b, "alpha": arguments.alpha,
-            "beta": arguments.beta, "centre": arguments.centre, "tolerance": arguments.tolerance,
-            "format": arguments.format}
+    return {
+        "lamda": arguments.lamda,
+        "a": arguments.a,
+        "b": arguments.b,
+        "alpha": arguments.alpha,
+        "beta": arguments.beta,
+        "centre": arguments.centre,
+        "tolerance": arguments.tolerance,
+        "format": arguments.format,
+    }
 
 
 def _make_mesh(arguments):
-    body = meshes.spheroid(arguments.lamda, arguments.n_axial, arguments.n_around, arguments.cells,
-                           arguments.spacing, half=arguments.half, length=arguments.length)
+    body = meshes.spheroid(
+        arguments.lamda,
+        arguments.n_axial,
+        arguments.n_around,
+        arguments.cells,
+        arguments.spacing,
+        half=arguments.half,
+        length=arguments.length,
+    )
     meshes.write(body, arguments.output, arguments.format)
     print(f"{arguments.output}: {body!r}")
 
 
 def _on_mesh(arguments):
     exact = on_mesh(arguments.mesh, **_body(arguments))
-    for path, write in ((arguments.csv, exact.write_csv), (arguments.vtu, exact.write_vtu),
-                        (arguments.added_mass, exact.write_added_mass)):
+    for path, write in (
+        (arguments.csv, exact.write_csv),
+        (arguments.vtu, exact.write_vtu),
+        (arguments.added_mass, exact.write_added_mass),
+    ):
         if path is not None:
             write(path)
-    print(f"{arguments.mesh}: {len(exact.mesh)} cells, largest vertex distance {exact.fit:.3g} of the length")
+    print(f"{arguments.mesh}: {len(exact.mesh)} cells, largest vertex distance {exact.fit:.3g}")
     print(f"Cp from {exact.cells['Cp'].min():.6f} to {exact.cells['Cp'].max():.6f}")
     print("added mass about the mesh's origin (density 1):")
     for row in exact.added_mass:
@@ -160,7 +234,9 @@ def _compare(arguments):
         rows = list(csv.DictReader(stream, skipinitialspace=True))
     for line, row in enumerate(rows, start=2):
         if not row.get("mesh"):
-            raise ReferenceDataError(f"{arguments.study}, line {line}: needs a mesh file in the column 'mesh'")
+            raise ReferenceDataError(
+                f"{arguments.study}, line {line}: needs a mesh file in the column 'mesh'"
+            )
         meshes_.append(folder / row["mesh"])
         results.append({key: folder / row[key] for key in ("cp", "added_mass") if row.get(key)})
     study = compare(meshes_, results, **_body(arguments))
@@ -168,5 +244,14 @@ def _compare(arguments):
         study.write_table(arguments.table)
     if arguments.figure is not None:
         study.figure(arguments.figure)
-    columns = ["cells", "h", "cp_l2", "order_cp_l2", "cp_linf", "order_cp_linf", "am_max", "order_am_max"]
+    columns = [
+        "cells",
+        "h",
+        "cp_l2",
+        "order_cp_l2",
+        "cp_linf",
+        "order_cp_linf",
+        "am_max",
+        "order_am_max",
+    ]
     print(study.table[columns].to_string(index=False, float_format=lambda value: f"{value:.4g}"))

@@ -52,10 +52,14 @@ class Comparison:
         FigureCanvasAgg(figure)
         axes = figure.add_subplot()
         cells = self.table["cells"].to_numpy(dtype=float)
-        curves = {"cp_l2": ("Cp, L2 (area-weighted RMS)", "o-"), "cp_linf": ("Cp, L∞ (largest)", "s-"),
-                  "am_max": ("added mass, largest relative error", "^-"),
-                  "m11": ("added mass m11", "v--"), "m33": ("added mass m33", "<--"),
-                  "m55": ("added mass m55", ">--")}
+        curves = {
+            "cp_l2": ("Cp, L2 (area-weighted RMS)", "o-"),
+            "cp_linf": ("Cp, L∞ (largest)", "s-"),
+            "am_max": ("added mass, largest relative error", "^-"),
+            "m11": ("added mass m11", "v--"),
+            "m33": ("added mass m33", "<--"),
+            "m55": ("added mass m55", ">--"),
+        }
         for column, (label, style) in curves.items():
             values = self.table[column].to_numpy(dtype=float)
             if np.any(np.isfinite(values)):
@@ -70,14 +74,26 @@ class Comparison:
         if path is not None:
             kind = Path(path).suffix.lstrip(".").lower()
             if kind not in figure.canvas.get_supported_filetypes():
-                raise ReferenceDataError(f"{path}: a figure is written as .png, .svg or .pdf, not {kind or 'no suffix'}")
+                raise ReferenceDataError(
+                    f"{path}: a figure is written as .png, .svg or .pdf, not {kind or 'no suffix'}"
+                )
             with written_whole(path) as partial:
                 figure.savefig(partial, format=kind)
         return figure
 
 
-def compare(meshes, results, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, centre=(0.0, 0.0, 0.0),
-            **on_mesh_options):
+def compare(
+    meshes,
+    results,
+    lamda=None,
+    *,
+    a=None,
+    b=None,
+    alpha=0.0,
+    beta=0.0,
+    centre=(0.0, 0.0, 0.0),
+    **on_mesh_options,
+):
     """Errors of a peer code's results on a series of meshes, and their observed orders.
 
     meshes  -- the meshes, coarse to fine: `mesh.Mesh` objects, files, or
@@ -96,29 +112,42 @@ def compare(meshes, results, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0,
     if not meshes:
         raise ReferenceDataError("compare needs at least one mesh")
     if len(meshes) != len(results):
-        raise ReferenceDataError(f"{len(meshes)} meshes but {len(results)} results; give one result per mesh")
+        raise ReferenceDataError(
+            f"{len(meshes)} meshes but {len(results)} results; give one result per mesh"
+        )
     references = [
-        item if isinstance(item, MeshReference)
-        else on_mesh(item, lamda, a=a, b=b, alpha=alpha, beta=beta, centre=centre, **on_mesh_options)
+        item
+        if isinstance(item, MeshReference)
+        else on_mesh(
+            item, lamda, a=a, b=b, alpha=alpha, beta=beta, centre=centre, **on_mesh_options
+        )
         for item in meshes
     ]
     rows, matrices = [], []
     for number, (exact, result) in enumerate(zip(references, results)):
         cp, added_mass = _parts(result, number)
-        row = {"mesh": number, "cells": len(exact.mesh),
-               "h": float(np.sqrt(exact.cells["area"].sum() / len(exact.mesh)))}
+        row = {
+            "mesh": number,
+            "cells": len(exact.mesh),
+            "h": float(np.sqrt(exact.cells["area"].sum() / len(exact.mesh))),
+        }
         row |= _cp_errors(exact, cp, number)
         errors = _added_mass_errors(exact.added_mass, added_mass, number)
         matrices.append(errors)
         row["am_max"] = np.nan if errors is None else float(np.max(errors))
-        row |= {name: np.nan if errors is None else float(errors[k, k]) for k, name in enumerate(DIAGONAL)}
+        row |= {
+            name: np.nan if errors is None else float(errors[k, k])
+            for k, name in enumerate(DIAGONAL)
+        }
         rows.append(row)
 
     import pandas
 
     table = pandas.DataFrame(rows)
     for column in ["cp_l2", "cp_linf", "am_max", *DIAGONAL]:
-        table[f"order_{column}"] = _observed_orders(table["h"].to_numpy(), table[column].to_numpy(dtype=float))
+        table[f"order_{column}"] = _observed_orders(
+            table["h"].to_numpy(), table[column].to_numpy(dtype=float)
+        )
     return Comparison(table, matrices, references)
 
 
@@ -128,8 +157,10 @@ def _parts(result, number):
     if isinstance(result, dict):
         unknown = set(result) - {"cp", "added_mass"}
         if unknown:
-            raise ReferenceDataError(f"results of mesh {number}: unknown keys {sorted(unknown)}; use 'cp' and "
-                                     "'added_mass'")
+            raise ReferenceDataError(
+                f"results of mesh {number}: unknown keys {sorted(unknown)}; use 'cp' and "
+                "'added_mass'"
+            )
         return result.get("cp"), result.get("added_mass")
     return result, None
 
@@ -141,8 +172,11 @@ def _cp_errors(exact, cp, number):
     difference = peer - exact.cells["Cp"].to_numpy()
     area = exact.cells["area"].to_numpy()
     worst = int(np.argmax(np.abs(difference)))
-    return {"cp_l2": float(np.sqrt(np.sum(area * difference**2) / np.sum(area))),
-            "cp_linf": float(abs(difference[worst])), "cp_linf_cell": worst}
+    return {
+        "cp_l2": float(np.sqrt(np.sum(area * difference**2) / np.sum(area))),
+        "cp_linf": float(abs(difference[worst])),
+        "cp_linf_cell": worst,
+    }
 
 
 def _added_mass_errors(exact, peer, number):

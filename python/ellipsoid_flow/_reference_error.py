@@ -4,4 +4,7 @@
 
 
 class ReferenceDataError(ValueError):
-    """A mesh that does not fit the body, or peer results that cannot be compared: says what and where."""
+    """A mesh that does not fit the body, or peer results that cannot be compared.
+
+    The message says what and where.
+    """

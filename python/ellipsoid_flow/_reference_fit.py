@@ -73,19 +73,24 @@ def _ellipse_distance(e0, e1, y0, y1):
         np.hypot(e0 * x0_over_e0 - y0, e1 * np.sqrt(np.maximum(1.0 - x0_over_e0**2, 0.0))),
         np.abs(y0 - e0),
     )
-    return np.where(g == 0.0, 0.0, np.where(y1 == 0.0, on_major_axis, np.where(y0 == 0.0, on_minor_axis, general)))
+    return np.where(
+        g == 0.0,
+        0.0,
+        np.where(y1 == 0.0, on_major_axis, np.where(y0 == 0.0, on_minor_axis, general)),
+    )
 
 
 def check_fit(shape, points, tolerance):
-    """The largest vertex distance from the surface over the body length; raises beyond `tolerance`."""
+    """The largest vertex distance from the surface per body length; raises beyond tolerance."""
     distance = surface_distance(shape, points) / shape.length
     worst = int(np.argmax(distance))
     if not distance[worst] <= tolerance:
-        x, y, z = points[worst]
+        where = ", ".join(f"{c:.6g}" for c in points[worst])
         raise ReferenceDataError(
-            f"the mesh does not fit {shape.describe()}: vertex {worst} at ({x:.6g}, {y:.6g}, {z:.6g}) "
-            f"lies {distance[worst] * shape.length:.3g} from its surface, {distance[worst]:.3g} of the body's "
-            f"length (tolerance {tolerance:g}); check the body's size, thickness ratio and centre"
+            f"the mesh does not fit {shape.describe()}: vertex {worst} at ({where}) lies "
+            f"{distance[worst] * shape.length:.3g} from its surface, {distance[worst]:.3g} of the "
+            f"body's length (tolerance {tolerance:g}); check the body's size, thickness ratio and "
+            "centre"
         )
     return float(distance[worst])
 
@@ -96,23 +101,27 @@ def check_outward(shape, centroids, normals):
     inward = np.flatnonzero(np.einsum("ij,ij->i", outward_direction, normals) <= 0.0)
     if inward.size == len(normals):
         raise ReferenceDataError(
-            f"all {len(normals)} cells have inward normals; list each cell's vertices the other way "
-            "round (counter-clockwise seen from outside the body)"
+            f"all {len(normals)} cells have inward normals; list each cell's vertices the other "
+            "way round (counter-clockwise seen from outside the body)"
         )
     if inward.size:
-        listed = ", ".join(str(i) for i in inward[:10]) + (f" and {inward.size - 10} more" if inward.size > 10 else "")
+        listed = ", ".join(str(i) for i in inward[:10]) + (
+            f" and {inward.size - 10} more" if inward.size > 10 else ""
+        )
         raise ReferenceDataError(
-            f"{inward.size} of {len(normals)} cells have inward normals: cells {listed}; list their vertices "
-            "the other way round (counter-clockwise seen from outside the body)"
+            f"{inward.size} of {len(normals)} cells have inward normals: cells {listed}; list "
+            "their vertices the other way round (counter-clockwise seen from outside the body)"
         )
 
 
 def onto_surface(shape, centroids, normals):
-    """Each centroid moved along its cell's normal onto the surface, and the signed distance moved."""
+    """Each centroid moved along its cell's normal onto the surface, and the signed distance."""
     scale = np.array([1.0 / shape.a**2, 1.0 / shape.b**2, 1.0 / shape.b**2])
     quadratic = np.einsum("ij,ij->i", normals * scale, normals)
     linear = np.einsum("ij,ij->i", centroids * scale, normals)
     constant = np.einsum("ij,ij->i", centroids * scale, centroids) - 1.0
     # The root nearer the centroid, in the form that keeps its digits.
-    step = -constant / (linear + np.copysign(np.sqrt(linear * linear - quadratic * constant), linear))
+    step = -constant / (
+        linear + np.copysign(np.sqrt(linear * linear - quadratic * constant), linear)
+    )
     return centroids + step[:, None] * normals, step

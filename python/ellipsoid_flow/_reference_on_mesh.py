@@ -18,18 +18,25 @@ DEFAULT_TOLERANCE = 1e-3
 # The table's columns: name -> meaning (units: the mesh's length, unit stream speed, density 1).
 COLUMNS = {
     "cell": "cell number, from 0, in the mesh's order",
-    "cx": "cell centroid x", "cy": "cell centroid y", "cz": "cell centroid z",
+    "cx": "cell centroid x",
+    "cy": "cell centroid y",
+    "cz": "cell centroid z",
     "area": "cell area",
-    "nx": "cell unit normal x (out of the body)", "ny": "cell unit normal y", "nz": "cell unit normal z",
-    "px": "exact surface point x (centroid moved along the normal)", "py": "exact surface point y",
+    "nx": "cell unit normal x (out of the body)",
+    "ny": "cell unit normal y",
+    "nz": "cell unit normal z",
+    "px": "exact surface point x (centroid moved along the normal)",
+    "py": "exact surface point y",
     "pz": "exact surface point z",
     "offset": "distance moved from centroid to surface point (positive outwards)",
-    "phi": "velocity potential Φ at the surface point (stream plus disturbance, the body's centre at 0)",
+    "phi": "velocity potential Φ at the surface point (stream plus disturbance, centre at 0)",
     "phi_d": "disturbance potential Φ − d · (p − centre), which vanishes far from the body",
-    "u": "velocity x at the surface point", "v": "velocity y", "w": "velocity z",
+    "u": "velocity x at the surface point",
+    "v": "velocity y",
+    "w": "velocity z",
     "Cu": "squared speed ratio |velocity|² at the surface point",
     "Cp": "pressure coefficient 1 − Cu at the surface point",
-    "dn": "Neumann value d · n of the stream d on the cell's normal (the disturbance has ∂phi/∂n = −dn)",
+    "dn": "Neumann value d · n of the stream on the cell's normal (disturbance: ∂phi/∂n = −dn)",
 }
 
 
@@ -65,15 +72,32 @@ class MeshReference:
     def write_vtu(self, path):
         """The mesh with the table as cell data (vectors as 3-component arrays), for ParaView."""
         table = self.cells
-        vectors = {"centroid": ["cx", "cy", "cz"], "normal": ["nx", "ny", "nz"],
-                   "surface_point": ["px", "py", "pz"], "velocity": ["u", "v", "w"]}
+        vectors = {
+            "centroid": ["cx", "cy", "cz"],
+            "normal": ["nx", "ny", "nz"],
+            "surface_point": ["px", "py", "pz"],
+            "velocity": ["u", "v", "w"],
+        }
         data = {name: table[columns].to_numpy() for name, columns in vectors.items()}
-        data |= {name: table[name].to_numpy() for name in ("area", "offset", "phi", "phi_d", "Cu", "Cp", "dn")}
+        data |= {
+            name: table[name].to_numpy()
+            for name in ("area", "offset", "phi", "phi_d", "Cu", "Cp", "dn")
+        }
         meshes.write(self.mesh, Path(path), format="vtu", cell_data=data)
 
 
-def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, centre=(0.0, 0.0, 0.0),
-            tolerance=DEFAULT_TOLERANCE, format=None):
+def on_mesh(
+    mesh_or_path,
+    lamda=None,
+    *,
+    a=None,
+    b=None,
+    alpha=0.0,
+    beta=0.0,
+    centre=(0.0, 0.0, 0.0),
+    tolerance=DEFAULT_TOLERANCE,
+    format=None,
+):
     """The exact flow about a spheroid on each cell of a mesh of it.
 
     mesh_or_path -- a `mesh.Mesh`, or a file `mesh.read` reads (format= as there).
@@ -89,7 +113,9 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
     inwards, and mesh.MeshError for a mesh that cannot be read or has
     cells without area. Returns a MeshReference.
     """
-    mesh = mesh_or_path if isinstance(mesh_or_path, meshes.Mesh) else meshes.read(mesh_or_path, format)
+    mesh = (
+        mesh_or_path if isinstance(mesh_or_path, meshes.Mesh) else meshes.read(mesh_or_path, format)
+    )
     shape = _shape(lamda, a, b)
     body = Spheroid(a=shape.a, b=shape.b)  # refuses shapes beyond the closed forms' range
     offset = _point(centre, "centre")
@@ -113,11 +139,16 @@ def on_mesh(mesh_or_path, lamda=None, *, a=None, b=None, alpha=0.0, beta=0.0, ce
         | _columns("px py pz", on_surface + offset)
         | {"offset": moved, "phi": potential, "phi_d": potential - on_surface @ flow.stream}
         | _columns("u v w", flow.velocity(on_surface))
-        | {"Cu": flow.cu(on_surface), "Cp": flow.cp(on_surface), "dn": geometry.normals @ flow.stream}
+        | {
+            "Cu": flow.cu(on_surface),
+            "Cp": flow.cp(on_surface),
+            "dn": geometry.normals @ flow.stream,
+        }
     )[list(COLUMNS)]
     added_mass = body.added_mass(about=tuple(-offset))
-    return MeshReference(mesh, table, np.asarray(added_mass), fit, shape, float(alpha), float(beta),
-                         tuple(offset))
+    return MeshReference(
+        mesh, table, np.asarray(added_mass), fit, shape, float(alpha), float(beta), tuple(offset)
+    )
 
 
 def _shape(lamda, a, b):

@@ -37,7 +37,11 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
     if int(n_axial) != n_axial or n_axial < 2:
         raise MeshError(f"n_axial must be a whole number of at least 2, not {n_axial}")
     if int(n_around) != n_around or n_around < 3 or (half and (n_around % 2 or n_around < 4)):
-        need = "an even number of at least 4 for a half body" if half else "a whole number of at least 3"
+        need = (
+            "an even number of at least 4 for a half body"
+            if half
+            else "a whole number of at least 3"
+        )
         raise MeshError(f"n_around must be {need}, not {n_around}")
     if cells not in ("quad", "tri"):
         raise MeshError(f'cells must be "quad" or "tri", not {cells!r}')
@@ -51,7 +55,11 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
     theta = -0.5 * np.pi + 2.0 * np.pi * np.arange(columns) / n_around
     cos_t, sin_t = _exact_at_quarter_turns(np.cos(theta)), _exact_at_quarter_turns(np.sin(theta))
     rings = np.stack(
-        [np.broadcast_to(x[:, None], (len(x), columns)), radius[:, None] * cos_t, radius[:, None] * sin_t],
+        [
+            np.broadcast_to(x[:, None], (len(x), columns)),
+            radius[:, None] * cos_t,
+            radius[:, None] * sin_t,
+        ],
         axis=-1,
     )
     points = np.vstack([[[-a, 0.0, 0.0]], rings.reshape(-1, 3), [[a, 0.0, 0.0]]])
@@ -87,13 +95,30 @@ def _band_quads(n_rings, columns, wrap):
     def vertex(ring, column):
         return 1 + ring * columns + column
 
-    bands = [np.column_stack([np.full_like(j, nose), vertex(0, j_next), vertex(0, j), vertex(0, j)])]
+    bands = [
+        np.column_stack([np.full_like(j, nose), vertex(0, j_next), vertex(0, j), vertex(0, j)])
+    ]
     for ring in range(n_rings - 1):
         bands.append(
-            np.column_stack([vertex(ring, j), vertex(ring, j_next), vertex(ring + 1, j_next), vertex(ring + 1, j)])
+            np.column_stack(
+                [
+                    vertex(ring, j),
+                    vertex(ring, j_next),
+                    vertex(ring + 1, j_next),
+                    vertex(ring + 1, j),
+                ]
+            )
         )
-    bands.append(np.column_stack([vertex(n_rings - 1, j), vertex(n_rings - 1, j_next), np.full_like(j, tail),
-                                  np.full_like(j, tail)]))
+    bands.append(
+        np.column_stack(
+            [
+                vertex(n_rings - 1, j),
+                vertex(n_rings - 1, j_next),
+                np.full_like(j, tail),
+                np.full_like(j, tail),
+            ]
+        )
+    )
     return np.vstack(bands)
 
 

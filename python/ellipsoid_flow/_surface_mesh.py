@@ -45,7 +45,9 @@ class Mesh:
         if cells.size == 0:
             raise MeshError("the mesh has no cells")
         if cells.ndim != 2 or cells.shape[1] not in (3, 4):
-            raise MeshError(f"the cells must be an (M, 3) or (M, 4) array, not of shape {cells.shape}")
+            raise MeshError(
+                f"the cells must be an (M, 3) or (M, 4) array, not of shape {cells.shape}"
+            )
         if not np.issubdtype(cells.dtype, np.integer):
             raise MeshError("the cells must hold whole vertex numbers")
         if cells.shape[1] == 3:
@@ -59,7 +61,9 @@ class Mesh:
             )
         distinct = _distinct_vertex_counts(cells)
         if np.any(distinct < 3):
-            raise MeshError(f"cell {int(np.flatnonzero(distinct < 3)[0])} has fewer than 3 distinct vertices")
+            raise MeshError(
+                f"cell {int(np.flatnonzero(distinct < 3)[0])} has fewer than 3 distinct vertices"
+            )
         for row in np.flatnonzero((distinct == 3) & (cells[:, 3] != cells[:, 2])):
             cells[row] = _triangle_repeating_last(cells[row], row)
         points.setflags(write=False)
@@ -77,7 +81,8 @@ class Mesh:
         return len(self.cells)
 
     def __repr__(self):
-        kinds = f"{int(np.sum(self.is_triangle))} triangles, {int(np.sum(~self.is_triangle))} quadrilaterals"
+        triangles = int(np.sum(self.is_triangle))
+        kinds = f"{triangles} triangles, {len(self) - triangles} quadrilaterals"
         return f"Mesh({len(self.points)} vertices, {kinds}{', half body' if self.half else ''})"
 
 
@@ -122,7 +127,9 @@ def cell_geometry(mesh):
     middle = corners.mean(axis=1)
     following = np.roll(corners, -1, axis=1)
     fan_areas = np.einsum(
-        "mkj,mj->mk", 0.5 * np.cross(corners - middle[:, None], following - middle[:, None]), normals
+        "mkj,mj->mk",
+        0.5 * np.cross(corners - middle[:, None], following - middle[:, None]),
+        normals,
     )
     fan_centroids = (middle[:, None] + corners + following) / 3.0
     centroids = np.einsum("mk,mkj->mj", fan_areas, fan_centroids) / fan_areas.sum(axis=1)[:, None]

@@ -15,4 +15,13 @@ from ._mesh_files import FORMATS, read, write
 from ._surface_mesh import CellGeometry, Mesh, MeshError, cell_geometry
 from ._spheroid_mesh import spheroid
 
-__all__ = ["FORMATS", "CellGeometry", "Mesh", "MeshError", "cell_geometry", "read", "spheroid", "write"]
+__all__ = [
+    "FORMATS",
+    "CellGeometry",
+    "Mesh",
+    "MeshError",
+    "cell_geometry",
+    "read",
+    "spheroid",
+    "write",
+]

@@ -4,7 +4,7 @@
 
     from ellipsoid_flow import reference
     exact = reference.on_mesh("hull.gdf", lamda=1 / 6, alpha=10)
-    exact.cells          # per cell: centroid, area, normal, surface point, phi, velocity, Cu, Cp, d · n
+    exact.cells          # per cell: centroid, area, normal, surface point, phi, velocity, Cp, …
     exact.added_mass     # 6 × 6, about the mesh's origin
     study = reference.compare(["coarse.gdf", "fine.gdf"], ["coarse_cp.csv", "fine_cp.csv"],
                               lamda=1 / 6, alpha=10)
@@ -18,8 +18,15 @@ from ._reference_compare import Comparison, compare
 from ._reference_error import ReferenceDataError
 from ._reference_on_mesh import COLUMNS, DEFAULT_TOLERANCE, MeshReference, on_mesh
 
-__all__ = ["COLUMNS", "Comparison", "DEFAULT_TOLERANCE", "MeshReference", "ReferenceDataError", "compare",
-           "on_mesh"]
+__all__ = [
+    "COLUMNS",
+    "Comparison",
+    "DEFAULT_TOLERANCE",
+    "MeshReference",
+    "ReferenceDataError",
+    "compare",
+    "on_mesh",
+]
 
 if __name__ == "__main__":
     import sys

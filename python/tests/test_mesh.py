@@ -46,7 +46,9 @@ def test_a_spheroid_mesh_lies_on_the_body_and_faces_out(kind):
     geometry = mesh.cell_geometry(body)
     # Outward cells enclose a positive volume (divergence theorem), that of the
     # body less the inscribed polyhedron's deficit.
-    volume = np.sum(np.einsum("ij,ij->i", geometry.centroids, geometry.normals) * geometry.areas) / 3
+    volume = (
+        np.sum(np.einsum("ij,ij->i", geometry.centroids, geometry.normals) * geometry.areas) / 3
+    )
     exact = ellipsoid_flow.Spheroid(a=a, b=b)
     share = 0.5 if body.half else 1.0
     assert volume == pytest.approx(share * exact.volume, rel=0.02)
@@ -64,13 +66,26 @@ def test_cell_geometry_of_a_flat_quadrilateral():
 
 # A unit cube as panel codes write it, by hand: GDF with a panel's twelve
 # numbers on one line, Nemoh with vertices numbered out of order.
-CUBE_CORNERS = [(0, 0, 0), (1, 0, 0), (1, 1, 0), (0, 1, 0), (0, 0, 1), (1, 0, 1), (1, 1, 1), (0, 1, 1)]
+CUBE_CORNERS = [
+    (0, 0, 0),
+    (1, 0, 0),
+    (1, 1, 0),
+    (0, 1, 0),
+    (0, 0, 1),
+    (1, 0, 1),
+    (1, 1, 1),
+    (0, 1, 1),
+]
 CUBE_FACES = [(0, 3, 2, 1), (4, 5, 6, 7), (0, 1, 5, 4), (1, 2, 6, 5), (2, 3, 7, 6), (3, 0, 4, 7)]
 CUBE_FILES = {
     "cube.gdf": "cube from another code\n  1.0  9.80665\n 0 0\n 6\n"
-    + "".join(" ".join(f"{c}." for v in face for c in CUBE_CORNERS[v]) + "\n" for face in CUBE_FACES),
+    + "".join(
+        " ".join(f"{c}." for v in face for c in CUBE_CORNERS[v]) + "\n" for face in CUBE_FACES
+    ),
     "cube.dat": "2 0\n"
-    + "".join(f"{10 + 3 * k} {x} {y} {z}\n" for k, (x, y, z) in reversed(list(enumerate(CUBE_CORNERS))))
+    + "".join(
+        f"{10 + 3 * k} {x} {y} {z}\n" for k, (x, y, z) in reversed(list(enumerate(CUBE_CORNERS)))
+    )
     + "0 0. 0. 0.\n"
     + "".join(" ".join(str(10 + 3 * v) for v in face) + "\n" for face in CUBE_FACES)
     + "0 0 0 0\n",
@@ -85,8 +100,12 @@ def test_a_panel_code_file_reads_as_the_body_it_describes(tmp_path, name):
     assert len(cube.points) == 8 and len(cube) == 6
     np.testing.assert_allclose(geometry.areas, 1.0)
     # Faces listed counter-clockwise from outside: normals out of the cube, volume +1.
-    np.testing.assert_allclose(np.einsum("ij,ij->i", geometry.centroids - 0.5, geometry.normals), 0.5)
-    assert np.sum(np.einsum("ij,ij->i", geometry.centroids, geometry.normals) * geometry.areas) / 3 == pytest.approx(1)
+    np.testing.assert_allclose(
+        np.einsum("ij,ij->i", geometry.centroids - 0.5, geometry.normals), 0.5
+    )
+    assert np.sum(
+        np.einsum("ij,ij->i", geometry.centroids, geometry.normals) * geometry.areas
+    ) / 3 == pytest.approx(1)
 
 
 def test_a_failed_write_leaves_the_file_as_it_was(tmp_path):
