@@ -4,8 +4,8 @@
 
 DEMONSTRATION ONLY. This is not part of Ellipsoid Flow and not a feature of
 it: it stands for "your code", the peer whose results the reference data
-check. It reads a triangle mesh the way such a code would (meshio), and uses
-nothing of the ellipsoid_flow package.
+check. It reads a Gmsh triangle mesh the way such a code would (meshio), and
+uses nothing of the ellipsoid_flow package.
 
 The method (Hess and Smith, "Calculation of potential flow about arbitrary
 bodies", Prog. Aerospace Sci. 8, 1967): flat triangular panels, each carrying
@@ -34,10 +34,10 @@ ROWS_PER_BLOCK = 256
 
 
 def read_triangles(path):
-    """Vertices (N, 3) and triangles (M, 3) of the surface cells of a mesh file."""
+    """Vertices (N, 3) and triangles (M, 3) of the surface cells of a Gmsh file."""
     import meshio
 
-    data = meshio.read(path)
+    data = meshio.gmsh.read(path)
     triangles = [block.data for block in data.cells if block.type == "triangle"]
     if not triangles:
         raise ValueError(f"{path}: no triangles; this demonstration handles triangle meshes only")
