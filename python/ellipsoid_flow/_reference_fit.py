@@ -80,9 +80,12 @@ def _ellipse_distance(e0, e1, y0, y1):
     )
 
 
-def check_fit(shape, points, tolerance):
-    """The largest vertex distance from the surface per body length; raises beyond tolerance."""
-    distance = surface_distance(shape, points) / shape.length
+def check_fit(shape, points, centre, tolerance):
+    """The largest distance of a vertex from the surface per body length; raises beyond tolerance.
+
+    points are in the mesh's coordinates, the body centred at `centre`.
+    """
+    distance = surface_distance(shape, points - centre) / shape.length
     worst = int(np.argmax(distance))
     if not distance[worst] <= tolerance:
         where = ", ".join(f"{c:.6g}" for c in points[worst])
@@ -90,7 +93,7 @@ def check_fit(shape, points, tolerance):
             f"the mesh does not fit {shape.describe()}: vertex {worst} at ({where}) lies "
             f"{distance[worst] * shape.length:.3g} from its surface, {distance[worst]:.3g} of the "
             f"body's length (tolerance {tolerance:g}); check the body's size, thickness ratio and "
-            "centre"
+            "centre, and that its axis lies along x"
         )
     return float(distance[worst])
 

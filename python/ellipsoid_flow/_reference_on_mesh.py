@@ -119,8 +119,7 @@ def on_mesh(
     shape = _shape(lamda, a, b)
     body = Spheroid(a=shape.a, b=shape.b)  # refuses shapes beyond the closed forms' range
     offset = _point(centre, "centre")
-    body_points = mesh.points - offset
-    fit = check_fit(shape, body_points, _positive(tolerance, "tolerance"))
+    fit = check_fit(shape, mesh.points, offset, _positive(tolerance, "tolerance"))
     geometry = meshes.cell_geometry(mesh)
     centroids = geometry.centroids - offset
     check_outward(shape, centroids, geometry.normals)
