@@ -71,12 +71,16 @@ long magnitude(std::string_view mantissa, std::string_view exponent) {
             break;
         }
     }
+    // The position lies within the mantissa's length of zero, so past that
+    // length and the double range the exponent alone decides: it is counted
+    // only that far, which no text can make overflow.
+    const long decisive = static_cast<long>(mantissa.size()) + 400;
     long e = 0;
     bool negative = false;
     for (const char ch : exponent) {
         if (ch == '-') {
             negative = true;
-        } else if (isDigit(ch) && e < 100000) {
+        } else if (isDigit(ch) && e < decisive) {
             e = e * 10 + (ch - '0');
         }
     }

@@ -8,7 +8,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # The packages the window program alone needs on Debian 12.
-WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core fonts-liberation2)
+WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-dejavu-core
+                 fonts-liberation2)
 # The packages a build with its tests needs.
 PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
           locales desktop-file-utils appstream xvfb xauth reuse lintian gnuplot-nox xdg-user-dirs

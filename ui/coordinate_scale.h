@@ -22,6 +22,9 @@ struct CoordinateScale {
     // the height from the top.
     double fractionX(double x) const { return (x - x1) / (x2 - x1); }
     double fractionY(double y) const { return (y - y1) / (y2 - y1); }
+    // The other way round: the x and y at those fractions.
+    double xAt(double fraction) const { return x1 + fraction * (x2 - x1); }
+    double yAt(double fraction) const { return y1 + fraction * (y2 - y1); }
 };
 
 // A line between two points given in user coordinates.

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 
 #include <limits>
+#include <vector>
 
 namespace solva {
 
@@ -42,6 +43,15 @@ QLineEdit* textBox(QWidget* parent, const char* name, const char* text, int left
     control->setMaxLength(std::numeric_limits<int>::max());
     control->setText(QString::fromLatin1(text));
     return control;
+}
+
+// Points 1 ... N of the two arrays, as the plot draws them.
+std::vector<PlotPoint> plotPoints(Real N, const PointArray& x, const PointArray& y) {
+    std::vector<PlotPoint> points;
+    for (long I = 1; I <= N; ++I) {
+        points.push_back({I, x(I).toDouble(), y(I).toDouble()});
+    }
+    return points;
 }
 
 QIcon programIcon() {
@@ -111,6 +121,10 @@ void Form1::createControls() {
     Picture_elipsoid = place<PictureArea>(this, "Picture_elipsoid", 2040, 360, 4000, 2000);
     Picture_pressure->setAccessibleName(QStringLiteral("surface speed ratio along the meridian"));
     Picture_elipsoid->setAccessibleName(QStringLiteral("body outline"));
+    Picture_elipsoid->setReading(
+        {QStringLiteral("x"), QStringLiteral("Y"), false, QStringLiteral("body-outline"), {}});
+    Picture_pressure->setReading(
+        {QStringLiteral("x"), QStringLiteral("Cu"), true, QStringLiteral("surface-speed"), {}});
 }
 
 void Form1::setFocusOrder() {
@@ -127,6 +141,9 @@ void Form1::setFocusOrder() {
 void Form1::GRXYCU(std::string_view, Real N, const PointArray& X, const PointArray& Y,
                    const PointArray& CU, int) {
     solva::GRXYCU(*Picture_elipsoid, *Picture_pressure, N, X, Y, CU);
+    // Only a plot drawn whole can be read off.
+    Picture_elipsoid->setPoints(plotPoints(N, X, Y));
+    Picture_pressure->setPoints(plotPoints(N, X, CU));
 }
 
 void Form1::Command1_Click() {

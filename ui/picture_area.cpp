@@ -3,12 +3,21 @@
 
 #include "ui/picture_area.h"
 
+#include "ui/picture_menu.h"
 #include "ui/pixel_grid.h"
 
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QToolTip>
+
+#include <utility>
 
 namespace solva {
 
@@ -28,6 +37,8 @@ PictureArea::PictureArea(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted here, so Qt need not erase the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The tooltip follows the mouse once it shows.
+    setMouseTracking(true);
     renderAll();
 }
 
@@ -37,6 +48,7 @@ void PictureArea::SetScale(double x1, double y1, double x2, double y2) {
 
 void PictureArea::Clear() {
     segments_.clear();
+    reading_.points.clear();
     renderAll();
     update();
 }
@@ -100,6 +112,71 @@ void PictureArea::focusOutEvent(QFocusEvent*) {
     updateBorder();
 }
 
+void PictureArea::setReading(PlotReading reading) {
+    reading_ = std::move(reading);
+}
+
+void PictureArea::setPoints(std::vector<PlotPoint> points) {
+    reading_.points = std::move(points);
+}
+
+QString PictureArea::readingAt(QPoint pos) const {
+    const QRect inside = contentsRect();
+    if (segments_.empty() || !inside.contains(pos)) {
+        return {};
+    }
+    // The middle of the pixel under the mouse.
+    const QPointF at = QPointF(pos - inside.topLeft()) + QPointF(0.5, 0.5);
+    return solva::readingAt(reading_, segments_.back().scale, QSizeF(inside.size()), at);
+}
+
+bool PictureArea::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        showReading(help->pos(), help->globalPos());
+        return true;
+    }
+    return QFrame::event(event);
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent* event) {
+    if (QToolTip::isVisible()) {
+        showReading(event->position().toPoint(), event->globalPosition().toPoint());
+    }
+    QFrame::mouseMoveEvent(event);
+}
+
+void PictureArea::showReading(QPoint pos, QPoint globalPos) {
+    const QString text = readingAt(pos);
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(globalPos, text, this);
+    }
+}
+
+void PictureArea::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        openMenu(mapToGlobal(contentsRect().center()));
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void PictureArea::contextMenuEvent(QContextMenuEvent* event) {
+    openMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                         : mapToGlobal(contentsRect().center()));
+}
+
+// The menu lives only while it shows, so the window holds no more widgets
+// than its controls the rest of the time.
+void PictureArea::openMenu(QPoint globalPos) {
+    QMenu* menu = createPictureMenu(*this);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(globalPos);
+}
+
 void PictureArea::updateBorder() {
     update(QRegion(rect()).subtracted(contentsRect()));
 }
@@ -119,6 +196,15 @@ void PictureArea::renderAll() {
         return;
     }
     QPainter painter(&image_);
+    drawSegments(painter);
+}
+
+void PictureArea::paintPicture(QPainter& painter) const {
+    painter.fillRect(QRectF(QPointF(0, 0), image_.deviceIndependentSize()), Qt::white);
+    drawSegments(painter);
+}
+
+void PictureArea::drawSegments(QPainter& painter) const {
     preparePen(painter);
     for (const Segment& segment : segments_) {
         if (const auto line = placed(segment)) {
