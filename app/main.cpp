@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
 
+#include "app/version.h"
 #include "ui/form1.h"
 
 #include <QApplication>

@@ -14,13 +14,11 @@
 
 #include "app/run.h"
 #include "cli/batch.h"
-#include "flow/coefficients.h"
-#include "flow/meridian_points.h"
-#include "flow/speed_grid.h"
 #include "output/plot_data_file.h"
 #include "output/report_file.h"
 #include "support/files.h"
 #include "support/scratch_directory.h"
+#include "support/solved_flow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -115,12 +113,7 @@ void plainGrid(PlainGrid& g) {
 
 void checkedGrid(FlowState& state) {
     const RunParameters p{Lamda, NXX, NT, AlfaD, BetaD};
-    FlowCoefficients c;
-    c.PI = computePI();
-    c.NJ = computeNJ(p);
-    computeFlowCoefficients(p, c);
-    generateMeridianPoints(p.Lamda, p.NXX, c.PI, state);
-    fillSpeedGrid(p, c, state);
+    test::solveFlow(p, state);
 }
 
 void writeFile(const std::filesystem::path& name, const std::string& bytes) {

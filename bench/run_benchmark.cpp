@@ -5,10 +5,8 @@
 // directory, and the largest grid's computation alone.
 
 #include "app/run.h"
-#include "flow/coefficients.h"
-#include "flow/meridian_points.h"
-#include "flow/speed_grid.h"
 #include "support/scratch_directory.h"
+#include "support/solved_flow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,12 +47,7 @@ void BM_LargestGridComputation(benchmark::State& bench) {
     auto state = std::make_unique<FlowState>();
     const RunParameters p{0.2, 400, 18, 10, 5};
     for (auto _ : bench) {
-        FlowCoefficients c;
-        c.PI = computePI();
-        c.NJ = computeNJ(p);
-        computeFlowCoefficients(p, c);
-        generateMeridianPoints(p.Lamda, p.NXX, c.PI, *state);
-        fillSpeedGrid(p, c, *state);
+        test::solveFlow(p, *state);
         benchmark::DoNotOptimize(state->CU(400, 36));
     }
 }

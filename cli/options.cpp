@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/options.h"
 
+#include "app/version.h"
 #include "cli/usage_error.h"
 
 #include <CLI/CLI.hpp>

@@ -2,9 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # Checks of the tree and of what it installs, each run when its tool is there.
-if(NOT BUILD_TESTING)
-    return()
-endif()
+# Included with the tests.
 
 # Every file names its copyright holder and licence (REUSE).
 find_program(REUSE reuse)
@@ -20,6 +18,14 @@ find_program(LINTIAN lintian)
 if(LINTIAN AND NOT SOLVA_SANITIZE)
     add_test(NAME package.lintian COMMAND ${PROJECT_SOURCE_DIR}/scripts/package.sh)
     set_tests_properties(package.lintian PROPERTIES RUN_SERIAL TRUE TIMEOUT 1800)
+endif()
+
+# cpack packages only a build configured for the package's prefix, so that
+# the menu entry points to where the programs are.
+if(NOT SOLVA_SANITIZE)
+    add_test(NAME package.install_prefix
+             COMMAND sh ${PROJECT_SOURCE_DIR}/tests/packaging/install_prefix_test.sh
+                     ${PROJECT_SOURCE_DIR})
 endif()
 
 # The desktop launcher, configured to start a stub that records where it was

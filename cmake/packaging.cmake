@@ -51,8 +51,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ellipsoid-flow)
 set(CPACK_PACKAGE_VENDOR "Ellipsoid Flow developers")
 set(CPACK_PACKAGE_CONTACT "Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Potential flow about an ellipsoid of revolution")
-set(CPACK_PACKAGE_DESCRIPTION [[
+# Each package's description starts with its own summary line. CPack would
+# put one summary before every package's description unless the summary is
+# its own default, so it is that.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
+set(CPACK_COMPONENT_ELLIPSOID-FLOW_DESCRIPTION [[
+Potential flow about an ellipsoid of revolution
 Ellipsoid Flow computes the exact potential flow about a prolate spheroid of
 a chosen thickness ratio in a uniform stream at an angle of attack and a yaw
 angle: the squared surface speed ratio, and so the pressure coefficient,
@@ -70,6 +74,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 # The menu's launcher asks it for the documents folder, else uses the home.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-user-dirs)
 set(CPACK_STRIP_FILES ON)
+# A Debian package installs under /usr, and cpack refuses a build configured
+# for another prefix (cmake/cpack_prefix_check.cmake).
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_SOLVA_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_prefix_check.cmake)
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL ${packages})

@@ -5,7 +5,7 @@
 // nothing else, agreeing with the reading predicted from the decimal grammar
 // and strtod; a minus put before a text that starts with a digit negates it.
 
-#include "expected_reading.h"
+#include "support/expected_reading.h"
 
 #include "app/numeric_reader.h"
 #include "app/run_error.h"

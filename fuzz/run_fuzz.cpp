@@ -7,7 +7,7 @@
 // completes, leave only finite numbers in the state and write files the print
 // rules could produce.
 
-#include "result_checks.h"
+#include "support/result_checks.h"
 
 #include "app/run.h"
 #include "support/scratch_directory.h"

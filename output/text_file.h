@@ -58,7 +58,6 @@ public:
     // Writes out what is buffered and closes; a failure stops the run.
     void close();
 
-    const std::string& name() const { return name_; }
     const OutputStyle& style() const { return style_; }
 
 private:

@@ -11,6 +11,10 @@
 
 namespace solva {
 
+namespace {
+
+// A value handed to DrawLine, in single precision; one outside its range
+// stops the run with an overflow error.
 float toSingle(Real v) {
     const double d = v.value();
     if (std::fabs(d) > std::numeric_limits<float>::max()) {
@@ -18,8 +22,6 @@ float toSingle(Real v) {
     }
     return static_cast<float>(d);
 }
-
-namespace {
 
 void line(DrawingSurface& area, Real x1, Real y1, Real x2, Real y2) {
     area.DrawLine(toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2));

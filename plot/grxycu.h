@@ -14,8 +14,4 @@ namespace solva {
 void GRXYCU(DrawingSurface& Picture_elipsoid, DrawingSurface& Picture_pressure, Real N,
             const PointArray& X, const PointArray& Y, const PointArray& CU);
 
-// A value handed to DrawLine, in single precision; one outside its range
-// stops the run with an overflow error.
-float toSingle(Real v);
-
 } // namespace solva

@@ -9,8 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}"
 dir="$ROOT/build-bench"
-cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF \
-    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=ON -DSOLVA_PYTHON=ON >/dev/null
-cmake --build "$dir" --parallel "$(nproc)" --target run_benchmark
+configure_and_build "$dir" run_benchmark -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF \
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=ON -DSOLVA_PYTHON=ON
 exec "$dir/bench/run_benchmark" --benchmark_repetitions=10 \
     --benchmark_report_aggregates_only=true "$@"

@@ -20,15 +20,16 @@ if [ $# -ge 2 ]; then
     targets=("$2")
 fi
 
-# The harnesses need the core, the test helpers and the property test's
-# checks, not the tests themselves.
-ensure_packages clang libclang-rt-14-dev cmake ninja-build libcli11-dev nlohmann-json3-dev
+# The harnesses need the core and the test helpers with their result checks,
+# not the tests themselves. libFuzzer is in the runtime package of the
+# installed clang's own version.
+ensure_packages clang cmake ninja-build libcli11-dev nlohmann-json3-dev
+ensure_packages "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 
 BUILD="${SOLVA_FUZZ_BUILD:-$ROOT/build-fuzz}"
 echo "== Build in $BUILD"
-CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DSOLVA_FUZZ=ON -DSOLVA_GUI=OFF \
-    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=OFF >/dev/null
-cmake --build "$BUILD" --parallel "$(nproc)" --target "${targets[@]}"
+CC=clang CXX=clang++ configure_and_build "$BUILD" "${targets[*]}" -DSOLVA_FUZZ=ON -DSOLVA_GUI=OFF \
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=OFF
 
 status=0
 for target in "${targets[@]}"; do

@@ -32,10 +32,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build DIR [cmake options...]: an incremental build in DIR.
+# configure_and_build DIR TARGETS [cmake options...]: an incremental build in
+# DIR of TARGETS, "all" or target names separated by blanks.
 configure_and_build() {
-    local dir="$1"
-    shift
+    local dir="$1" names
+    read -r -a names <<<"$2"
+    shift 2
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "$(nproc)" --target "${names[@]}"
 }

@@ -11,9 +11,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 runs="${1:-10}"
 ensure_packages "${WINDOW_PACKAGES[@]}" xvfb xauth xdotool python3
 dir="$ROOT/build-startup"
-cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=ON \
+configure_and_build "$dir" ellipsoid-flow -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=ON \
     -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=OFF >/dev/null
-cmake --build "$dir" --parallel "$(nproc)" --target ellipsoid-flow >/dev/null
 
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR

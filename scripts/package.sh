@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}" dpkg-dev file lintian
 dir="$ROOT/build-package"
-configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+configure_and_build "$dir" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DSOLVA_GUI=ON -DSOLVA_PYTHON=ON -DSOLVA_BENCHMARK=OFF -DBUILD_TESTING=OFF
 rm -f "$dir"/*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
@@ -21,7 +21,7 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 for deb in "$program_deb" "$python_deb"; do
     echo "== $deb"
-    dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
+    dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends Description
     echo "== Contents"
     dpkg-deb --contents "$deb"
     dpkg-deb --extract "$deb" "$stage"
@@ -32,11 +32,12 @@ desktop-file-validate "$stage"/usr/share/applications/*.desktop
 appstreamcli validate --pedantic --no-net "$stage"/usr/share/metainfo/*.metainfo.xml
 # Debian's Python, isolated from the user's site and PYTHONPATH, finds the
 # module in the package's files alone.
-(cd "$stage" && /usr/bin/python3 -I -c "
-import sys; sys.path.insert(0, 'usr/lib/python3/dist-packages')
+site="$stage/usr/lib/python3/dist-packages"
+/usr/bin/python3 -I -c "
+import sys; sys.path.insert(0, '$site')
 import ellipsoid_flow
-assert ellipsoid_flow.__file__.startswith('usr/lib/python3/dist-packages/'), ellipsoid_flow.__file__
-print('import ellipsoid_flow', ellipsoid_flow.__version__, 'from the package: ok')")
+assert ellipsoid_flow.__file__.startswith('$site/'), ellipsoid_flow.__file__
+print('import ellipsoid_flow', ellipsoid_flow.__version__, 'from the package: ok')"
 # Every dependency is satisfiable here, the two packages together.
 apt-get install --simulate --no-install-recommends "$program_deb" "$python_deb" >/dev/null
 echo "== lintian"

@@ -9,7 +9,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}"
 dir="$ROOT/build-bench"
-cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF \
-    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=ON -DSOLVA_PYTHON=ON >/dev/null
-cmake --build "$dir" --parallel "$(nproc)" --target run_benchmark _core
+configure_and_build "$dir" "run_benchmark _core" -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF \
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=ON -DSOLVA_PYTHON=ON
 exec /usr/bin/python3 "$ROOT/bench/python_overhead.py" "$dir" "$@"

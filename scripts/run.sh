@@ -8,7 +8,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${WINDOW_PACKAGES[@]}"
 dir="$ROOT/build-run"
-cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON \
-    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=OFF -DSOLVA_CLI=OFF >/dev/null
-cmake --build "$dir" --parallel "$(nproc)" --target ellipsoid-flow
+configure_and_build "$dir" ellipsoid-flow -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON \
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=OFF -DSOLVA_CLI=OFF
 exec "$dir/app/ellipsoid-flow"

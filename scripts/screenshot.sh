@@ -20,7 +20,7 @@ fi
 
 ensure_packages "${WINDOW_PACKAGES[@]}" fonts-liberation2 xvfb xauth xdotool imagemagick
 dir="$ROOT/build-screenshot"
-configure_and_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON -DBUILD_TESTING=OFF \
+configure_and_build "$dir" ellipsoid-flow -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVA_GUI=ON -DBUILD_TESTING=OFF \
     -DSOLVA_BENCHMARK=OFF
 program="$dir/app/ellipsoid-flow"
 

@@ -10,8 +10,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}" jq
 build="$ROOT/build-validation"
-cmake -S "$ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target ellipsoid-flow-cli validation_tables
+configure_and_build "$build" "ellipsoid-flow-cli validation_tables" -DCMAKE_BUILD_TYPE=Release \
+    -DSOLVA_GUI=OFF
 cli="$build/cli/ellipsoid-flow-cli"
 docs="$ROOT/docs"
 work=$(mktemp -d)

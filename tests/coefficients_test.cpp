@@ -4,6 +4,7 @@
 
 #include "app/run_error.h"
 #include "support/shape_integrals.h"
+#include "support/solved_flow.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,6 @@ RunParameters params(double Lamda, double NT = 1, double AlfaD = 0, double BetaD
     return RunParameters{Lamda, 18, NT, AlfaD, BetaD};
 }
 
-FlowCoefficients coefficients(const RunParameters& p) {
-    FlowCoefficients c;
-    c.PI = computePI();
-    c.NJ = computeNJ(p);
-    computeFlowCoefficients(p, c);
-    return c;
-}
-
 // Lamb's shape integrals by quadrature, independent of the closed form.
 double alpha0(double Lamda) {
     return static_cast<double>(test::alpha0ByQuadrature(Lamda));
@@ -34,7 +27,7 @@ double beta0(double Lamda) {
 
 ErrorKind failureOf(double Lamda) {
     try {
-        coefficients(params(Lamda));
+        test::flowCoefficients(params(Lamda));
     } catch (const RunError& e) {
         return e.kind();
     }
@@ -43,7 +36,7 @@ ErrorKind failureOf(double Lamda) {
 }
 
 TEST(FlowCoefficients, ReferenceValuesForASlenderBody) {
-    const FlowCoefficients c = coefficients(params(0.2));
+    const FlowCoefficients c = test::flowCoefficients(params(0.2));
     EXPECT_NEAR(c.E.value(), 0.9797959, 5E-8);
     EXPECT_NEAR(c.A0.value(), alpha0(0.2), 1E-12);
     EXPECT_NEAR(c.B0.value(), beta0(0.2), 1E-12);
@@ -54,20 +47,20 @@ TEST(FlowCoefficients, ReferenceValuesForASlenderBody) {
 
 TEST(FlowCoefficients, ShapeIntegralsAgreeWithTheirQuadratureFromSlenderToSphere) {
     for (const double Lamda : {0.05, 0.5, 0.9, 0.99, -0.3, 1.0}) {
-        const FlowCoefficients c = coefficients(params(Lamda));
+        const FlowCoefficients c = test::flowCoefficients(params(Lamda));
         EXPECT_NEAR(c.A0.value(), alpha0(Lamda), 1E-12) << Lamda;
         EXPECT_NEAR(c.B0.value(), beta0(Lamda), 1E-12) << Lamda;
     }
 }
 
 TEST(FlowCoefficients, TheSphereTakesItsOwnValue) {
-    const FlowCoefficients c = coefficients(params(1));
+    const FlowCoefficients c = test::flowCoefficients(params(1));
     EXPECT_EQ(c.E.value(), 0);
     EXPECT_EQ(c.A0.value(), 2.0 / 3);
     EXPECT_DOUBLE_EQ(c.K1.value(), 0.5);
     EXPECT_DOUBLE_EQ(c.K2.value(), 0.5);
     // Just short of the sphere the general form is used, and lands close.
-    const FlowCoefficients near = coefficients(params(0.999999));
+    const FlowCoefficients near = test::flowCoefficients(params(0.999999));
     EXPECT_NEAR(near.A0.value(), 2.0 / 3, 1E-5);
     EXPECT_NE(near.A0.value(), 2.0 / 3);
 }
@@ -87,17 +80,17 @@ TEST(FlowCoefficients, OneColumnForAStreamAlongTheAxis) {
 }
 
 TEST(FlowCoefficients, StreamDirectionIsAUnitVector) {
-    const FlowCoefficients axial = coefficients(params(0.2));
+    const FlowCoefficients axial = test::flowCoefficients(params(0.2));
     EXPECT_EQ(axial.U1.value(), 1);
     EXPECT_EQ(axial.U2.value(), 0);
     EXPECT_EQ(axial.U3.value(), 0);
 
-    const FlowCoefficients across = coefficients(params(0.2, 1, 90, 0));
+    const FlowCoefficients across = test::flowCoefficients(params(0.2, 1, 90, 0));
     EXPECT_NE(across.U1.value(), 0); // the cosine of the computed angle, not forced to 0
     EXPECT_LT(std::fabs(across.U1.value()), 1E-15);
     EXPECT_EQ(across.U3.value(), 1);
 
-    const FlowCoefficients both = coefficients(params(0.2, 1, 10, 5));
+    const FlowCoefficients both = test::flowCoefficients(params(0.2, 1, 10, 5));
     const double norm = both.U1.value() * both.U1.value() + both.U2.value() * both.U2.value() +
                         both.U3.value() * both.U3.value();
     EXPECT_NEAR(norm, 1, 1E-15);
@@ -112,8 +105,8 @@ TEST(FlowCoefficients, ThicknessRatioOutsideItsRangeStopsTheRun) {
 }
 
 TEST(FlowCoefficients, ANegativeThicknessRatioGivesTheSameCoefficients) {
-    const FlowCoefficients plus = coefficients(params(0.3));
-    const FlowCoefficients minus = coefficients(params(-0.3));
+    const FlowCoefficients plus = test::flowCoefficients(params(0.3));
+    const FlowCoefficients minus = test::flowCoefficients(params(-0.3));
     EXPECT_EQ(plus.A0.value(), minus.A0.value());
     EXPECT_EQ(plus.K2.value(), minus.K2.value());
 }

@@ -42,7 +42,7 @@ InputTexts textsOf(const std::string& example) {
             box.clear();
         }
     }
-    return test::inputs(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
+    return InputTexts{boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]};
 }
 
 class FailureTable : public test::InTempDir {};

@@ -41,15 +41,15 @@ TEST_F(FileFaults, ADirectoryInTheReportsPlace) {
 
 TEST_F(FileFaults, AFullDiskUnderThePlotData) {
     std::filesystem::create_symlink("/dev/full", at(PlotDataFileName));
-    const RunError e = runFails(inputs("0.2", "400", "18", "10", "5"));
+    const RunError e = runFails(InputTexts{"0.2", "400", "18", "10", "5"});
     expectFileError(e, at(PlotDataFileName), "No space left on device");
     // The report was written in full before the plot data failed to close.
-    EXPECT_EQ(splitLines(report()).size(), 8u + 400u + 1u);
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines + 400u + 1u);
 }
 
 TEST_F(FileFaults, AFullDiskUnderTheReportKeepsThePlotDataWritten) {
     std::filesystem::create_symlink("/dev/full", at(ReportFileName));
-    const RunError e = runFails(inputs("0.2", "400", "18", "10", "5"));
+    const RunError e = runFails(InputTexts{"0.2", "400", "18", "10", "5"});
     expectFileError(e, at(ReportFileName), "No space left on device");
     // The plot data holds every line written before the report failed, each
     // one whole and in order.

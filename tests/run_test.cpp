@@ -11,8 +11,8 @@
 namespace solva {
 namespace {
 
-using test::inputs;
 using test::readFile;
+using test::ReportHeaderLines;
 using test::runExpectingError;
 using test::splitLines;
 
@@ -50,15 +50,13 @@ TEST_F(RunTest, DefaultRunHandsItsPointsToThePlot) {
     ASSERT_EQ(plot.calls.size(), 1u);
     const test::PlotCall& call = plot.calls[0];
     EXPECT_EQ(call.N, 18);
-    EXPECT_EQ(call.IQU, 1);
-    EXPECT_TRUE(call.titleEmpty);
     ASSERT_EQ(call.CU.size(), 18u);
     EXPECT_EQ(call.X[0], state->X(1).toDouble());
     EXPECT_EQ(call.CU[8], state->CU(9, 1).toDouble());
 }
 
 TEST_F(RunTest, FourColumnsAtAnAngleOfAttack) {
-    runOk(inputs("0.2", "18", "2", "10", "0"));
+    runOk(InputTexts{"0.2", "18", "2", "10", "0"});
     const std::vector<std::string> rows = splitLines(report());
     EXPECT_EQ(rows[3], " Alfa  = 10 ");
     EXPECT_EQ(rows[6], " 0  90  180  270  ");
@@ -66,7 +64,7 @@ TEST_F(RunTest, FourColumnsAtAnAngleOfAttack) {
 }
 
 TEST_F(RunTest, HeaderValuesAreRoundedHalfToEven) {
-    runOk(inputs("0.125", "4", "7", "-5", "2.25"));
+    runOk(InputTexts{"0.125", "4", "7", "-5", "2.25"});
     const std::vector<std::string> rows = splitLines(report());
     EXPECT_EQ(rows[2], " Lamda = 0.12 ");
     EXPECT_EQ(rows[3], " Alfa  =-5 ");
@@ -99,23 +97,23 @@ TEST_F(RunTest, TheTitleTakesASingleByteSetThatHoldsItsLetters) {
 }
 
 TEST_F(RunTest, PointNumbersAbove99PrintInFull) {
-    runOk(inputs("0.2", "400", "18", "10", "5"));
+    runOk(InputTexts{"0.2", "400", "18", "10", "5"});
     const std::vector<std::string> rows = splitLines(report());
-    ASSERT_EQ(rows.size(), 8u + 400u + 1u);
-    EXPECT_EQ(rows[8 + 99].substr(0, 6), "100   ");
-    EXPECT_EQ(rows[8 + 399].substr(0, 6), "400   ");
+    ASSERT_EQ(rows.size(), ReportHeaderLines + 400u + 1u);
+    EXPECT_EQ(rows[ReportHeaderLines + 99].substr(0, 6), "100   ");
+    EXPECT_EQ(rows[ReportHeaderLines + 399].substr(0, 6), "400   ");
     EXPECT_EQ(splitLines(plotData()).size(), 401u);
 }
 
 TEST_F(RunTest, AFractionalPointCountRunsItsWholePart) {
-    runOk(inputs("0.2", "18.5", "1", "0", "0"));
-    EXPECT_EQ(splitLines(report()).size(), 8u + 18u + 1u);
+    runOk(InputTexts{"0.2", "18.5", "1", "0", "0"});
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines + 18u + 1u);
     EXPECT_EQ(plot.calls.at(0).N, 18.5);
     EXPECT_EQ(plot.calls.at(0).X.size(), 18u);
 }
 
 TEST_F(RunTest, FewerThanOnePointGivesAnEmptyBody) {
-    runOk(inputs("0.2", "0.5", "1", "0", "0"));
+    runOk(InputTexts{"0.2", "0.5", "1", "0", "0"});
     EXPECT_EQ(splitLines(report()).size(), 9u);
     EXPECT_EQ(report().substr(report().size() - 4), "\r\n\r\n");
     EXPECT_EQ(plotData(), "");
@@ -123,7 +121,7 @@ TEST_F(RunTest, FewerThanOnePointGivesAnEmptyBody) {
 }
 
 TEST_F(RunTest, ANegativeStepCountWritesNoSpeedColumn) {
-    runOk(inputs("0.2", "3", "-1", "5", "0"));
+    runOk(InputTexts{"0.2", "3", "-1", "5", "0"});
     const std::vector<std::string> rows = splitLines(report());
     EXPECT_EQ(rows[6], " ");
     EXPECT_EQ(rows[8], "01   139.88   -0.3823   0.0644    ");
@@ -141,7 +139,7 @@ bool endsAfterThirdItem(const std::string& line) {
 
 TEST_F(RunTest, WithoutAColumnTheAngleZeroValueOfAnEarlierRunIsNotReused) {
     runOk(InputTexts{});
-    runOk(inputs("0.2", "18", "-1", "5", "0"));
+    runOk(InputTexts{"0.2", "18", "-1", "5", "0"});
     const std::vector<std::string> lines = splitLines(plotData());
     ASSERT_EQ(lines.size(), 19u);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
@@ -151,37 +149,37 @@ TEST_F(RunTest, WithoutAColumnTheAngleZeroValueOfAnEarlierRunIsNotReused) {
 }
 
 TEST_F(RunTest, TwoRunsInARowShowOnlyTheSecondRunsPoints) {
-    runOk(inputs("0.2", "20", "1", "0", "0"));
+    runOk(InputTexts{"0.2", "20", "1", "0", "0"});
     const double X15 = state->X(15).toDouble();
-    runOk(inputs("0.2", "10", "1", "0", "0"));
-    EXPECT_EQ(splitLines(report()).size(), 8u + 10u + 1u);
+    runOk(InputTexts{"0.2", "10", "1", "0", "0"});
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines + 10u + 1u);
     EXPECT_EQ(splitLines(plotData()).size(), 11u);
     EXPECT_EQ(plot.calls.at(1).X.size(), 10u);
     EXPECT_EQ(state->X(15).toDouble(), X15); // left as the first run wrote it
 }
 
 TEST_F(RunTest, TheSameInputsTwiceGiveTheSameFiles) {
-    runOk(inputs("0.3", "24", "3", "7", "-4"));
+    runOk(InputTexts{"0.3", "24", "3", "7", "-4"});
     const std::string first = report() + plotData();
-    runOk(inputs("0.3", "24", "3", "7", "-4"));
+    runOk(InputTexts{"0.3", "24", "3", "7", "-4"});
     EXPECT_EQ(report() + plotData(), first);
 }
 
 TEST_F(RunTest, AnOddPointCountRuns) {
-    runOk(inputs("0.2", "17", "1", "0", "0"));
+    runOk(InputTexts{"0.2", "17", "1", "0", "0"});
     const std::vector<std::string> rows = splitLines(report());
-    EXPECT_EQ(rows[8 + 8].substr(0, 32), "09   090.00   0.0000   0.1000   ");
+    EXPECT_EQ(rows[ReportHeaderLines + 8].substr(0, 32), "09   090.00   0.0000   0.1000   ");
 }
 
 TEST_F(RunTest, TheSphereRuns) {
-    runOk(inputs("1", "18", "1", "0", "0"));
+    runOk(InputTexts{"1", "18", "1", "0", "0"});
     EXPECT_EQ(splitLines(report())[2], " Lamda = 1 ");
 }
 
 // Failing runs stop at their step with the files as far as written.
 
 TEST_F(RunTest, AllBoxesEmptyStopsInTheAngleLine) {
-    const RunError e = runFails(inputs("", "", "", "", ""));
+    const RunError e = runFails(InputTexts{"", "", "", "", ""});
     EXPECT_EQ(e.kind(), ErrorKind::InvalidOperation);
     EXPECT_NE(e.where().find("column angles"), std::string::npos) << e.where();
     EXPECT_EQ(report(), std::string(HeaderStart) + " Lamda = 0 \r\n Alfa  = 0 \r\n Beta  = 0 \r\n"
@@ -190,30 +188,30 @@ TEST_F(RunTest, AllBoxesEmptyStopsInTheAngleLine) {
 }
 
 TEST_F(RunTest, Point401StopsTheRunAfterTheHeader) {
-    const RunError e = runFails(inputs("0.2", "401", "1", "0", "0"));
+    const RunError e = runFails(InputTexts{"0.2", "401", "1", "0", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::SubscriptOutOfRange);
-    EXPECT_EQ(splitLines(report()).size(), 8u);
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines);
     EXPECT_EQ(plotData(), "");
 }
 
 TEST_F(RunTest, ZeroStepsWithAnAngleStopsInTheGrid) {
-    const RunError e = runFails(inputs("0.2", "18", "0", "5", "0"));
+    const RunError e = runFails(InputTexts{"0.2", "18", "0", "5", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
     const std::vector<std::string> rows = splitLines(report());
-    ASSERT_EQ(rows.size(), 8u);
+    ASSERT_EQ(rows.size(), ReportHeaderLines);
     EXPECT_EQ(rows[6], " ");
     EXPECT_EQ(plotData(), "");
 }
 
 TEST_F(RunTest, ThirtySixColumnsAreTheMost) {
-    runOk(inputs("0.2", "18", "18", "10", "5"));
-    runOk(inputs("0.2", "18", "18.4", "10", "5"));
+    runOk(InputTexts{"0.2", "18", "18", "10", "5"});
+    runOk(InputTexts{"0.2", "18", "18.4", "10", "5"});
     EXPECT_EQ(splitLines(report())[6].substr(0, 24), " 0  9.78260869565217  19");
 }
 
 TEST_F(RunTest, Column37StopsTheHeaderAfter36Angles) {
     for (const char* NT : {"19", "1E+15"}) {
-        const RunError e = runFails(inputs("0.2", "18", NT, "10", "0"));
+        const RunError e = runFails(InputTexts{"0.2", "18", NT, "10", "0"});
         EXPECT_EQ(e.kind(), ErrorKind::SubscriptOutOfRange) << NT;
         EXPECT_EQ(e.where(), "writing the column angles (J - 1) 180 / NT of the report header "
                              "(column 37): index 37 lies outside 0 ... 36");
@@ -225,15 +223,15 @@ TEST_F(RunTest, Column37StopsTheHeaderAfter36Angles) {
 }
 
 TEST_F(RunTest, ThicknessRatiosOutsideTheRange) {
-    EXPECT_EQ(runFails(inputs("0", "18", "1", "0", "0")).kind(), ErrorKind::DivisionByZero);
-    EXPECT_EQ(runFails(inputs("-1", "18", "1", "0", "0")).kind(), ErrorKind::InvalidOperation);
-    const RunError e = runFails(inputs("1.5", "18", "1", "0", "0"));
+    EXPECT_EQ(runFails(InputTexts{"0", "18", "1", "0", "0"}).kind(), ErrorKind::DivisionByZero);
+    EXPECT_EQ(runFails(InputTexts{"-1", "18", "1", "0", "0"}).kind(), ErrorKind::InvalidOperation);
+    const RunError e = runFails(InputTexts{"1.5", "18", "1", "0", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::SquareRootOfNegative);
-    EXPECT_EQ(splitLines(report()).size(), 8u); // the header is written first
+    EXPECT_EQ(splitLines(report()).size(), ReportHeaderLines); // the header is written first
 }
 
 TEST_F(RunTest, ZeroPointsStopsTheRun) {
-    const RunError e = runFails(inputs("0.2", "0", "1", "0", "0"));
+    const RunError e = runFails(InputTexts{"0.2", "0", "1", "0", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
     EXPECT_EQ(e.number(), 11);
     EXPECT_EQ(std::string(e.what()),
@@ -242,7 +240,7 @@ TEST_F(RunTest, ZeroPointsStopsTheRun) {
 }
 
 TEST_F(RunTest, AnInputTooLargeForADoubleIsAnOverflow) {
-    const RunError e = runFails(inputs("0.2", "1E999", "1", "0", "0"));
+    const RunError e = runFails(InputTexts{"0.2", "1E999", "1", "0", "0"});
     EXPECT_EQ(e.kind(), ErrorKind::Overflow);
     EXPECT_EQ(e.where(), "reading NXX from its box");
     EXPECT_EQ(report(), ""); // both files are created before the inputs are read
@@ -252,7 +250,7 @@ TEST_F(RunTest, AnInputTooLargeForADoubleIsAnOverflow) {
 TEST_F(RunTest, AFailedRunLeavesTheStateOfItsFinishedSteps) {
     runOk(InputTexts{});
     const double CU1 = state->CU1(1).toDouble();
-    runFails(inputs("0.2", "12", "0", "5", "0")); // points placed, grid failed
+    runFails(InputTexts{"0.2", "12", "0", "5", "0"}); // points placed, grid failed
     EXPECT_EQ(state->CU1(1).toDouble(), CU1);
     EXPECT_NE(state->X(1).toDouble(), plot.calls.at(0).X.at(0));
 }
@@ -261,8 +259,8 @@ TEST_F(RunTest, AFailedRunLeavesTheStateOfItsFinishedSteps) {
 // state and folder, write the bytes the same runs write one after the other,
 // and the process's working directory stays where it was.
 TEST_F(RunTest, RunsInTwoThreadsWriteWhatRunsOneAfterTheOtherWrite) {
-    const InputTexts texts[] = {inputs("0.2", "400", "18", "10", "5"),
-                                inputs("0.5", "300", "9", "-20", "35")};
+    const InputTexts texts[] = {InputTexts{"0.2", "400", "18", "10", "5"},
+                                InputTexts{"0.5", "300", "9", "-20", "35"}};
     const auto runsIn = [&](const std::string& folder, const InputTexts& t) {
         std::filesystem::create_directory(dir() / folder);
         auto own = std::make_unique<FlowState>();

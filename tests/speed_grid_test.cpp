@@ -3,7 +3,7 @@
 #include "flow/speed_grid.h"
 
 #include "app/run_error.h"
-#include "flow/meridian_points.h"
+#include "support/solved_flow.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,7 @@ class SpeedGridTest : public ::testing::Test {
 protected:
     void fill(double Lamda, double NXX, double NT, double AlfaD, double BetaD) {
         p = RunParameters{Lamda, NXX, NT, AlfaD, BetaD};
-        c.PI = computePI();
-        c.NJ = computeNJ(p);
-        computeFlowCoefficients(p, c);
-        generateMeridianPoints(p.Lamda, p.NXX, c.PI, *s);
-        fillSpeedGrid(p, c, *s);
+        c = test::solveFlow(p, *s);
     }
     double CU(long I, long J) const { return s->CU(I, J).toDouble(); }
 

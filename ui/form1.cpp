@@ -6,13 +6,13 @@
 #include "plot/grxycu.h"
 #include "ui/command_button.h"
 #include "ui/picture_area.h"
-#include "ui/twips.h"
 
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QtNumeric>
 
 #include <limits>
 #include <vector>
@@ -20,6 +20,13 @@
 namespace solva {
 
 namespace {
+
+// The layout is laid down in twips, at 15 to the pixel; each of the four
+// values is rounded on its own, to the nearest pixel.
+QRect twipsRect(int left, int top, int width, int height) {
+    const auto pixels = [](int twips) { return qRound(static_cast<double>(twips) / 15); };
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
 
 template <class Control>
 Control* place(QWidget* parent, const char* name, int left, int top, int width, int height) {

@@ -4,6 +4,7 @@
 // ellipsoid_flow._core: the C++ core and the exact flow, bound for Python.
 // The package ellipsoid_flow re-exports it with the parts written in Python.
 
+#include "app/version.h"
 #include "bindings.h"
 
 PYBIND11_MODULE(_core, m) {

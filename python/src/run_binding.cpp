@@ -18,11 +18,11 @@
 
 #include <array>
 #include <cerrno>
-#include <clocale>
 #include <cstdlib>
 #include <locale.h>
+#include <memory>
+#include <mutex>
 #include <optional>
-#include <random>
 #include <system_error>
 #include <vector>
 
@@ -84,6 +84,32 @@ private:
     std::filesystem::path path_;
 };
 
+template <long Last> void clear(Bounded<Last>& elements) {
+    for (long i = 0; i <= Last; ++i) {
+        elements(i).clear();
+    }
+}
+
+// The arrays of a newly started window, for a run given no FlowState: one
+// set for each thread, emptied before each run, which costs less than making
+// a new set or copying an empty one over it.
+FlowState& newWindowArrays() {
+    thread_local std::unique_ptr<FlowState> arrays;
+    if (!arrays) {
+        arrays = std::make_unique<FlowState>();
+        return *arrays;
+    }
+    for (PointArray* points : {&arrays->FI, &arrays->X, &arrays->Y, &arrays->CU1}) {
+        clear(*points);
+    }
+    for (long j = 0; j <= MaxColumn; ++j) { // as the grid is stored, point by point
+        for (long i = 0; i <= MaxPoint; ++i) {
+            arrays->CU(i, j).clear();
+        }
+    }
+    return *arrays;
+}
+
 const char* stageName(RunStage stage) {
     switch (stage) {
     case RunStage::Started:
@@ -127,7 +153,10 @@ Results collect(const FlowState& s, const RunParameters& p, const FlowCoefficien
         r.FI.push_back(pointAngleDegrees(s.FI(I), c.PI).value());
         r.X.push_back(s.X(I).toDouble());
         r.Y.push_back(s.Y(I).toDouble());
-        for (long J = 1; J <= r.columns; ++J) {
+    }
+    // Column by column, as the grid is stored: the arrays are Fortran-ordered.
+    for (long J = 1; J <= r.columns; ++J) {
+        for (long I = 1; I <= r.points; ++I) {
             const double Cu = s.CU(I, J).toDouble();
             r.Cu.push_back(Cu);
             r.Cp.push_back(1 - Cu);
@@ -136,11 +165,13 @@ Results collect(const FlowState& s, const RunParameters& p, const FlowCoefficien
     return r;
 }
 
-// The vector's values as an array of the given shape, without a copy.
-py::array_t<double> toArray(std::vector<double>&& values, std::vector<py::ssize_t> shape) {
+// The vector's values as an array of the given shape (and strides, in bytes,
+// when not C order), without a copy.
+py::array_t<double> toArray(std::vector<double>&& values, std::vector<py::ssize_t> shape,
+                            std::vector<py::ssize_t> strides = {}) {
     auto* owner = new std::vector<double>(std::move(values));
     py::capsule free(owner, [](void* v) { delete static_cast<std::vector<double>*>(v); });
-    return py::array_t<double>(shape, owner->data(), free);
+    return py::array_t<double>(shape, strides, owner->data(), free);
 }
 
 py::handle runErrorType;
@@ -164,19 +195,20 @@ py::dict runTexts(const std::array<std::string, 5>& texts,
     std::optional<RunError> error;
     {
         py::gil_scoped_release released;
-        // Without a FlowState of the caller's, a new one: a newly started window.
-        SharedFlowState fresh;
-        SharedFlowState& state = shared != nullptr ? *shared : fresh;
-        std::lock_guard lock(state.busy);
+        std::unique_lock<std::mutex> lock;
+        if (shared != nullptr) {
+            lock = std::unique_lock(shared->busy);
+        }
+        FlowState& state = shared != nullptr ? *shared->arrays : newWindowArrays();
         try {
             NoPlot plot;
             if (folder) {
-                run(inputs, *folder, *state.arrays, plot, userStyle(), record);
+                run(inputs, *folder, state, plot, userStyle(), record);
             } else {
                 TemporaryFolder scratch;
-                run(inputs, scratch.path(), *state.arrays, plot, userStyle(), record);
+                run(inputs, scratch.path(), state, plot, userStyle(), record);
             }
-            results = collect(*state.arrays, record.parameters, record.coefficients);
+            results = collect(state, record.parameters, record.coefficients);
         } catch (const RunError& e) {
             error = e;
         }
@@ -204,8 +236,9 @@ py::dict runTexts(const std::array<std::string, 5>& texts,
     out["X"] = toArray(std::move(results.X), {points});
     out["Y"] = toArray(std::move(results.Y), {points});
     out["angle"] = toArray(std::move(results.angle), {columns});
-    out["Cu"] = toArray(std::move(results.Cu), {points, columns});
-    out["Cp"] = toArray(std::move(results.Cp), {points, columns});
+    const std::vector<py::ssize_t> byColumn{sizeof(double), points * py::ssize_t{sizeof(double)}};
+    out["Cu"] = toArray(std::move(results.Cu), {points, columns}, byColumn);
+    out["Cp"] = toArray(std::move(results.Cp), {points, columns}, byColumn);
     return out;
 }
 

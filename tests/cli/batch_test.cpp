@@ -62,7 +62,7 @@ TEST(Batch, ARunThatFailsIsReportedAndTheOthersKeepTheirFilesAndTheSharedState) 
     for (std::size_t k = 0; k < library.size(); ++k) {
         EXPECT_EQ(readRunFiles(here / ("cli/000" + std::to_string(k + 1))), library[k]) << k;
     }
-    EXPECT_EQ(splitLines(library[3].report).size(), 8u + 10u + 1u);
+    EXPECT_EQ(splitLines(library[3].report).size(), ReportHeaderLines + 10u + 1u);
     EXPECT_EQ(splitLines(readFile(here / "cli/0001/g.csv")).size(), 1u + 20u + 1u);
     EXPECT_FALSE(std::filesystem::exists(here / "cli/0002/g.csv"));
     EXPECT_EQ(splitLines(readFile(here / "cli/0004/g.csv")).size(), 1u + 10u * 4u + 1u);
@@ -138,7 +138,7 @@ void expectGridOfReport(const InputTexts& texts, std::size_t NJ) {
     ASSERT_EQ(runBatch(here, {texts}, *cliState).status, 0);
 
     const std::vector<std::string> rows = splitLines(readFile(here / "cli/g.csv"));
-    const std::size_t NXX = report.size() - 9; // 8 lines before the rows, "" after the last
+    const std::size_t NXX = report.size() - ReportHeaderLines - 1; // "" after the last row
     ASSERT_EQ(rows.size(), 1 + NXX * NJ + 1);
     EXPECT_EQ(rows.front(), "point,angle_deg,FI_deg,X,Y,Cu,Cp");
     const std::vector<std::string> angles = items(report[6], ' ');
@@ -149,7 +149,8 @@ void expectGridOfReport(const InputTexts& texts, std::size_t NJ) {
         for (const std::string& item : items(rows[k + 1], ',')) {
             csv.push_back(std::strtod(item.c_str(), nullptr));
         }
-        const std::vector<std::string> printed = items(report[7 + I], ' '); // I FI X Y Cu...
+        const std::vector<std::string> printed =
+            items(report[ReportHeaderLines + I - 1], ' '); // I FI X Y Cu...
         ASSERT_EQ(csv.size(), 7u) << rows[k + 1];
         EXPECT_EQ(csv[0], I);
         EXPECT_EQ(asPrinted(csv[1]), angles[J - 1]);
@@ -183,7 +184,7 @@ TEST(Batch, TheGridOfTheDefaultRunReadsBack) {
 }
 
 TEST(Batch, TheGridOfAFourColumnRunReadsBack) {
-    expectGridOfReport(inputs("0.3", "17", "2", "10", "-4"), 4);
+    expectGridOfReport(InputTexts{"0.3", "17", "2", "10", "-4"}, 4);
 }
 
 } // namespace

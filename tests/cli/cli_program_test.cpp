@@ -4,6 +4,7 @@
 // The program itself, started as a user would: its files against the
 // library's, its exit statuses and messages, and the locale it writes in.
 
+#include "app/version.h"
 #include "cli_runs.h"
 #include "support/in_scratch_directory.h"
 
@@ -16,9 +17,9 @@ namespace {
 TEST(CliProgram, OneRunWritesTheFilesOfANewWindow) {
     ScratchDirectory scratch;
     const std::filesystem::path& here = scratch.path();
-    const std::vector<InputTexts> cases{inputs("0.2", "400", "18", "10", "5"),
-                                        inputs("1,5", "&H10", "2", "-5", " 3"),
-                                        inputs("", "18", "1", "0", "0")}; // no thickness: fails
+    const std::vector<InputTexts> cases{InputTexts{"0.2", "400", "18", "10", "5"},
+                                        InputTexts{"1,5", "&H10", "2", "-5", " 3"},
+                                        InputTexts{"", "18", "1", "0", "0"}}; // no thickness: fails
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const InputTexts& t = cases[k];
         const std::string dir = "cli" + std::to_string(k);

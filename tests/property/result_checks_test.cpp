@@ -4,8 +4,8 @@
 // The file and state checks accept what real runs write and reject each kind
 // of damage a faulty print or computation could do.
 
-#include "result_checks.h"
 #include "support/in_scratch_directory.h"
+#include "support/result_checks.h"
 
 #include <cmath>
 #include <functional>
@@ -50,26 +50,26 @@ protected:
 const check::RunEnd Completed18{true, 18};
 
 TEST_F(ResultChecks, AcceptTheFilesOfCompletedRuns) {
-    runAndRead(test::inputs("0.2", "18", "2", "10", "0"));
+    runAndRead(InputTexts{"0.2", "18", "2", "10", "0"});
     EXPECT_EQ(fault(Completed18), "");
 
     OutputStyle comma;
     comma.decimalSeparator = ",";
-    runAndRead(test::inputs("0.2", "18", "2", "10", "0"), comma);
+    runAndRead(InputTexts{"0.2", "18", "2", "10", "0"}, comma);
     EXPECT_EQ(fault(Completed18, ","), "");
 
     // No column: the angle-0 speed prints as nothing after its zone move.
-    runAndRead(test::inputs("0.2", "18", "-1", "5", "0"));
+    runAndRead(InputTexts{"0.2", "18", "-1", "5", "0"});
     EXPECT_EQ(fault(Completed18), "");
 
-    runAndRead(test::inputs("0.2", "400", "18", "10", "5"));
+    runAndRead(InputTexts{"0.2", "400", "18", "10", "5"});
     EXPECT_EQ(fault({true, 400}), "");
 }
 
 TEST_F(ResultChecks, AcceptTheFilesOfStoppedRuns) {
     for (const InputTexts& texts :
-         {test::inputs("", "", "", "", ""), test::inputs("0.2", "1E999", "1", "0", "0"),
-          test::inputs("0.2", "18", "19", "10", "0"), test::inputs("0.2", "401", "1", "0", "0")}) {
+         {InputTexts{"", "", "", "", ""}, InputTexts{"0.2", "1E999", "1", "0", "0"},
+          InputTexts{"0.2", "18", "19", "10", "0"}, InputTexts{"0.2", "401", "1", "0", "0"}}) {
         test::runExpectingError(texts, dir(), *state);
         readFiles();
         EXPECT_EQ(fault({}), "") << "NXX " << texts.NXX << ", NT " << texts.NT;
@@ -128,7 +128,7 @@ TEST_F(ResultChecks, RejectEveryKindOfDamage) {
     };
     for (const Damage& damage : damages) {
         state = std::make_unique<FlowState>();
-        runAndRead(test::inputs("0.2", "18", "2", "10", "0"));
+        runAndRead(InputTexts{"0.2", "18", "2", "10", "0"});
         ASSERT_EQ(fault(Completed18), "");
         damage.apply(report, plotData, *state);
         EXPECT_NE(fault(Completed18), "") << damage.what;
@@ -136,7 +136,7 @@ TEST_F(ResultChecks, RejectEveryKindOfDamage) {
 }
 
 TEST_F(ResultChecks, AStoppedRunMayLeaveOnlyTheAngleLineUnfinished) {
-    test::runExpectingError(test::inputs("0.2", "18", "19", "10", "0"), dir(), *state);
+    test::runExpectingError(InputTexts{"0.2", "18", "19", "10", "0"}, dir(), *state);
     readFiles();
     ASSERT_EQ(fault({}), "");
     EXPECT_NE(fault(Completed18), ""); // a stopped run's files are not a completed run's

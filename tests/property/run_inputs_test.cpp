@@ -9,10 +9,10 @@
 // SOLVA_PROPERTY_SEED and SOLVA_PROPERTY_RUNS override the seed and the number
 // of runs, for exploring beyond the fixed set.
 
-#include "expected_reading.h"
 #include "input_generator.h"
-#include "result_checks.h"
+#include "support/expected_reading.h"
 #include "support/in_scratch_directory.h"
+#include "support/result_checks.h"
 
 #include "app/numeric_reader.h"
 

@@ -4,12 +4,17 @@
 
 // Reading the files a run writes, and showing their bytes in a message.
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace solva::test {
+
+// The lines of a report before its first row: the title, an empty line, Lamda,
+// Alfa and Beta, the column header, the column angles and an empty line.
+inline constexpr std::size_t ReportHeaderLines = 8;
 
 // The whole file, byte for byte; empty if it cannot be read.
 std::string readFile(const std::filesystem::path& path);

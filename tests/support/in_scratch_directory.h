@@ -31,11 +31,6 @@ private:
     ScratchDirectory scratch_;
 };
 
-inline InputTexts inputs(std::string Lamda, std::string NXX, std::string NT, std::string AlfaD,
-                         std::string BetaD) {
-    return InputTexts{Lamda, NXX, NT, AlfaD, BetaD};
-}
-
 // Runs and gives the error the run stopped with; fails the test if it
 // completed, or if it drew.
 inline RunError runExpectingError(const InputTexts& texts, const std::filesystem::path& folder,

@@ -6,12 +6,10 @@
 
 namespace solva::test {
 
-void RecordingPlot::GRXYCU(std::string_view Title, Real N, const PointArray& X, const PointArray& Y,
-                           const PointArray& CU, int IQU) {
+void RecordingPlot::GRXYCU(std::string_view, Real N, const PointArray& X, const PointArray& Y,
+                           const PointArray& CU, int) {
     PlotCall call;
     call.N = N.value();
-    call.IQU = IQU;
-    call.titleEmpty = Title.empty();
     for (long I = 1; I <= N; ++I) {
         call.X.push_back(X(I).toDouble());
         call.Y.push_back(Y(I).toDouble());

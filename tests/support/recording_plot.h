@@ -14,8 +14,6 @@ namespace solva::test {
 struct PlotCall {
     double N = 0;
     std::vector<double> X, Y, CU; // elements 1 ... N
-    int IQU = 0;
-    bool titleEmpty = false;
 };
 
 // Records every call; given two surfaces, it also draws on them with GRXYCU,

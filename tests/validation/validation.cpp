@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "validation/validation.h"
 
-#include "flow/coefficients.h"
-#include "flow/meridian_points.h"
 #include "flow/speed_grid.h"
+#include "support/solved_flow.h"
 
 #include <cfloat>
 #include <cmath>
@@ -33,20 +32,8 @@ std::vector<LambRow> readLambTable(const std::string& path) {
     return rows;
 }
 
-namespace {
-
-FlowCoefficients coefficientsOf(const RunParameters& p) {
-    FlowCoefficients c{};
-    c.PI = computePI();
-    c.NJ = computeNJ(p);
-    computeFlowCoefficients(p, c);
-    return c;
-}
-
-} // namespace
-
 Coefficients programCoefficients(double lambda) {
-    const FlowCoefficients c = coefficientsOf(RunParameters{lambda, 1, 1, 0, 0});
+    const FlowCoefficients c = test::flowCoefficients(RunParameters{lambda, 1, 1, 0, 0});
     return {c.A0.value(), c.K1.value(), c.K2.value()};
 }
 
@@ -65,10 +52,8 @@ double alpha0ErrorBound(double lambda) {
 
 SphereDeviation sphereDeviation(double NXX, double NT, double alphaDeg, double betaDeg) {
     const RunParameters p{1, NXX, NT, alphaDeg, betaDeg};
-    const FlowCoefficients c = coefficientsOf(p);
     auto s = std::make_unique<FlowState>();
-    generateMeridianPoints(p.Lamda, p.NXX, c.PI, *s);
-    fillSpeedGrid(p, c, *s);
+    const FlowCoefficients c = test::solveFlow(p, *s);
 
     const long double degree = 3.141592653589793238462643383279503L / 180;
     const long double a = alphaDeg * degree, b = betaDeg * degree;
@@ -93,7 +78,7 @@ SphereDeviation sphereDeviation(double NXX, double NT, double alphaDeg, double b
 
 double programAxialCuAt(double lambda, double x) {
     const RunParameters p{lambda, 1, 1, 0, 0};
-    const FlowCoefficients c = coefficientsOf(p);
+    const FlowCoefficients c = test::flowCoefficients(p);
     auto s = std::make_unique<FlowState>();
     s->FI(1) = Real(std::acos(2 * x)); // X = 0.5 cos FI
     fillSpeedGrid(p, c, *s);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
-#include "expected_reading.h"
+#include "support/expected_reading.h"
 
 #include <algorithm>
 #include <bit>

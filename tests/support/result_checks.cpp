@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
-#include "result_checks.h"
+#include "support/result_checks.h"
 
 #include "app/numeric_reader.h"
 #include "output/plot_data_file.h"
@@ -18,13 +18,14 @@ namespace solva::check {
 
 namespace {
 
+constexpr long HeaderLines = test::ReportHeaderLines;
+
 constexpr std::string_view Title =
     " Elipsoid etraf\xC4\xB1ndaki potansiyel ak\xC4\xB1m\xC4\xB1n analitik "
     "\xC3\xA7\xC3\xB6z\xC3\xBCm\xC3\xBC";
 constexpr std::string_view ColumnHeader = "  I    FI        X         Y      Cu";
 constexpr std::string_view Separator = "   ";
 constexpr std::size_t ZoneWidth = 14;
-constexpr long HeaderLines = 8; // title to the empty line before the rows
 
 std::string inQuotes(std::string_view line) {
     return "\"" + test::escaped(line) + "\"";
@@ -443,7 +444,7 @@ std::string reportFault(std::string_view report, const FlowState& s, const RunEn
             ok = line.empty() || c.fail("not the empty line");
             break;
         default:
-            ok = reportRow(c, i - 7, columns, s);
+            ok = reportRow(c, i - HeaderLines + 1, columns, s);
             break;
         }
         if (!ok) {
