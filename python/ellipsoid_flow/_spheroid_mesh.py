@@ -30,19 +30,14 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
     theta; vertices are numbered in the order the cells first use them, so
     formats that store only cell corners (STL, GDF) read back unchanged.
     """
-    if not (np.isfinite(lamda) and lamda > 0):
-        raise MeshError(f"the thickness ratio must be a positive number, not {lamda}")
-    if not (np.isfinite(length) and length > 0):
-        raise MeshError(f"the length must be a positive number, not {length}")
-    if int(n_axial) != n_axial or n_axial < 2:
-        raise MeshError(f"n_axial must be a whole number of at least 2, not {n_axial}")
-    if int(n_around) != n_around or n_around < 3 or (half and (n_around % 2 or n_around < 4)):
-        need = (
-            "an even number of at least 4 for a half body"
-            if half
-            else "a whole number of at least 3"
+    lamda, length = _positive(lamda, "the thickness ratio"), _positive(length, "the length")
+    n_axial = _whole(n_axial, "n_axial", 2, "a whole number of at least 2")
+    if half:
+        n_around = _whole(
+            n_around, "n_around", 4, "an even number of at least 4 for a half body", 2
         )
-        raise MeshError(f"n_around must be {need}, not {n_around}")
+    else:
+        n_around = _whole(n_around, "n_around", 3, "a whole number of at least 3")
     if cells not in ("quad", "tri"):
         raise MeshError(f'cells must be "quad" or "tri", not {cells!r}')
     if spacing not in ("cosine", "uniform"):
@@ -50,8 +45,8 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
 
     a = 0.5 * length
     b = lamda * a
-    x, radius = _ring_stations(a, b, int(n_axial), spacing)
-    columns = int(n_around) // 2 + 1 if half else int(n_around)
+    x, radius = _ring_stations(a, b, n_axial, spacing)
+    columns = n_around // 2 + 1 if half else n_around
     theta = -0.5 * np.pi + 2.0 * np.pi * np.arange(columns) / n_around
     cos_t, sin_t = _exact_at_quarter_turns(np.cos(theta)), _exact_at_quarter_turns(np.sin(theta))
     rings = np.stack(
@@ -68,6 +63,26 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
     if cells == "tri":
         quads = _split(quads)
     return _numbered_by_first_use(points, quads, half)
+
+
+def _positive(value, name):
+    try:
+        number = float(value)
+    except (TypeError, ValueError):
+        number = np.nan
+    if not (np.isfinite(number) and number > 0):
+        raise MeshError(f"{name} must be a positive number, not {value!r}")
+    return number
+
+
+def _whole(value, name, least, need, multiple=1):
+    try:
+        number = int(value)
+    except (TypeError, ValueError, OverflowError):
+        number = None
+    if number is None or number != value or number < least or number % multiple:
+        raise MeshError(f"{name} must be {need}, not {value!r}")
+    return number
 
 
 def _ring_stations(a, b, n_axial, spacing):

@@ -151,6 +151,21 @@ def test_a_bad_mesh_is_refused(points, cells, message):
         mesh.Mesh(points, cells)
 
 
+@pytest.mark.parametrize(
+    "arguments, message",
+    [
+        (dict(lamda=0, n_axial=4, n_around=6), "thickness ratio must be a positive number"),
+        (dict(lamda=0.2, n_axial=1, n_around=6), "n_axial must be a whole number of at least 2"),
+        (dict(lamda=0.2, n_axial=4, n_around=6.5), "n_around must be a whole number"),
+        (dict(lamda=0.2, n_axial=4, n_around=7, half=True), "even number of at least 4"),
+        (dict(lamda=0.2, n_axial=4, n_around=6, cells="hex"), 'cells must be "quad" or "tri"'),
+    ],
+)
+def test_a_spheroid_mesh_of_bad_sizes_is_refused(arguments, message):
+    with pytest.raises(mesh.MeshError, match=message):
+        mesh.spheroid(**arguments)
+
+
 def test_a_triangle_repeating_another_vertex_keeps_its_turning_order():
     points = [[0, 0, 0], [1, 0, 0], [0, 1, 0]]
     assert mesh.Mesh(points, [[0, 0, 1, 2]]).cells.tolist() == [[0, 1, 2, 2]]
