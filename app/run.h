@@ -14,7 +14,8 @@
 //   flow/   -> base    coefficients, meridian points, speed grid, FlowState
 //   output/ -> flow    print rules and number forms, the report, the plot data
 //   plot/   -> flow    GRXYCU and the DrawingSurface it draws on
-//   app/ (solva_run)   this run sequence and the numeric reader of the boxes
+//   app/ (solva_run)   this run sequence, the numeric reader of the boxes and
+//                      the five inputs' texts and names (input_texts.h)
 //           -> flow, output, plot
 //   ui/     -> run     the window Form1 and its picture areas (Qt)
 //   cli/    -> run     the command-line program (no Qt)

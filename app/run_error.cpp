@@ -3,6 +3,8 @@
 
 #include "app/run_error.h"
 
+#include <utility>
+
 namespace solva {
 
 namespace {
@@ -22,21 +24,19 @@ RunError::RunError(ErrorKind kind, std::string where)
     : std::runtime_error(message(kind, where)), kind_(kind), where_(std::move(where)) {}
 
 std::string_view RunError::describe(ErrorKind kind) {
-    switch (kind) {
-    case ErrorKind::InvalidOperation:
-        return "Invalid operation";
-    case ErrorKind::Overflow:
-        return "Overflow";
-    case ErrorKind::SubscriptOutOfRange:
-        return "Subscript out of range";
-    case ErrorKind::DivisionByZero:
-        return "Division by zero";
-    case ErrorKind::SquareRootOfNegative:
-        return "Square root of a negative number";
-    case ErrorKind::LogarithmOfNonPositive:
-        return "Logarithm of a non-positive number";
-    case ErrorKind::FileAccess:
-        return "File access error";
+    constexpr std::pair<ErrorKind, std::string_view> Descriptions[] = {
+        {ErrorKind::InvalidOperation, "Invalid operation"},
+        {ErrorKind::Overflow, "Overflow"},
+        {ErrorKind::SubscriptOutOfRange, "Subscript out of range"},
+        {ErrorKind::DivisionByZero, "Division by zero"},
+        {ErrorKind::SquareRootOfNegative, "Square root of a negative number"},
+        {ErrorKind::LogarithmOfNonPositive, "Logarithm of a non-positive number"},
+        {ErrorKind::FileAccess, "File access error"},
+    };
+    for (const auto& [known, words] : Descriptions) {
+        if (known == kind) {
+            return words;
+        }
     }
     return "Unknown error";
 }

@@ -10,10 +10,8 @@ namespace solva {
 // A picture area's user coordinates: x1 lies on the left edge, x2 on the
 // right, y1 on the top edge and y2 on the bottom; either pair may be reversed.
 struct CoordinateScale {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 1;
-    double y2 = 1;
+    double x1 = 0, y1 = 0; // the left and top edges
+    double x2 = 1, y2 = 1; // the right and bottom edges
 
     // A scale of zero width or height, or with a non-finite corner, shows
     // nothing: no point can be placed in it.

@@ -4,6 +4,7 @@
 
 #include "support/files.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -90,29 +91,11 @@ std::string shown(std::string_view text) {
 } // namespace
 
 std::string_view shapeName(Shape shape) {
-    switch (shape) {
-    case Shape::Decimal:
-        return "decimal";
-    case Shape::Exponent:
-        return "exponent";
-    case Shape::Radix:
-        return "&H/&O";
-    case Shape::Blanks:
-        return "blanks inside";
-    case Shape::Comma:
-        return "comma";
-    case Shape::Letters:
-        return "letters";
-    case Shape::NonAscii:
-        return "non-ASCII";
-    case Shape::Long:
-        return "10,000 characters";
-    case Shape::Empty:
-        return "empty";
-    case Shape::RandomBytes:
-        return "random bytes";
-    }
-    return "?";
+    // In the order of Shape.
+    constexpr std::array<std::string_view, ShapeCount> Names{
+        "decimal",   "exponent",          "&H/&O", "blanks inside", "comma", "letters",
+        "non-ASCII", "10,000 characters", "empty", "random bytes"};
+    return Names.at(static_cast<std::size_t>(shape));
 }
 
 InputTexts GeneratedInputs::texts() const {

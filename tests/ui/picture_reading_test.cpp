@@ -88,7 +88,7 @@ class PictureReadingTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<solva::test::ScratchDirectory>();
+        dir_ = std::make_unique<solva::test::ScratchWorkingDirectory>();
         form_ = std::make_unique<solva::Form1>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -181,7 +181,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<solva::test::ScratchDirectory> dir_;
+    std::unique_ptr<solva::test::ScratchWorkingDirectory> dir_;
     std::unique_ptr<solva::Form1> form_;
     PictureArea* profile_ = nullptr;
     PictureArea* speeds_ = nullptr;
