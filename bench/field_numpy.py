@@ -7,7 +7,7 @@ of docs/mathematics.md (closed forms, one logarithm a point).
 
     /usr/bin/python3 bench/field_numpy.py POINTS REPEATS
 
-Prints the seconds of each of REPEATS evaluations over the same POINTS points
+Prints the processor seconds of each of REPEATS evaluations over the same POINTS points
 (those of bench/field_benchmark.cpp), then the sum of Cu as a check that both
 compute the same flow.
 """
@@ -73,9 +73,9 @@ def main():
     x, y, z = points(n)
     field(x, y, z, 0.2, 20, 10)  # warm up
     for _ in range(repeats):
-        start = time.perf_counter()
+        start = time.process_time()
         result = field(x, y, z, 0.2, 20, 10)
-        print(time.perf_counter() - start)
+        print(time.process_time() - start)
     print(repr(float(np.sum(result[4]))))
 
 

@@ -41,7 +41,7 @@ def main(figure: Path) -> None:
 
     peak_x, peak_theta = around(flow.cp_min_curve(np.linspace(0, 2 * np.pi, 721)))
     order = np.argsort(peak_theta)
-    ax.plot(peak_x[order], peak_theta[order], "w--", lw=1.5,
+    ax.plot(peak_x[order], peak_theta[order], "--", color="gold", lw=1.8,
             label=f"suction peak, Cp = {flow.cp_min:.4f}")
     for point, name, marker in zip(flow.stagnation_points, ("front", "rear"), ("o", "s")):
         px, ptheta = around(point)

@@ -50,14 +50,19 @@ def ratios():
         values.add(1 + d)
     values.update((0.5, 0.6, 0.7, 0.75, 0.95, 0.975, 0.99, 2.5, 3.0, 7.0))
     # Either side of where the series give way to the closed forms.
-    for edge in (0.2**0.5, 2**0.5):
+    for edge in (0.2**0.5, 5**0.5):
         for step in range(-10, 11):
             values.add(edge * (1 + step * 1e-3))
     return sorted(values)
 
 
 def main():
-    print("# lambda\talpha0\tbeta0  (30 digits, scripts/shape-integrals-reference.py)")
+    spdx = "SPDX"  # split, so that licence tools read the tags as the table's, not this file's
+    print(f"# {spdx}-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
+    print(f"# {spdx}-License-Identifier: MIT")
+    print("# The shape integrals of the spheroid of thickness ratio lambda to 30 digits,")
+    print("# made by scripts/shape-integrals-reference.py with mpmath.")
+    print("# lambda\talpha0\tbeta0")
     for lam in ratios():
         alpha, beta = closed_form(lam)
         if 0.01 <= lam <= 100:

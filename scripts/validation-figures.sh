@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 
-# Makes everything docs/validation.md shows: its three figures, drawn by
+# Makes everything docs/validation.md shows: its five figures, drawn by
 # gnuplot from the command-line program's own output, and its tables, printed
 # by validation_tables from the functions the validation test checks and put
 # into the page between its <!-- NAME --> and <!-- /NAME --> markers.
@@ -38,6 +38,19 @@ for tenths in $(seq 10 100); do
     awk -v r="$tenths" 'BEGIN { printf "%.15g\t1\t1\t0\t0\n", 10 / r }'
 done | "$cli" --runs - --dir "$work/sweep" --summary |
     jq -r '[1 / .values.lambda, .coefficients.K1, .coefficients.K2] | @tsv' >"$work/added-mass.dat"
+
+# The spheroid library's k1, k2 and k' against lambda, prolate through oblate,
+# 25 ratios a decade from 0.05 to 20.
+for k in $(seq 0 65); do
+    lambda=$(awk -v k="$k" 'BEGIN { printf "%.6g", 0.05 * 10 ^ (k / 25) }')
+    "$cli" inertia --lambda "$lambda" | jq -r '[.lambda, .k1, .k2, .k_prime] | @tsv'
+done >"$work/inertia.dat"
+
+# The speed in the plane y = 0 around the lambda = 0.2 body at 20 degrees.
+awk 'BEGIN { for (i = 0; i <= 240; i++) for (j = 0; j <= 120; j++)
+                 printf "%.6g,0,%.6g\n", -0.75 + i * 1.5 / 240, -0.375 + j * 0.75 / 120 }' |
+    "$cli" field --lambda 0.2 --alpha 20 --beta 0 --inside-nan - |
+    awk -F, 'NR > 1 { print $1, $3, ($8 == "nan" ? "NaN" : sqrt($8)) }' >"$work/speed.dat"
 
 cd "$work"
 gnuplot <<GNUPLOT
@@ -78,11 +91,40 @@ plot "added-mass.dat" using 1:2 with lines lw 2 title "k1 (axial), program", \
      "$ROOT/tests/validation/lamb_373.tsv" using 1:2 with points pt 6 ps 1.5 lc "black" \
          title "Lamb, Hydrodynamics §373", \
      "" using 1:3 with points pt 6 ps 1.5 lc "black" notitle
+
+set output "$docs/validation-inertia.png"
+set title "Inertia coefficients of a spheroid, prolate (λ < 1) through oblate (λ > 1)"
+set xlabel "thickness ratio λ = b / a"
+set ylabel "coefficient"
+set logscale xy
+set xrange [0.05:20]
+set yrange [0.001:20]
+set key top left
+plot "inertia.dat" using 1:2 with lines lw 2 title "k1 (along the axis)", \
+     "inertia.dat" using 1:3 with lines lw 2 title "k2 (across it)", \
+     "inertia.dat" using 1:(\$4 > 0 ? \$4 : NaN) with lines lw 2 title "k′ (rotation about a diameter)", \
+     "$ROOT/tests/validation/lamb_373.tsv" using (1 / \$1):2 with points pt 6 ps 1.5 lc "black" \
+         title "Lamb, Hydrodynamics §373", \
+     "" using (1 / \$1):3 with points pt 6 ps 1.5 lc "black" notitle, \
+     "" using (1 / \$1):4 with points pt 6 ps 1.5 lc "black" notitle
+
+set output "$docs/validation-speed-field.png"
+set title "Speed |v| / U in the plane y = 0 around the λ = 0.2 body at α = 20°"
+unset logscale
+set xlabel "x / L"
+set ylabel "z / L"
+set xrange [-0.75:0.75]
+set yrange [-0.375:0.375]
+set size ratio -1
+set cblabel "|v| / U"
+set palette rgb 33,13,10
+set datafile missing "NaN"
+plot "speed.dat" using 1:2:3 with image notitle
 GNUPLOT
 
 # The page's tables.
 page="$docs/validation.md"
-for table in lamb alpha0 sphere stations; do
+for table in lamb alpha0 sphere stations spheroid-lamb spheroid-integrals spheroid-checks; do
     TABLE=$("$build/tests/validation/validation_tables" "$table") awk -v name="$table" '
         $0 == "<!-- " name " -->" { print; print ""; print ENVIRON["TABLE"]; print ""; skip = 1; next }
         $0 == "<!-- /" name " -->" { skip = 0 }

@@ -3,6 +3,7 @@
 #include "spheroid/flow.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -17,8 +18,10 @@ namespace solva::spheroid {
 
 namespace {
 
-// Below this many points per thread, starting threads costs more than it gains.
+// Below this many points per thread, starting threads costs more than it
+// gains; threads take the points this many at a time.
 constexpr std::size_t pointsPerThread = std::size_t{1} << 15;
+constexpr std::size_t chunkSize = std::size_t{1} << 13;
 
 // Radians from degrees as the window computes them, π = 4 arctan 1.
 double radians(double degrees) {
@@ -88,7 +91,7 @@ FieldPoint Flow::at(const Vector3& p) const {
     evaluate(p, {{&result.potential, 1}, result.velocity, {&result.cu, 1}, {&result.cp, 1}},
              InsidePoints::NaN, 1);
     if (std::isnan(result.cu)) {
-        throw SpheroidError("the flow is not defined at the point " + refusal(body_, p));
+        throw SpheroidError("the point " + refusal(body_, p));
     }
     return result;
 }
@@ -109,25 +112,27 @@ void Flow::evaluate(std::span<const double> xyz, const FieldOutput& out, InsideP
     if (threads == 0) {
         threads = std::max(1u, std::thread::hardware_concurrency());
     }
-    const std::size_t useful = std::max<std::size_t>(1, n / pointsPerThread);
-    const std::size_t count = std::min<std::size_t>(threads, useful);
+    const std::size_t count =
+        std::min<std::size_t>(threads, std::max<std::size_t>(1, n / pointsPerThread));
+    // The threads take chunks in turn rather than one share each, so that one
+    // the system holds back does not hold back the rest.
+    std::atomic<std::size_t> nextChunk{0};
     std::vector<std::size_t> firstRefused(count, n);
+    const auto work = [&](std::size_t t) {
+        for (std::size_t first; (first = chunkSize * nextChunk++) < n;) {
+            const std::size_t last = std::min(n, first + chunkSize);
+            const std::size_t refused = evaluateRange(kernel, xyz.data(), first, last, out);
+            firstRefused[t] = std::min(firstRefused[t], refused == last ? n : refused);
+        }
+    };
     {
         std::vector<std::jthread> workers;
         for (std::size_t t = 1; t < count; ++t) {
-            workers.emplace_back([&, t] {
-                firstRefused[t] =
-                    evaluateRange(kernel, xyz.data(), n * t / count, n * (t + 1) / count, out);
-            });
+            workers.emplace_back(work, t);
         }
-        firstRefused[0] = evaluateRange(kernel, xyz.data(), 0, n / count, out);
+        work(0);
     }
-    std::size_t refused = n;
-    for (std::size_t t = 0; t < count; ++t) {
-        if (firstRefused[t] != n * (t + 1) / count) {
-            refused = std::min(refused, firstRefused[t]);
-        }
-    }
+    const std::size_t refused = *std::min_element(firstRefused.begin(), firstRefused.end());
     if (inside == InsidePoints::Error && refused < n) {
         const Vector3 p{xyz[3 * refused], xyz[3 * refused + 1], xyz[3 * refused + 2]};
         throw SpheroidError("point " + std::to_string(refused) + " " + refusal(body_, p));

@@ -89,9 +89,9 @@ public:
     double cp(const Vector3& p) const { return at(p).cp; }
 
     // The flow at n points given as contiguous triples xyz = x₀ y₀ z₀ x₁ …
-    // (xyz.size() = 3n), written into out. threads = 0 picks the machine's
-    // core count for arrays large enough to gain from it (single-threaded
-    // below 2¹⁵ points), 1 runs single-threaded. Throws SpheroidError if
+    // (xyz.size() = 3n), written into out. Up to `threads` threads share the
+    // work, at most one per 2¹⁵ points (fewer gain nothing); threads = 0 means
+    // the machine's core count, 1 runs single-threaded. Throws SpheroidError if
     // xyz.size() is not a multiple of 3 or an output has the wrong size
     // (before writing anything), and, with InsidePoints::Error, naming the
     // first point (index and coordinates) inside the body, not finite or

@@ -11,9 +11,10 @@ namespace solva::spheroid {
 namespace {
 
 // The closed forms cancel near the sphere, their series converge slowly far
-// from it: the series serve up to e² = 0.95 (prolate) and y = 0.95 (oblate),
-// beyond which the closed forms lose less than a factor 2 to cancellation.
-constexpr double seriesLimit = 0.95;
+// from it: the series serve up to e² = 0.8 (prolate) and y = 0.8 (oblate),
+// some 200 terms, beyond which the closed forms lose less than a factor 3 to
+// cancellation.
+constexpr double seriesLimit = 0.8;
 
 // A value carried as the unevaluated sum hi + lo, |lo| ≤ ulp(hi) / 2: the
 // series sum hundreds of terms, each the product of as many factors, and the

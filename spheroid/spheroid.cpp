@@ -46,17 +46,18 @@ Spheroid Spheroid::fromAxes(double a, double b) {
 }
 
 ShapeIntegrals Spheroid::confocalIntegrals(double s) const {
-    checkedInRange("confocal parameter s", s, 0, HUGE_VAL);
+    checkedInRange("confocal parameter s", s, 0,
+                   confocal::farthest * confocal::farthest * a_ * a_);
     const confocal::Shape shape = confocal::shapeOf(lambda());
     const double A = 1 + s / (a_ * a_), B = shape.lambda2 + s / (a_ * a_);
     const double sqrtA = std::sqrt(A), sqrtB = std::sqrt(B);
-    using confocal::Kind;
-    if (shape.focal2 < 0) {
-        return confocal::integrals<Kind::Prolate>(
-            shape, A, sqrtA, B, confocal::transcendental<Kind::Prolate>(shape, sqrtA, sqrtB));
-    }
-    return confocal::integrals<Kind::Oblate>(
-        shape, A, sqrtA, B, confocal::transcendental<Kind::Oblate>(shape, sqrtA, sqrtB));
+    const auto integrals = [&]<confocal::Kind kind>() {
+        const double ell = confocal::transcendental<kind>(
+            confocal::transcendentalArgument<kind>(shape, sqrtA, sqrtB));
+        return confocal::integrals<kind>(shape, A, sqrtA, B, ell);
+    };
+    return shape.focal2 < 0 ? integrals.operator()<confocal::Kind::Prolate>()
+                            : integrals.operator()<confocal::Kind::Oblate>();
 }
 
 bool Spheroid::contains(const Vector3& p) const {

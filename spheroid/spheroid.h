@@ -48,7 +48,7 @@ public:
 
     // I_a(s) and I_b(s) of the confocal spheroid of parameter s (length²),
     // s ≥ 0; at s = 0 they are α₀ and β₀. Relative accuracy 1E-14 or better.
-    // Throws SpheroidError unless s is finite and not negative.
+    // Throws SpheroidError unless 0 ≤ s ≤ (1E60 a)², as far as points go.
     ShapeIntegrals confocalIntegrals(double s) const;
 
     // The parameter s ≥ 0 of the confocal spheroid x²/(a² + s) + (y² + z²)/(b² + s) = 1

@@ -15,8 +15,6 @@ import numpy as np
 
 from . import _core
 
-_NAMES = ("lamda", "nxx", "nt", "alpha", "beta")
-
 
 @dataclass(frozen=True, eq=False)
 class RunResult:
@@ -56,8 +54,15 @@ class RunResult:
 def _box_text(value, name: str) -> str:
     """The text a box would hold to give `value`: a text as it is, a number
     in a form the box reads back to the same double."""
-    if isinstance(value, str):
+    kind = type(value)
+    if kind is str:
         return value
+    if kind is int:
+        return str(value)
+    if kind is float and math.isfinite(value):
+        return repr(value)  # the shortest text that reads back to the same double
+    if isinstance(value, str):
+        return str(value)
     if isinstance(value, (bool, np.bool_)):
         raise TypeError(f"{name} must be a number or a text, not a bool")
     if isinstance(value, numbers.Integral):
@@ -66,7 +71,7 @@ def _box_text(value, name: str) -> str:
         x = float(value)
         if not math.isfinite(x):
             raise ValueError(f"{name} must be a finite number, got {x!r}")
-        return repr(x)  # the shortest text that reads back to x
+        return repr(x)
     raise TypeError(
         f"{name} must be a number, or a text read as the window reads its box; "
         f"got {type(value).__name__}"
@@ -102,10 +107,11 @@ def run(
     written, as the window's do. TypeError or ValueError for a wrong call.
     The computation runs without the GIL, so threads run in parallel.
     """
-    texts = tuple(_box_text(v, n) for v, n in zip((lamda, nxx, nt, alpha, beta), _NAMES))
+    texts = (_box_text(lamda, "lamda"), _box_text(nxx, "nxx"), _box_text(nt, "nt"),
+             _box_text(alpha, "alpha"), _box_text(beta, "beta"))
     if folder is not None:
-        folder = Path(os.fsdecode(os.fspath(folder))).absolute()
+        folder = os.path.abspath(os.fsdecode(os.fspath(folder)))
     if state is not None and not isinstance(state, _core.FlowState):
         raise TypeError(f"state must be a FlowState or None, not {type(state).__name__}")
     out = _core._run(texts, folder, state)
-    return RunResult(folder=folder, **out)
+    return RunResult(folder=None if folder is None else Path(folder), **out)

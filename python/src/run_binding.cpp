@@ -44,9 +44,9 @@ public:
 // the process's locale stays as Python set it.
 const OutputStyle& userStyle() {
     static const OutputStyle style = [] {
-        locale_t user = newlocale(LC_ALL_MASK, "", locale_t{});
+        const locale_t user = newlocale(LC_ALL_MASK, "", locale_t{});
         if (user == locale_t{}) {
-            user = newlocale(LC_ALL_MASK, "C", locale_t{}); // as a program whose locale fails
+            return OutputStyle{}; // the C locale's, as a program whose locale fails has
         }
         const locale_t previous = uselocale(user);
         OutputStyle read = OutputStyle::fromLocale();
@@ -62,12 +62,18 @@ const OutputStyle& userStyle() {
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "ellipsoid-flow-XXXXXX");
+        std::error_code e;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(e);
+        if (e) {
+            const char* named = std::getenv("TMPDIR");
+            fail("finding the temporary folder (TMPDIR is \"" +
+                     std::string(named != nullptr ? named : "") + "\")",
+                 e);
+        }
+        std::string name = (base / "ellipsoid-flow-XXXXXX").string();
         if (mkdtemp(name.data()) == nullptr) {
-            throw RunError(ErrorKind::FileAccess,
-                           "creating a temporary folder for the run's files in " +
-                               name.substr(0, name.size() - 7) + " (" +
-                               std::generic_category().message(errno) + ")");
+            fail("creating a folder for the run's files in \"" + base.string() + "\"",
+                 std::error_code(errno, std::generic_category()));
         }
         path_ = name;
     }
@@ -81,31 +87,22 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    [[noreturn]] static void fail(const std::string& doing, std::error_code e) {
+        throw RunError(ErrorKind::FileAccess, doing + " (" + e.message() + ")");
+    }
+
     std::filesystem::path path_;
 };
 
-template <long Last> void clear(Bounded<Last>& elements) {
-    for (long i = 0; i <= Last; ++i) {
-        elements(i).clear();
-    }
-}
-
 // The arrays of a newly started window, for a run given no FlowState: one
 // set for each thread, emptied before each run, which costs less than making
-// a new set or copying an empty one over it.
+// a new set.
 FlowState& newWindowArrays() {
     thread_local std::unique_ptr<FlowState> arrays;
-    if (!arrays) {
+    if (arrays) {
+        arrays->clear();
+    } else {
         arrays = std::make_unique<FlowState>();
-        return *arrays;
-    }
-    for (PointArray* points : {&arrays->FI, &arrays->X, &arrays->Y, &arrays->CU1}) {
-        clear(*points);
-    }
-    for (long j = 0; j <= MaxColumn; ++j) { // as the grid is stored, point by point
-        for (long i = 0; i <= MaxPoint; ++i) {
-            arrays->CU(i, j).clear();
-        }
     }
     return *arrays;
 }

@@ -5,54 +5,29 @@
 #include "spheroid/spheroid.h"
 #include "spheroid/spheroid_error.h"
 #include "support/shape_integrals.h"
+#include "validation/spheroid_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <fstream>
 #include <limits>
-#include <sstream>
-#include <string>
 
 namespace solva::spheroid {
 namespace {
 
-// Doubles apart, counting every representable value in between.
-std::int64_t ulpDistance(double u, double v) {
-    const auto ordered = [](double x) {
-        std::int64_t bits;
-        std::memcpy(&bits, &x, sizeof bits);
-        return bits < 0 ? std::numeric_limits<std::int64_t>::min() - bits : bits;
-    };
-    return std::llabs(ordered(u) - ordered(v));
-}
-
 TEST(ShapeIntegrals, WithinFourUlpOfTheThirtyDigitTableFromSlenderBodiesToDiscs) {
-    std::ifstream table(SOLVA_SHAPE_INTEGRALS_TABLE);
-    ASSERT_TRUE(table) << SOLVA_SHAPE_INTEGRALS_TABLE;
-    int rows = 0;
+    const auto rows = validation::readShapeIntegralTable(SOLVA_SHAPE_INTEGRALS_TABLE);
     bool nextToTheSphere = false;
     double smallest = 2, largest = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line[0] == '#') {
-            continue;
-        }
-        std::istringstream fields(line);
-        std::string lambdaText, alphaText, betaText;
-        fields >> lambdaText >> alphaText >> betaText;
-        const double lambda = std::stod(lambdaText);
-        const ShapeIntegrals reference{std::stod(alphaText), std::stod(betaText)};
-        const ShapeIntegrals integrals = shapeIntegrals(lambda);
-        EXPECT_LE(ulpDistance(integrals.alpha, reference.alpha), 4) << "lambda " << lambdaText;
-        EXPECT_LE(ulpDistance(integrals.beta, reference.beta), 4) << "lambda " << lambdaText;
-        ++rows;
-        nextToTheSphere = nextToTheSphere || std::fabs(lambda - 1) <= 1.01E-12;
-        smallest = std::min(smallest, lambda);
-        largest = std::max(largest, lambda);
+    for (const auto& row : rows) {
+        const ShapeIntegrals integrals = shapeIntegrals(row.lambda);
+        EXPECT_LE(validation::ulpDistance(integrals.alpha, row.alpha0), 4) << row.lambda;
+        EXPECT_LE(validation::ulpDistance(integrals.beta, row.beta0), 4) << row.lambda;
+        nextToTheSphere = nextToTheSphere || std::fabs(row.lambda - 1) <= 1.01E-12;
+        smallest = std::min(smallest, row.lambda);
+        largest = std::max(largest, row.lambda);
     }
-    EXPECT_GT(rows, 500);
+    EXPECT_GT(rows.size(), 500u);
     EXPECT_TRUE(nextToTheSphere);
     EXPECT_EQ(smallest, minLambda);
     EXPECT_EQ(largest, maxLambda);

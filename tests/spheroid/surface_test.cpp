@@ -2,15 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "spheroid/flow.h"
 
-#include "flow/coefficients.h"
-#include "flow/meridian_points.h"
-#include "flow/speed_grid.h"
-#include "support/quadrature.h"
+#include "validation/spheroid_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 namespace solva::spheroid {
 namespace {
@@ -20,23 +16,7 @@ TEST(Surface, CuIsTheWindowsGridAtItsPoints) {
     const RunParameters runs[] = {
         {0.1, 41, 6, 10, 5}, {0.2, 400, 18, 0, 0}, {0.5, 37, 9, -30, 60}, {1, 25, 4, 89, -89}};
     for (const RunParameters& p : runs) {
-        FlowCoefficients c{};
-        c.PI = computePI();
-        c.NJ = computeNJ(p);
-        computeFlowCoefficients(p, c);
-        auto grid = std::make_unique<FlowState>();
-        generateMeridianPoints(p.Lamda, p.NXX, c.PI, *grid);
-        fillSpeedGrid(p, c, *grid);
-        const Flow flow(Spheroid::fromLambda(p.Lamda.value()), p.AlfaD.value(), p.BetaD.value());
-        const double DT = c.PI.value() / p.NT.value();
-        double worst = 0;
-        for (long I = 1; I <= p.NXX.value(); ++I) {
-            for (long J = 1; J <= c.NJ.value(); ++J) {
-                const SurfacePoint s = flow.onSurface(grid->FI(I).toDouble(), DT * (J - 1));
-                worst = std::max(worst, std::fabs(s.cu - grid->CU(I, J).toDouble()));
-            }
-        }
-        EXPECT_LT(worst, 1E-13) << p.Lamda.value();
+        EXPECT_LT(validation::largestGridDifference(p), 1E-13) << p.Lamda.value();
     }
 }
 
@@ -45,40 +25,10 @@ struct Case {
 };
 constexpr Case cases[] = {{0.2, 20, 10}, {0.5, -35, 0}, {1, 30, 20}, {2.5, 15, -40}};
 
-// Force −∫ p n dA and moment −∫ r × p n dA of the pressure p = ½ Cp (ρ = U = 1)
-// over the body, n dA = (b² sin FI cos FI, a b sin² FI cos θ, a b sin² FI sin θ) dFI dθ:
-// Gauss–Legendre in FI, the trapezium rule (exact for the periodic θ) round.
-struct Loads {
-    Vector3 force, moment;
-};
-Loads pressureLoads(const Flow& flow) {
-    static const test::QuadratureRule rule = test::gaussLegendre(80);
-    const double a = flow.body().a(), b = flow.body().b();
-    const int columns = 64;
-    Loads loads{};
-    for (std::size_t i = 0; i < rule.x.size(); ++i) {
-        const double fi = M_PI * static_cast<double>(1 + rule.x[i]) / 2;
-        const double weight = static_cast<double>(rule.w[i]) * M_PI / 2 * 2 * M_PI / columns;
-        for (int j = 0; j < columns; ++j) {
-            const double theta = 2 * M_PI * j / columns;
-            const SurfacePoint s = flow.onSurface(fi, theta);
-            const double sinFi = std::sin(fi);
-            const Vector3 ndA{b * b * sinFi * std::cos(fi), a * b * sinFi * sinFi * std::cos(theta),
-                              a * b * sinFi * sinFi * std::sin(theta)};
-            const Vector3 rxn = cross(s.position, ndA);
-            for (int k = 0; k < 3; ++k) {
-                loads.force[k] -= weight * s.cp / 2 * ndA[k];
-                loads.moment[k] -= weight * s.cp / 2 * rxn[k];
-            }
-        }
-    }
-    return loads;
-}
-
 TEST(Surface, ThePressureGivesNoForceAndTheMunkMoment) {
     for (const Case& c : cases) {
         const Flow flow(Spheroid::fromLambda(c.lambda), c.alphaDeg, c.betaDeg);
-        const Loads loads = pressureLoads(flow);
+        const validation::Loads loads = validation::pressureLoads(flow);
         const Vector3 munk = flow.munkMoment();
         for (int k = 0; k < 3; ++k) {
             EXPECT_NEAR(loads.force[k], 0, 1E-8) << c.lambda;

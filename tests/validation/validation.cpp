@@ -15,16 +15,23 @@
 
 namespace solva::validation {
 
-std::vector<LambRow> readLambTable(const std::string& path) {
+std::vector<std::string> tableLines(const std::string& path) {
     std::ifstream in(path);
     if (!in) {
         throw std::runtime_error("cannot read " + path);
     }
-    std::vector<LambRow> rows;
+    std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
+        if (!line.empty() && line[0] != '#') {
+            lines.push_back(line);
         }
+    }
+    return lines;
+}
+
+std::vector<LambRow> readLambTable(const std::string& path) {
+    std::vector<LambRow> rows;
+    for (const std::string& line : tableLines(path)) {
         LambRow row{};
         std::istringstream(line) >> row.ratio >> row.k1 >> row.k2 >> row.kPrime;
         rows.push_back(row);

@@ -10,6 +10,9 @@
 
 namespace solva::validation {
 
+// The lines of a table file that are neither empty nor comments (#).
+std::vector<std::string> tableLines(const std::string& path);
+
 // One line of Lamb's table of inertia coefficients (Hydrodynamics, §373):
 // the ratio c/a of the axes and his axial k1, transverse k2 and rotational k'.
 struct LambRow {

@@ -5,11 +5,13 @@
 // functions the validation test checks, so that the page shows what the test
 // checked. scripts/validation-figures.sh puts them into the page.
 //
-//   validation_tables lamb|alpha0|sphere|stations
+//   validation_tables lamb|alpha0|sphere|stations|spheroid-lamb|spheroid-integrals|spheroid-checks
 
 #include "support/shape_integrals.h"
+#include "validation/spheroid_checks.h"
 #include "validation/validation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -18,6 +20,7 @@
 namespace {
 
 using namespace solva::validation;
+using solva::spheroid::norm;
 using solva::test::alpha0ByQuadrature;
 
 // A difference beyond half a unit of Lamb's third decimal, in bold: the table
@@ -76,6 +79,69 @@ void stations() {
     }
 }
 
+void spheroidLamb() {
+    std::puts("| c/a | k1, Lamb | k1, library | k2, Lamb | k2, library | k′, Lamb | k′, library | "
+              "k′ difference |");
+    std::puts("|---|---|---|---|---|---|---|---|");
+    for (const LambRow& row : readLambTable(SOLVA_LAMB_TABLE)) {
+        const auto body = solva::spheroid::Spheroid::fromLambda(1 / row.ratio);
+        std::printf("| %.2f | %.3f | %.5f | %.3f | %.5f | %.3f | %.5f | %s |\n", row.ratio, row.k1,
+                    body.k1(), row.k2, body.k2(), row.kPrime, body.kPrime(),
+                    difference(body.kPrime() - row.kPrime).c_str());
+    }
+}
+
+void spheroidIntegrals() {
+    const struct {
+        const char* name;
+        double low, high;
+    } ranges[] = {{"slender, 1E-6 ≤ λ < 0.1", 0, 0.1},
+                  {"prolate, 0.1 ≤ λ < 1 − 1E-3", 0.1, 1 - 1E-3},
+                  {"next to the sphere, \\|λ − 1\\| ≤ 1E-3 (down to 1E-12)", 1 - 1E-3, 1 + 1E-3},
+                  {"oblate, 1 + 1E-3 < λ ≤ 10", 1 + 1E-3, 10},
+                  {"disc-like, 10 < λ ≤ 1E6", 10, 2E6}};
+    std::puts("| thickness ratios | rows | largest error of α0, ulp | largest error of β0, ulp |");
+    std::puts("|---|---|---|---|");
+    const auto rows = readShapeIntegralTable(SOLVA_SHAPE_INTEGRALS_TABLE);
+    for (const auto& range : ranges) {
+        long count = 0, alpha = 0, beta = 0;
+        for (const auto& row : rows) {
+            if (row.lambda >= range.low && row.lambda < range.high) {
+                const auto integrals = solva::spheroid::shapeIntegrals(row.lambda);
+                alpha = std::max(alpha, ulpDistance(integrals.alpha, row.alpha0));
+                beta = std::max(beta, ulpDistance(integrals.beta, row.beta0));
+                ++count;
+            }
+        }
+        std::printf("| %s | %ld | %ld | %ld |\n", range.name, count, alpha, beta);
+    }
+}
+
+void spheroidChecks() {
+    std::puts("| λ | α, β | \\|v · n\\| / \\|W\\| on the body | Cu − grid Cu | \\|force\\| | "
+              "Munk moment | moment − Munk |");
+    std::puts("|---|---|---|---|---|---|---|");
+    const struct {
+        double lambda, alphaDeg, betaDeg;
+    } cases[] = {{0.1, 10, 5}, {0.2, 20, 0}, {0.5, -35, 60}, {1, 30, 20}, {2.5, 15, -40}};
+    for (const auto& c : cases) {
+        const solva::spheroid::Flow flow(solva::spheroid::Spheroid::fromLambda(c.lambda),
+                                         c.alphaDeg, c.betaDeg);
+        const Loads loads = pressureLoads(flow);
+        const auto munk = flow.munkMoment();
+        char grid[32] = "(window: λ ≤ 1)";
+        if (c.lambda <= 1) {
+            std::snprintf(grid, sizeof grid, "%.1E",
+                          largestGridDifference({c.lambda, 41, 6, c.alphaDeg, c.betaDeg}));
+        }
+        const solva::spheroid::Vector3 excess{loads.moment[0] - munk[0], loads.moment[1] - munk[1],
+                                              loads.moment[2] - munk[2]};
+        std::printf("| %g | %g°, %g° | %.1E | %s | %.1E | %.6f | %.1E |\n", c.lambda, c.alphaDeg,
+                    c.betaDeg, largestNormalVelocity(flow), grid, norm(loads.force), norm(munk),
+                    norm(excess));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -88,8 +154,16 @@ int main(int argc, char* argv[]) {
         sphere();
     } else if (table == "stations") {
         stations();
+    } else if (table == "spheroid-lamb") {
+        spheroidLamb();
+    } else if (table == "spheroid-integrals") {
+        spheroidIntegrals();
+    } else if (table == "spheroid-checks") {
+        spheroidChecks();
     } else {
-        std::fputs("usage: validation_tables lamb|alpha0|sphere|stations\n", stderr);
+        std::fputs("usage: validation_tables lamb|alpha0|sphere|stations|spheroid-lamb|"
+                   "spheroid-integrals|spheroid-checks\n",
+                   stderr);
         return 2;
     }
     return 0;

@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#include "cli/spheroid_commands.h"
+
+#include "cli/points_csv.h"
+#include "spheroid/added_mass.h"
+#include "spheroid/flow.h"
+#include "spheroid/spheroid_error.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace solva::cli {
+
+namespace {
+
+using namespace solva::spheroid;
+using nlohmann::json;
+
+constexpr const char* FieldFooter = R"(
+Points: one row x,y,z a line (body axes: x along the axis, y towards angle 0, z towards 90°;
+lengths in units of the axis length 2a = 1); a header line, empty lines and lines starting
+with # are skipped. Output: x,y,z,phi,u,v,w,Cu,Cp, numbers in their shortest exact form.
+
+Exit status: 0 done, 1 a point inside the body (without --inside-nan) or a value out of
+range, 2 a usage error or a points file that cannot be read or has a row that is not x,y,z.
+
+Example:
+  printf '1,0,0\n0,0.2,0.3\n' | ellipsoid-flow-cli field --lambda 0.2 --alpha 20 --beta 0 -
+)";
+
+constexpr const char* InertiaFooter = R"(
+Without --length and --rho the values are in units of the density and the axis length 2a;
+with them, in those units (kg/m³ and m, say): masses in ρL³, couplings in ρL⁴, moments of
+inertia in ρL⁵. --about is in the same length unit. With --alpha and --beta the object also
+holds Cp_min, the two stagnation points and the Munk moment of a unit-speed stream.
+
+Example:
+  ellipsoid-flow-cli inertia --lambda 0.2 --about 0.25,0,0 --alpha 10 --beta 0
+)";
+
+json vector(const Vector3& v) {
+    return json::array({v[0], v[1], v[2]});
+}
+
+Points readPointsFrom(const std::string& source, std::istream& in) {
+    if (source == "-") {
+        return readPoints(in);
+    }
+    std::ifstream file(source);
+    if (!file) {
+        throw PointsError("Cannot read the points file \"" + source +
+                          "\": " + std::strerror(errno));
+    }
+    return readPoints(file);
+}
+
+int field(double lambda, double alpha, double beta, const std::string& source, bool insideAsNaN,
+          std::istream& in, std::ostream& out) {
+    const Flow flow(Spheroid::fromLambda(lambda), alpha, beta);
+    const Points points = readPointsFrom(source, in);
+    const std::size_t n = points.lines.size();
+    std::vector<double> potential(n), velocity(3 * n), cu(n), cp(n);
+    flow.evaluate(points.xyz, {potential, velocity, cu, cp}, InsidePoints::NaN);
+    if (!insideAsNaN) {
+        // The first point with no flow, named by its line; at() says why.
+        const auto refused = std::find_if(cu.begin(), cu.end(), [](double v) { return v != v; });
+        if (refused != cu.end()) {
+            const std::size_t i = static_cast<std::size_t>(refused - cu.begin());
+            try {
+                flow.at({points.xyz[3 * i], points.xyz[3 * i + 1], points.xyz[3 * i + 2]});
+            } catch (const SpheroidError& e) {
+                throw SpheroidError("line " + std::to_string(points.lines[i]) + ": " + e.what());
+            }
+        }
+    }
+    writeField(out, points.xyz, potential, velocity, cu, cp);
+    return 0;
+}
+
+int inertia(double lambda, const std::vector<double>& about, std::optional<double> rho,
+            std::optional<double> length, std::optional<double> alpha, std::optional<double> beta,
+            std::ostream& out) {
+    const double size = length.value_or(1), density = rho.value_or(1);
+    const Spheroid body = Spheroid::fromAxes(size / 2, lambda * size / 2);
+    const Vector3 point = about.empty() ? Vector3{0, 0, 0} : Vector3{about[0], about[1], about[2]};
+    json result = {{"lambda", lambda},        {"length", size},           {"rho", density},
+                   {"alpha0", body.alpha0()}, {"beta0", body.beta0()},    {"k1", body.k1()},
+                   {"k2", body.k2()},         {"k_prime", body.kPrime()}, {"volume", body.volume()},
+                   {"area", body.area()},     {"about", vector(point)}};
+    json matrix = json::array();
+    for (const auto& row : addedMassMatrix(body, point, density)) {
+        matrix.push_back(row);
+    }
+    result["added_mass"] = matrix;
+    if (alpha || beta) {
+        const Flow flow(body, alpha.value_or(0), beta.value_or(0));
+        const StagnationPoints stagnation = flow.stagnationPoints();
+        result["alpha_deg"] = alpha.value_or(0);
+        result["beta_deg"] = beta.value_or(0);
+        result["cp_min"] = flow.cpMin();
+        result["stagnation_points"] = {{"front", vector(stagnation.front)},
+                                       {"rear", vector(stagnation.rear)}};
+        result["munk_moment"] = vector(flow.munkMoment(density));
+    }
+    out << result.dump() << '\n';
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::istream& in,
+                                      std::ostream& out, std::ostream& err) {
+    const std::string name = argc >= 2 ? argv[1] : "";
+    if (name != "field" && name != "inertia") {
+        return std::nullopt;
+    }
+    const std::string program = std::string("ellipsoid-flow-cli ") + name;
+    double lambda = 0;
+    std::optional<double> alpha, beta, rho, length;
+    std::vector<double> about;
+    std::string points, source;
+    bool insideAsNaN = false;
+
+    CLI::App app(name == "field"
+                     ? "The exact flow at each point of a CSV file, on or off the body."
+                     : "The inertia of the body: coefficients, volume, area, added-mass matrix.",
+                 program);
+    app.add_option("--lambda", lambda, "Thickness ratio b/a, 1E-6 to 1E6 (>1: oblate)")->required();
+    auto* alphaOption = app.add_option("--alpha", alpha, "Angle of attack, degrees");
+    auto* betaOption = app.add_option("--beta", beta, "Yaw angle, degrees");
+    if (name == "field") {
+        alphaOption->required();
+        betaOption->required();
+        auto* pointsOption =
+            app.add_option("--points", points, "The points, x,y,z rows (- for standard input)")
+                ->type_name("FILE");
+        auto* sourceOption =
+            app.add_option("source", source, "- reads the points from standard input")
+                ->check(CLI::IsMember({"-"}));
+        pointsOption->excludes(sourceOption);
+        app.add_flag("--inside-nan", insideAsNaN,
+                     "Give nan for points inside the body instead of stopping");
+        app.footer(FieldFooter);
+    } else {
+        app.add_option("--about", about, "Reference point X,Y,Z of the matrix (default: centre)")
+            ->delimiter(',')
+            ->expected(3);
+        app.add_option("--rho", rho, "Fluid density (default 1)");
+        app.add_option("--length", length, "Axis length 2a (default 1)");
+        app.footer(InertiaFooter);
+    }
+    try {
+        app.parse(argc - 1, argv + 1);
+        if (name == "field" && points.empty() && source.empty()) {
+            throw CLI::RequiredError("--points FILE or - (standard input)");
+        }
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e, out, err);
+    } catch (const CLI::ParseError& e) {
+        err << program << ": " << e.what() << "\n\"" << program
+            << " --help\" shows every option.\n";
+        return 2;
+    }
+    try {
+        if (name == "field") {
+            return field(lambda, *alpha, *beta, points.empty() ? source : points, insideAsNaN, in,
+                         out);
+        }
+        return inertia(lambda, about, rho, length, alpha, beta, out);
+    } catch (const PointsError& e) { // as for a runs file: nothing is computed
+        err << program << ": " << e.what() << '\n';
+        return 2;
+    } catch (const SpheroidError& e) {
+        err << program << ": " << e.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace solva::cli
