@@ -7,6 +7,7 @@
 #include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/runs_file.h"
+#include "cli/spheroid_commands.h"
 #include "cli/usage_error.h"
 
 #include <clocale>
@@ -15,6 +16,11 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    // The field and inertia subcommands, whose output is the same in every locale.
+    if (const auto status =
+            solva::cli::runSpheroidCommand(argc, argv, std::cin, std::cout, std::cerr)) {
+        return *status;
+    }
     // The window's toolkit takes the user's locale at start; the result files
     // follow it, so the same texts give the same bytes here.
     std::setlocale(LC_ALL, "");

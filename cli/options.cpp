@@ -30,6 +30,10 @@ and empty lines are skipped. Run k writes into DIR/NNNN/ (k in four digits).
 
 Exit status: 0 every run completed, 1 a run stopped with a run-time error, 2 a usage error.
 
+The exact flow anywhere, for prolate, spherical and oblate bodies: "ellipsoid-flow-cli field"
+(the flow at the points of a CSV file) and "ellipsoid-flow-cli inertia" (the added-mass
+matrix and more, as JSON); "--help" after either shows its options.
+
 Examples:
   ellipsoid-flow-cli 0.2 400 18 10 5 --grid grid.csv --summary
   for a in $(seq 0 2 20); do printf '0.2\t18\t1\t%s\t0\n' "$a"; done |
@@ -47,7 +51,8 @@ class Formatter : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App*, std::string) const override {
         return "Usage: ellipsoid-flow-cli [OPTIONS] " + placeholders() +
-               "\n       ellipsoid-flow-cli [OPTIONS] --runs FILE\n";
+               "\n       ellipsoid-flow-cli [OPTIONS] --runs FILE"
+               "\n       ellipsoid-flow-cli field|inertia [OPTIONS]\n";
     }
 };
 

@@ -75,7 +75,7 @@ Points readPoints(std::istream& in) {
 void writeField(std::ostream& out, const std::vector<double>& xyz,
                 const std::vector<double>& potential, const std::vector<double>& velocity,
                 const std::vector<double>& cu, const std::vector<double>& cp) {
-    out << "x,y,z,phi,u,v,w,Cu,Cp\n";
+    out << "x,y,z,phi,u,v,w,Cu,Cp\r\n";
     std::string line;
     for (std::size_t i = 0; i < potential.size(); ++i) {
         line.clear();
@@ -85,8 +85,8 @@ void writeField(std::ostream& out, const std::vector<double>& xyz,
             append(line, value);
             line += ',';
         }
-        line.back() = '\n';
-        out << line;
+        line.back() = '\r';
+        out << line << '\n';
     }
 }
 

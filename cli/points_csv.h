@@ -33,8 +33,9 @@ struct Points {
 // first line that is none of these.
 Points readPoints(std::istream& in);
 
-// Writes the header x,y,z,phi,u,v,w,Cu,Cp and one row a point; a point with
-// no flow (inside the body) has nan in every column after its coordinates.
+// Writes the header x,y,z,phi,u,v,w,Cu,Cp and one row a point, as the grid
+// CSV (RFC 4180, CRLF line ends); a point with no flow (inside the body) has
+// nan in every column after its coordinates.
 void writeField(std::ostream& out, const std::vector<double>& xyz,
                 const std::vector<double>& potential, const std::vector<double>& velocity,
                 const std::vector<double>& cu, const std::vector<double>& cp);

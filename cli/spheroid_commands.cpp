@@ -179,7 +179,7 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::is
     } catch (const PointsError& e) { // as for a runs file: nothing is computed
         err << program << ": " << e.what() << '\n';
         return 2;
-    } catch (const SpheroidError& e) {
+    } catch (const std::exception& e) { // a value out of range; or out of memory, say
         err << program << ": " << e.what() << '\n';
         return 1;
     }

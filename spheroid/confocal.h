@@ -12,8 +12,8 @@
 //   prolate  ℓ = ln((√A + c) / √B),  g = (ℓ − e) / e³,  h = (e A / B − ℓ) / (2 e³),
 //   oblate   ℓ = atan(c / √A),       g = (k − ℓ) / k³,  h = (ℓ − k A / B) / (2 k³),
 // c = √|1 − λ²| the focal distance, e or k = c / √A; for t ≤ 1/8, where these
-// cancel, the series g = Σ uⁿ / (2n + 3), h = Σ (n + 1) uⁿ / (2n + 3) with
-// u = e² (prolate) or −k² (oblate), 18 terms. Then
+// cancel, the series g = Σ uⁿ / (2n + 3) with u = e² (prolate) or −k²
+// (oblate), 18 terms, and h = (A / B − g) / 2. Then
 //   I_a(s) = 2 λ² g / A^(3/2),  I_b(s) = 2 λ² h / A^(3/2).
 // Relative accuracy about 1E-15 (the closed forms lose at most a factor 24 to
 // cancellation at t = 1/8).
@@ -62,31 +62,39 @@ inline Shape shapeOf(double lambda) {
     return std::max(s, 0.0);
 }
 
-// ℓ = ln q (prolate) or atan q (oblate): the one logarithm or arc tangent
-// per point, apart from its argument q = (√A + c) / √B or c / √A, so that
+// The confocal spheroid of parameter s: A = 1 + s, B = λ² + s, with the
+// square root and the reciprocals the integrals need (division and square
+// root are the field loops' dearest operations: each is taken once).
+struct Confocal {
+    double A, sqrtA, inverseA, inverseB;
+};
+
+[[gnu::always_inline]] inline Confocal confocalAt(const Shape& shape, double s) {
+    const double A = 1 + s;
+    return {A, std::sqrt(A), 1 / A, 1 / (shape.lambda2 + s)};
+}
+
+// ℓ = ½ ln q (prolate) or atan q (oblate): the one logarithm or arc tangent
+// per point, apart from its argument q = (√A + c)² / B or c / √A, so that
 // the field kernel computes q in its vectorised loops.
 template <Kind kind>
-[[gnu::always_inline]] inline double transcendentalArgument(const Shape& shape, double sqrtA,
-                                                            double sqrtB) {
-    return kind == Kind::Prolate ? (sqrtA + shape.focal) / sqrtB : shape.focal / sqrtA;
+[[gnu::always_inline]] inline double transcendentalArgument(const Shape& shape, const Confocal& c) {
+    const double sum = c.sqrtA + shape.focal;
+    return kind == Kind::Prolate ? sum * sum * c.inverseB : shape.focal * c.sqrtA * c.inverseA;
 }
 
 template <Kind kind> double transcendental(double argument) {
-    return kind == Kind::Prolate ? std::log(argument) : std::atan(argument);
+    return kind == Kind::Prolate ? std::log(argument) / 2 : std::atan(argument);
 }
 
-// The series coefficients 1 / (2n + 3) and (n + 1) / (2n + 3).
-// Enough that the first term left out, (19/39)(1/8)¹⁸ ≈ 3E-17 at most, is
-// below the rounding of the sum, which is at least 1/3.
+// The series coefficients 1 / (2n + 3) of g. Enough that the first term left
+// out, (1/39)(1/8)¹⁸ ≈ 1.4E-18, is well below the rounding of the sum, which
+// is at least 1/3.
 inline constexpr int seriesTerms = 18;
-struct Coefficients {
-    std::array<double, seriesTerms> g, h;
-};
-inline constexpr Coefficients coefficients = [] {
-    Coefficients c{};
+inline constexpr std::array<double, seriesTerms> coefficients = [] {
+    std::array<double, seriesTerms> c{};
     for (int n = 0; n < seriesTerms; ++n) {
-        c.g[n] = 1.0 / (2 * n + 3);
-        c.h[n] = (n + 1.0) / (2 * n + 3);
+        c[n] = 1.0 / (2 * n + 3);
     }
     return c;
 }();
@@ -114,25 +122,27 @@ template <std::size_t size>
     }
 }
 
-// I_a(s) and I_b(s) from A = 1 + s, √A, B = λ² + s and ℓ.
+// I_a(s) and I_b(s) of the confocal spheroid c, given ℓ. Both closed forms
+// give h = (A / B − g) / 2, which serves wherever it does not cancel: for
+// the prolate everywhere (A / B > 1 + g), for the oblate in the series'
+// range (there A / B > 8/9, g < 1/3); the oblate's own h elsewhere, since
+// there A / B and g both fall as 1 / k² next to a disc.
 template <Kind kind>
-[[gnu::always_inline]] inline ShapeIntegrals integrals(const Shape& shape, double A, double sqrtA,
-                                                       double B, double ell) {
-    // Reciprocals once: division is the loop's dearest operation.
-    const double inverseA = 1 / A, inverseSqrtA = 1 / sqrtA;
-    const double t = std::fabs(shape.focal2) * inverseA;
-    const double u = kind == Kind::Prolate ? t : -t;
-    const double gSeries = estrin(coefficients.g, u);
-    const double hSeries = estrin(coefficients.h, u);
+[[gnu::always_inline]] inline ShapeIntegrals integrals(const Shape& shape, const Confocal& c,
+                                                       double ell) {
+    const double inverseSqrtA = c.sqrtA * c.inverseA;
+    const double t = std::fabs(shape.focal2) * c.inverseA;
     const double k = shape.focal * inverseSqrtA;
+    const double ratio = c.A * c.inverseB;
     // Not used where t ≤ 1/8; kept finite there (and for the sphere, k = 0).
     const double inverseK3 = 1 / std::max(k * t, 1E-300);
-    const double ratio = k * A / B;
-    const double gClosed = (kind == Kind::Prolate ? ell - k : k - ell) * inverseK3;
-    const double hClosed = (kind == Kind::Prolate ? ratio - ell : ell - ratio) * inverseK3 / 2;
     const bool series = t <= 0.125;
-    const double scale = 2 * shape.lambda2 * inverseA * inverseSqrtA;
-    return {scale * (series ? gSeries : gClosed), scale * (series ? hSeries : hClosed)};
+    const double g = series ? estrin(coefficients, kind == Kind::Prolate ? t : -t)
+                            : (kind == Kind::Prolate ? ell - k : k - ell) * inverseK3;
+    const double hOfG = (ratio - g) / 2;
+    const double h = kind == Kind::Prolate || series ? hOfG : (ell - k * ratio) * inverseK3 / 2;
+    const double scale = 2 * shape.lambda2 * c.inverseA * inverseSqrtA;
+    return {scale * g, scale * h};
 }
 
 } // namespace solva::spheroid::confocal

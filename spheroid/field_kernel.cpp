@@ -12,7 +12,7 @@ namespace {
 // Per-point values the three passes hand on.
 struct Scratch {
     double x[blockSize], y[blockSize], z[blockSize];
-    double A[blockSize], sqrtA[blockSize], B[blockSize];
+    double A[blockSize], sqrtA[blockSize], inverseA[blockSize], inverseB[blockSize];
     double ell[blockSize]; // first the argument of ℓ, then ℓ
 };
 
@@ -36,10 +36,9 @@ template <confocal::Kind kind>
         w.z[i] = accepted ? z : 0;
         const double s =
             confocal::parameter(k.shape, w.x[i] * w.x[i], w.y[i] * w.y[i] + w.z[i] * w.z[i]);
-        w.A[i] = 1 + s;
-        w.B[i] = k.shape.lambda2 + s;
-        w.sqrtA[i] = std::sqrt(w.A[i]);
-        w.ell[i] = confocal::transcendentalArgument<kind>(k.shape, w.sqrtA[i], std::sqrt(w.B[i]));
+        const confocal::Confocal c = confocal::confocalAt(k.shape, s);
+        w.A[i] = c.A, w.sqrtA[i] = c.sqrtA, w.inverseA[i] = c.inverseA, w.inverseB[i] = c.inverseB;
+        w.ell[i] = confocal::transcendentalArgument<kind>(k.shape, c);
     }
     for (std::size_t i = 0; i < n; ++i) {
         w.ell[i] = confocal::transcendental<kind>(w.ell[i]);
@@ -47,15 +46,16 @@ template <confocal::Kind kind>
     const auto [d1, d2, d3] = k.d;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (std::size_t i = 0; i < n; ++i) {
-        const double x = w.x[i], y = w.y[i], z = w.z[i], A = w.A[i], B = w.B[i];
-        const ShapeIntegrals I = confocal::integrals<kind>(k.shape, A, w.sqrtA[i], B, w.ell[i]);
+        const double x = w.x[i], y = w.y[i], z = w.z[i];
+        const confocal::Confocal c{w.A[i], w.sqrtA[i], w.inverseA[i], w.inverseB[i]};
+        const ShapeIntegrals I = confocal::integrals<kind>(k.shape, c, w.ell[i]);
         const double axial = 1 + k.factorA * I.alpha, transverse = 1 + k.factorB * I.beta;
         const double crossStream = d2 * y + d3 * z;
-        const double inverseA = 1 / A, inverseB = 1 / B, inverseSqrtA = 1 / w.sqrtA[i];
-        const double dIa = -k.shape.lambda2 * inverseA * inverseSqrtA * inverseB;
-        const double dIb = -k.shape.lambda2 * inverseSqrtA * inverseB * inverseB;
+        const double inverseSqrtA = c.sqrtA * c.inverseA;
+        const double dIa = -k.shape.lambda2 * c.inverseA * inverseSqrtA * c.inverseB;
+        const double dIb = -k.shape.lambda2 * inverseSqrtA * c.inverseB * c.inverseB;
         const double D = k.factorA * d1 * x * dIa + k.factorB * crossStream * dIb;
-        const double xA = x * inverseA, yB = y * inverseB, zB = z * inverseB;
+        const double xA = x * c.inverseA, yB = y * c.inverseB, zB = z * c.inverseB;
         const double gradientScale = 2 * D / (xA * xA + yB * yB + zB * zB);
         const double u = d1 * axial + gradientScale * xA;
         const double v = d2 * transverse + gradientScale * yB;

@@ -46,15 +46,13 @@ Spheroid Spheroid::fromAxes(double a, double b) {
 }
 
 ShapeIntegrals Spheroid::confocalIntegrals(double s) const {
-    checkedInRange("confocal parameter s", s, 0,
-                   confocal::farthest * confocal::farthest * a_ * a_);
+    checkedInRange("confocal parameter s", s, 0, confocal::farthest * confocal::farthest * a_ * a_);
     const confocal::Shape shape = confocal::shapeOf(lambda());
-    const double A = 1 + s / (a_ * a_), B = shape.lambda2 + s / (a_ * a_);
-    const double sqrtA = std::sqrt(A), sqrtB = std::sqrt(B);
+    const confocal::Confocal c = confocal::confocalAt(shape, s / (a_ * a_));
     const auto integrals = [&]<confocal::Kind kind>() {
-        const double ell = confocal::transcendental<kind>(
-            confocal::transcendentalArgument<kind>(shape, sqrtA, sqrtB));
-        return confocal::integrals<kind>(shape, A, sqrtA, B, ell);
+        const double ell =
+            confocal::transcendental<kind>(confocal::transcendentalArgument<kind>(shape, c));
+        return confocal::integrals<kind>(shape, c, ell);
     };
     return shape.focal2 < 0 ? integrals.operator()<confocal::Kind::Prolate>()
                             : integrals.operator()<confocal::Kind::Oblate>();

@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "validation/spheroid_checks.h"
 
-#include "flow/coefficients.h"
-#include "flow/meridian_points.h"
-#include "flow/speed_grid.h"
 #include "support/quadrature.h"
+#include "support/solved_flow.h"
 #include "validation/validation.h"
 
 #include <cmath>
@@ -41,13 +39,8 @@ long ulpDistance(double u, double v) {
 }
 
 double largestGridDifference(const RunParameters& p) {
-    FlowCoefficients c{};
-    c.PI = computePI();
-    c.NJ = computeNJ(p);
-    computeFlowCoefficients(p, c);
     auto grid = std::make_unique<FlowState>();
-    generateMeridianPoints(p.Lamda, p.NXX, c.PI, *grid);
-    fillSpeedGrid(p, c, *grid);
+    const FlowCoefficients c = test::solveFlow(p, *grid);
     const Flow flow(Spheroid::fromLambda(p.Lamda.value()), p.AlfaD.value(), p.BetaD.value());
     const double DT = c.PI.value() / p.NT.value();
     double worst = 0;
