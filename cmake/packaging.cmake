@@ -92,7 +92,9 @@ if(SOLVA_PYTHON)
     math(EXPR next_minor "${Python3_VERSION_MINOR} + 1")
     set(CPACK_DEBIAN_${python_package}_PACKAGE_DEPENDS
         "python3 (>= ${version}~), python3 (<< ${Python3_VERSION_MAJOR}.${next_minor}), python3-numpy")
-    set(CPACK_DEBIAN_${python_package}_PACKAGE_RECOMMENDS python3-scipy)
+    # SciPy for streamlines; pandas, meshio and matplotlib for the mesh and reference modules.
+    set(CPACK_DEBIAN_${python_package}_PACKAGE_RECOMMENDS
+        "python3-scipy, python3-pandas, python3-meshio, python3-matplotlib")
     set(CPACK_COMPONENT_${python_package}_DESCRIPTION [[
 Exact potential flow about an ellipsoid of revolution (Python 3)
 The Python module ellipsoid_flow makes the runs of Ellipsoid Flow and
