@@ -79,4 +79,5 @@ def main():
     print(repr(float(np.sum(result[4]))))
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -1,7 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-# A Debian package of the programs: cmake --build <dir> --target package, or
-# scripts/package.sh, which also runs lintian on it.
+# The Debian packages: ellipsoid-flow with the programs and, when the module
+# is built, python3-ellipsoid-flow with the Python module, each from its own
+# install component. cmake --build <dir> --target package, or
+# scripts/package.sh, which also runs lintian on them.
 include(GNUInstallDirs)
 
 # Debian wants the changelog and the man pages compressed with gzip -9n: best
@@ -19,11 +21,18 @@ function(solva_compress source name)
     set(compressed ${compressed} ${copy}.gz PARENT_SCOPE)
 endfunction()
 
-# A native package's history is changelog.gz; its licence is copyright.
+# A native package's history is changelog.gz; its licence is copyright. Each
+# package carries both.
 solva_compress(${PROJECT_SOURCE_DIR}/packaging/debian/changelog changelog)
-install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz
-              ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+set(packages ellipsoid-flow)
+if(SOLVA_PYTHON)
+    list(APPEND packages python3-ellipsoid-flow)
+endif()
+foreach(package IN LISTS packages)
+    install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz
+                  ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${package})
+endforeach()
 
 # The man page docs/man/NAME.1 of each program NAME built here.
 file(GLOB man_pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/man/*.1)
@@ -42,8 +51,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ellipsoid-flow)
 set(CPACK_PACKAGE_VENDOR "Ellipsoid Flow developers")
 set(CPACK_PACKAGE_CONTACT "Ellipsoid Flow developers <maintainers@ellipsoidflow.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Potential flow about an ellipsoid of revolution")
-set(CPACK_PACKAGE_DESCRIPTION [[
+# Each package's description starts with its own summary line. CPack would
+# put one summary before every package's description unless the summary is
+# its own default, so it is that.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
+set(CPACK_COMPONENT_ELLIPSOID-FLOW_DESCRIPTION [[
+Potential flow about an ellipsoid of revolution
 Ellipsoid Flow computes the exact potential flow about a prolate spheroid of
 a chosen thickness ratio in a uniform stream at an angle of attack and a yaw
 angle: the squared surface speed ratio, and so the pressure coefficient,
@@ -66,4 +79,29 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_SOLVA_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_prefix_check.cmake)
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL ${packages})
+set(CPACK_DEBIAN_ELLIPSOID-FLOW_PACKAGE_NAME ellipsoid-flow)
+if(SOLVA_PYTHON)
+    set(python_package PYTHON3-ELLIPSOID-FLOW)
+    set(CPACK_DEBIAN_${python_package}_PACKAGE_NAME python3-ellipsoid-flow)
+    set(CPACK_DEBIAN_${python_package}_PACKAGE_SECTION python)
+    # The compiled module is for the one Python version it was built with.
+    set(version ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR})
+    math(EXPR next_minor "${Python3_VERSION_MINOR} + 1")
+    set(CPACK_DEBIAN_${python_package}_PACKAGE_DEPENDS
+        "python3 (>= ${version}~), python3 (<< ${Python3_VERSION_MAJOR}.${next_minor}), python3-numpy")
+    # SciPy for streamlines; pandas, meshio and matplotlib for the mesh and reference modules.
+    set(CPACK_DEBIAN_${python_package}_PACKAGE_RECOMMENDS
+        "python3-scipy, python3-pandas, python3-meshio, python3-matplotlib")
+    set(CPACK_COMPONENT_${python_package}_DESCRIPTION [[
+Exact potential flow about an ellipsoid of revolution (Python 3)
+The Python module ellipsoid_flow makes the runs of Ellipsoid Flow and
+evaluates the exact potential flow about a spheroid (prolate, sphere or
+oblate) in a uniform stream at any point, returning NumPy arrays: the surface
+speed and pressure, the velocity and potential off the body, streamlines, the
+stagnation points, the suction peak, the Munk moment and the whole 6 x 6
+added-mass matrix. The computation is the same C++ core as the programs'.]])
+endif()
 include(CPack)

@@ -9,6 +9,7 @@
 
 #include "app/element.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -20,6 +21,8 @@ template <long Last> class Bounded {
 public:
     Element& operator()(long i) { return cells_[checkedIndex(i)]; }
     const Element& operator()(long i) const { return cells_[checkedIndex(i)]; }
+    // Every element empty again.
+    void clear() { cells_.fill(Element()); }
 
 private:
     static std::size_t checkedIndex(long i);
@@ -62,6 +65,8 @@ public:
             *cell = Real(values[j]);
         }
     }
+    // Every element empty again.
+    void clear() { std::fill(cells_.begin(), cells_.end(), Element()); }
 
 private:
     static std::size_t checkedIndex(long i, long j);
@@ -85,6 +90,14 @@ struct FlowState {
     PointArray Y;   // radius at that point, same unit
     SpeedGrid CU;   // squared surface speed ratio (speed / free-stream speed)^2 by point and column
     PointArray CU1; // the column of angle 0 of CU, handed to the plot
+
+    // Every element empty again, as a newly started window's arrays are.
+    void clear() {
+        for (PointArray* points : {&FI, &X, &Y, &CU1}) {
+            points->clear();
+        }
+        CU.clear();
+    }
 };
 
 } // namespace solva

@@ -10,6 +10,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 ensure_packages "${PACKAGES[@]}"
 dir="$ROOT/build-bench"
 configure_and_build "$dir" run_benchmark -DCMAKE_BUILD_TYPE=Release -DSOLVA_GUI=OFF \
-    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=ON
+    -DBUILD_TESTING=OFF -DSOLVA_BENCHMARK=ON -DSOLVA_PYTHON=ON
 exec "$dir/bench/run_benchmark" --benchmark_repetitions=10 \
     --benchmark_report_aggregates_only=true "$@"

@@ -1,29 +1,45 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-# Builds the Debian package of the programs, lists its contents, checks the
-# desktop entry and the AppStream metainfo it installs, and runs lintian on
-# it: an error or a warning from lintian fails the script.
+# Builds the Debian packages: ellipsoid-flow (the programs) and
+# python3-ellipsoid-flow (the Python module). Lists their contents, checks the
+# desktop entry and the AppStream metainfo, imports the module from the
+# package's own files, has apt check that both would install together, and
+# runs lintian on them: an error or a warning from lintian fails the script.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}" dpkg-dev file lintian
 dir="$ROOT/build-package"
 configure_and_build "$dir" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DSOLVA_GUI=ON -DSOLVA_BENCHMARK=OFF -DBUILD_TESTING=OFF
+    -DSOLVA_GUI=ON -DSOLVA_PYTHON=ON -DSOLVA_BENCHMARK=OFF -DBUILD_TESTING=OFF
 rm -f "$dir"/*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
-deb=$(ls "$dir"/*.deb)
-echo "== $deb"
-dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
-echo "== Contents"
-dpkg-deb --contents "$deb"
+program_deb=$(ls "$dir"/ellipsoid-flow_*.deb)
+python_deb=$(ls "$dir"/python3-ellipsoid-flow_*.deb)
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-dpkg-deb --extract "$deb" "$stage"
+for deb in "$program_deb" "$python_deb"; do
+    echo "== $deb"
+    dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends Description
+    echo "== Contents"
+    dpkg-deb --contents "$deb"
+    dpkg-deb --extract "$deb" "$stage"
+done
+
 echo "== Validation"
 desktop-file-validate "$stage"/usr/share/applications/*.desktop
 appstreamcli validate --pedantic --no-net "$stage"/usr/share/metainfo/*.metainfo.xml
+# Debian's Python, isolated from the user's site and PYTHONPATH, finds the
+# module in the package's files alone.
+site="$stage/usr/lib/python3/dist-packages"
+/usr/bin/python3 -I -c "
+import sys; sys.path.insert(0, '$site')
+import ellipsoid_flow
+assert ellipsoid_flow.__file__.startswith('$site/'), ellipsoid_flow.__file__
+print('import ellipsoid_flow', ellipsoid_flow.__version__, 'from the package: ok')"
+# Every dependency is satisfiable here, the two packages together.
+apt-get install --simulate --no-install-recommends "$program_deb" "$python_deb" >/dev/null
 echo "== lintian"
-lintian --info --fail-on error,warning "$deb"
-echo "Package valid: $deb"
+lintian --info --fail-on error,warning "$program_deb" "$python_deb"
+echo "Packages valid: $program_deb $python_deb"

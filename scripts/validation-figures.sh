@@ -46,11 +46,13 @@ for k in $(seq 0 65); do
     "$cli" inertia --lambda "$lambda" | jq -r '[.lambda, .k1, .k2, .k_prime] | @tsv'
 done >"$work/inertia.dat"
 
-# The speed in the plane y = 0 around the lambda = 0.2 body at 20 degrees.
+# The speed in the plane y = 0 around the lambda = 0.2 body at 20 degrees, in
+# scans of 121 points (a blank line between, for pm3d); none inside the body.
 awk 'BEGIN { for (i = 0; i <= 240; i++) for (j = 0; j <= 120; j++)
                  printf "%.6g,0,%.6g\n", -0.75 + i * 1.5 / 240, -0.375 + j * 0.75 / 120 }' |
     "$cli" field --lambda 0.2 --alpha 20 --beta 0 --inside-nan - |
-    awk -F, 'NR > 1 { print $1, $3, ($8 == "nan" ? "NaN" : sqrt($8)) }' >"$work/speed.dat"
+    awk -F, 'NR > 1 { print $1, $3, ($8 == "nan" ? "NaN" : sqrt($8))
+                      if ((NR - 1) % 121 == 0) print "" }' >"$work/speed.dat"
 
 cd "$work"
 gnuplot <<GNUPLOT
@@ -118,8 +120,10 @@ set yrange [-0.375:0.375]
 set size ratio -1
 set cblabel "|v| / U"
 set palette rgb 33,13,10
-set datafile missing "NaN"
-plot "speed.dat" using 1:2:3 with image notitle
+set view map
+set pm3d map corners2color c1
+unset key
+splot "speed.dat" using 1:2:3 with pm3d
 GNUPLOT
 
 # The page's tables.

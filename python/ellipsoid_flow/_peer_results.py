@@ -1,0 +1,100 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+"""A peer code's results as `compare` takes them: Cp per cell, and a 6 × 6 added-mass matrix."""
+
+from pathlib import Path
+
+import numpy as np
+
+from ._reference_error import ReferenceDataError
+
+
+def read_cp(source, n_cells, what):
+    """Cp of cells 0 … n_cells − 1: a CSV file or DataFrame (columns cell, Cp), or an array."""
+    import pandas
+
+    if isinstance(source, (str, Path)):
+        what = f"{source}"
+        try:
+            source = pandas.read_csv(source, skipinitialspace=True)
+        except (
+            pandas.errors.ParserError,
+            pandas.errors.EmptyDataError,
+            UnicodeDecodeError,
+        ) as error:
+            raise ReferenceDataError(f"{what}: not a CSV table of cell and Cp ({error})") from None
+    if isinstance(source, pandas.DataFrame):
+        return _by_cell(source, n_cells, what)
+    values = _numbers(source, what, "Cp")
+    if values.shape != (n_cells,):
+        raise ReferenceDataError(
+            f"{what}: {values.size} values of Cp for a mesh of {n_cells} cells"
+        )
+    return values
+
+
+def _by_cell(table, n_cells, what):
+    columns = {str(name).strip().lower(): name for name in table.columns}
+    if "cell" not in columns or "cp" not in columns:
+        raise ReferenceDataError(
+            f"{what}: needs the columns 'cell' and 'Cp'; it has {list(table.columns)}"
+        )
+    cells = _numbers(table[columns["cell"]], what, "cell")
+    cp = _numbers(table[columns["cp"]], what, "Cp")
+    if np.any(cells != np.round(cells)):
+        raise ReferenceDataError(f"{what}: cell numbers must be whole numbers")
+    cells = cells.astype(np.int64)
+    outside = cells[(cells < 0) | (cells >= n_cells)]
+    if outside.size:
+        raise ReferenceDataError(
+            f"{what}: cell {outside[0]} does not exist; the mesh has cells 0 to {n_cells - 1}"
+        )
+    numbers, counts = np.unique(cells, return_counts=True)
+    if np.any(counts > 1):
+        raise ReferenceDataError(f"{what}: cell {numbers[counts > 1][0]} is given more than once")
+    if len(numbers) < n_cells:
+        missing = np.setdiff1d(np.arange(n_cells), numbers)
+        listed = ", ".join(map(str, missing[:10])) + (
+            f" and {missing.size - 10} more" if missing.size > 10 else ""
+        )
+        raise ReferenceDataError(
+            f"{what}: {missing.size} of the mesh's {n_cells} cells are missing: {listed}"
+        )
+    values = np.empty(n_cells)
+    values[cells] = cp
+    return values
+
+
+def read_added_mass(source, what):
+    """A 6 × 6 matrix from an array or a text file of six rows of six numbers (commas or blanks)."""
+    if isinstance(source, (str, Path)):
+        what = f"{source}"
+        try:
+            text = Path(source).read_text(encoding="utf-8")
+        except UnicodeDecodeError:
+            raise ReferenceDataError(
+                f"{what}: not a text file of six rows of six numbers"
+            ) from None
+        rows = [line.replace(",", " ").split() for line in text.splitlines() if line.strip()]
+        if [len(row) for row in rows] != [6] * 6:
+            raise ReferenceDataError(
+                f"{what}: expected six rows of six numbers, found rows of "
+                f"{[len(row) for row in rows]}"
+            )
+        source = rows
+    matrix = _numbers(source, what, "added mass")
+    if matrix.shape != (6, 6):
+        raise ReferenceDataError(
+            f"{what}: the added mass must be a 6 × 6 matrix, not of shape {matrix.shape}"
+        )
+    return matrix
+
+
+def _numbers(values, what, name):
+    try:
+        array = np.asarray(values, dtype=float)
+    except (TypeError, ValueError):
+        raise ReferenceDataError(f"{what}: a {name} value is not a number") from None
+    if not np.all(np.isfinite(array)):
+        raise ReferenceDataError(f"{what}: a {name} value is missing or not finite")
+    return array

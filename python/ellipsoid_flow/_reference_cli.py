@@ -1,0 +1,257 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+"""The command `python3 -m ellipsoid_flow.reference`: meshes, exact values, convergence studies."""
+
+import argparse
+import csv
+import sys
+from pathlib import Path
+
+from . import mesh as meshes
+from ._reference_compare import compare
+from ._reference_error import ReferenceDataError
+from ._reference_on_mesh import DEFAULT_TOLERANCE, on_mesh
+
+_DESCRIPTION = """\
+Exact reference data for panel and boundary-element codes: the potential flow
+about a spheroid in a uniform stream of unit speed, angle of attack alpha and
+yaw angle beta (degrees), body axis along x, alpha in the x-z plane.
+
+  mesh     write a mesh of a spheroid, every vertex on the body
+  on-mesh  exact values on each cell of your mesh, and the 6 x 6 added mass
+  compare  errors and orders of convergence of your code's results on a series of meshes
+
+Mesh formats, by file suffix or --format: .stl, .msh (Gmsh 4.1; gmsh22 for 2.2),
+.vtk, .vtu, .obj, .gdf (WAMIT), .dat (Nemoh). Run a subcommand with --help for
+its options; docs/reference.md walks through a study.
+"""
+
+_COMPARE_EPILOG = """\
+The study file is a CSV table with a header and one row per mesh, coarse to fine:
+  mesh,cp,added_mass
+  coarse.msh,coarse_cp.csv,coarse_added_mass.csv
+  fine.msh,fine_cp.csv,
+Paths are relative to the study file; cp or added_mass may be left empty.
+A cp file has the columns cell (from 0, in the mesh's order) and Cp; an
+added_mass file six rows of six numbers (about the mesh's origin, density 1).
+"""
+
+
+def main(argv=None):
+    """Runs the command; returns the exit status (0 done, 1 bad input or data, 2 bad usage)."""
+    arguments = _parser().parse_args(argv)
+    try:
+        arguments.run(arguments)
+    except (ValueError, OSError) as error:  # ReferenceDataError and MeshError among them
+        print(f"error: {error}", file=sys.stderr)
+        return 1
+    return 0
+
+
+def _parser():
+    parser = argparse.ArgumentParser(
+        prog="python3 -m ellipsoid_flow.reference",
+        description=_DESCRIPTION,
+        formatter_class=argparse.RawDescriptionHelpFormatter,
+    )
+    commands = parser.add_subparsers(title="commands", required=True, metavar="COMMAND")
+
+    make = commands.add_parser(
+        "mesh",
+        help="write a mesh of a spheroid",
+        description="Writes a mesh of the spheroid of thickness ratio LAMBDA and axis "
+        "length LENGTH, nose at x = -LENGTH/2, every vertex on the body.",
+    )
+    make.add_argument("output", type=Path, help="mesh file to write")
+    make.add_argument(
+        "--lambda",
+        dest="lamda",
+        type=_number,
+        required=True,
+        help="thickness ratio b / a (a fraction such as 1/6 is taken exactly)",
+    )
+    make.add_argument("--n-axial", type=int, required=True, help="bands from nose to tail")
+    make.add_argument("--n-around", type=int, required=True, help="cells round the body")
+    make.add_argument(
+        "--cells", choices=["quad", "tri"], default="quad", help="cell shape (default quad)"
+    )
+    make.add_argument(
+        "--spacing",
+        choices=["cosine", "uniform"],
+        default="cosine",
+        help="rings evenly spaced in eccentric angle (cosine, default) or in x (uniform)",
+    )
+    make.add_argument(
+        "--half", action="store_true", help="only the half y >= 0 (GDF and Nemoh mark the symmetry)"
+    )
+    make.add_argument("--length", type=float, default=1.0, help="axis length 2a (default 1)")
+    make.add_argument(
+        "--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix"
+    )
+    make.set_defaults(run=_make_mesh)
+
+    exact = commands.add_parser(
+        "on-mesh",
+        help="exact values on each cell of a mesh",
+        description="Checks that MESH fits the spheroid, then gives for every cell its "
+        "centroid, area, normal, the centroid moved onto the exact surface, and "
+        "there the exact potential, velocity, Cu, Cp and d . n; and the body's "
+        "6 x 6 added-mass matrix about the mesh's origin (density 1).",
+    )
+    exact.add_argument("mesh", type=Path, help="mesh file")
+    _body_options(exact)
+    exact.add_argument("--csv", type=Path, help="write the cell table as CSV")
+    exact.add_argument(
+        "--vtu", type=Path, help="write the mesh with the table as cell data (ParaView)"
+    )
+    exact.add_argument("--added-mass", type=Path, help="write the 6 x 6 added mass as CSV")
+    exact.set_defaults(run=_on_mesh)
+
+    study = commands.add_parser(
+        "compare",
+        help="errors and orders of convergence on a series of meshes",
+        description="Compares your code's Cp per cell and added mass on each mesh of a "
+        "study with the exact values; prints the errors and observed orders.",
+        epilog=_COMPARE_EPILOG,
+        formatter_class=argparse.RawDescriptionHelpFormatter,
+    )
+    study.add_argument("study", type=Path, help="CSV table of mesh, cp and added_mass files")
+    _body_options(study)
+    study.add_argument("--table", type=Path, help="write the table of errors and orders as CSV")
+    study.add_argument(
+        "--figure",
+        type=Path,
+        help="write the log-log figure of error against cells (.png, .svg, .pdf)",
+    )
+    study.set_defaults(run=_compare)
+    return parser
+
+
+def _body_options(parser):
+    body = parser.add_argument_group("body and stream")
+    body.add_argument(
+        "--lambda",
+        dest="lamda",
+        type=_number,
+        help="thickness ratio of a body of length 1; a fraction such as 1/6 is taken exactly",
+    )
+    body.add_argument(
+        "--a",
+        type=_number,
+        help="semi-axis along x, in the mesh's unit (with --b, instead of --lambda)",
+    )
+    body.add_argument("--b", type=_number, help="semi-axis across")
+    body.add_argument(
+        "--alpha", type=float, default=0.0, help="angle of attack, degrees (default 0)"
+    )
+    body.add_argument("--beta", type=float, default=0.0, help="yaw angle, degrees (default 0)")
+    body.add_argument(
+        "--centre",
+        type=_triple,
+        default=(0.0, 0.0, 0.0),
+        metavar="X,Y,Z",
+        help="the body's centre in the mesh's coordinates (default 0,0,0)",
+    )
+    body.add_argument(
+        "--tolerance",
+        type=float,
+        default=DEFAULT_TOLERANCE,
+        help=f"largest vertex distance from the body, per length (default {DEFAULT_TOLERANCE:g})",
+    )
+    body.add_argument(
+        "--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix"
+    )
+
+
+def _number(text):
+    """A number, or a fraction p/q as the double nearest to it."""
+    numerator, _, denominator = text.partition("/")
+    try:
+        return float(numerator) / float(denominator) if denominator else float(numerator)
+    except (ValueError, ZeroDivisionError):
+        raise argparse.ArgumentTypeError(
+            f"expected a number or a fraction such as 1/6, not {text!r}"
+        ) from None
+
+
+def _triple(text):
+    try:
+        values = tuple(float(part) for part in text.split(","))
+    except ValueError:
+        values = ()
+    if len(values) != 3:
+        raise argparse.ArgumentTypeError(f"expected three numbers X,Y,Z, not {text!r}")
+    return values
+
+
+def _body(arguments):
+    return {
+        "lamda": arguments.lamda,
+        "a": arguments.a,
+        "b": arguments.b,
+        "alpha": arguments.alpha,
+        "beta": arguments.beta,
+        "centre": arguments.centre,
+        "tolerance": arguments.tolerance,
+        "format": arguments.format,
+    }
+
+
+def _make_mesh(arguments):
+    body = meshes.spheroid(
+        arguments.lamda,
+        arguments.n_axial,
+        arguments.n_around,
+        arguments.cells,
+        arguments.spacing,
+        half=arguments.half,
+        length=arguments.length,
+    )
+    meshes.write(body, arguments.output, arguments.format)
+    print(f"{arguments.output}: {body!r}")
+
+
+def _on_mesh(arguments):
+    exact = on_mesh(arguments.mesh, **_body(arguments))
+    for path, write in (
+        (arguments.csv, exact.write_csv),
+        (arguments.vtu, exact.write_vtu),
+        (arguments.added_mass, exact.write_added_mass),
+    ):
+        if path is not None:
+            write(path)
+    print(f"{arguments.mesh}: {len(exact.mesh)} cells, largest vertex distance {exact.fit:.3g}")
+    print(f"Cp from {exact.cells['Cp'].min():.6f} to {exact.cells['Cp'].max():.6f}")
+    print("added mass about the mesh's origin (density 1):")
+    for row in exact.added_mass:
+        print(" ".join(f"{value:14.7g}" for value in row))
+
+
+def _compare(arguments):
+    folder = arguments.study.parent
+    meshes_, results = [], []
+    with open(arguments.study, newline="", encoding="utf-8") as stream:
+        rows = list(csv.DictReader(stream, skipinitialspace=True))
+    for line, row in enumerate(rows, start=2):
+        if not row.get("mesh"):
+            raise ReferenceDataError(
+                f"{arguments.study}, line {line}: needs a mesh file in the column 'mesh'"
+            )
+        meshes_.append(folder / row["mesh"])
+        results.append({key: folder / row[key] for key in ("cp", "added_mass") if row.get(key)})
+    study = compare(meshes_, results, **_body(arguments))
+    if arguments.table is not None:
+        study.write_table(arguments.table)
+    if arguments.figure is not None:
+        study.figure(arguments.figure)
+    columns = [
+        "cells",
+        "h",
+        "cp_l2",
+        "order_cp_l2",
+        "cp_linf",
+        "order_cp_linf",
+        "am_max",
+        "order_am_max",
+    ]
+    print(study.table[columns].to_string(index=False, float_format=lambda value: f"{value:.4g}"))

@@ -1,0 +1,210 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+"""A peer code's results on a series of meshes against the exact values: errors and orders."""
+
+from dataclasses import dataclass
+from pathlib import Path
+
+import numpy as np
+
+from ._atomic_file import write_csv, written_whole
+from ._reference_error import ReferenceDataError
+from ._reference_on_mesh import MeshReference, on_mesh
+from ._peer_results import read_added_mass, read_cp
+
+DIAGONAL = ["m11", "m22", "m33", "m44", "m55", "m66"]
+
+
+@dataclass(frozen=True)
+class Comparison:
+    """The outcome of `compare`.
+
+    table -- pandas DataFrame, one row per mesh in the order given:
+        cells        number of cells
+        h            typical cell size, √(total area / cells)
+        cp_l2        area-weighted root-mean-square error of Cp
+        cp_linf      largest error of Cp, at cell `cp_linf_cell`
+        am_max       largest relative error of an added-mass entry
+        m11 … m66    relative error of each diagonal added-mass entry
+        order_…      observed order of each error from the mesh before:
+                     ln(e₀ / e₁) / ln(h₀ / h₁), so 1 for an error falling as h
+    added_mass_errors -- per mesh, the 6 × 6 relative errors (None without peer values).
+    An entry the exact body has zero (m44 of a body of revolution, the
+    couplings about its centre) is measured against the largest exact
+    diagonal entry of its kind instead of itself.
+    references -- the exact values on each mesh (MeshReference).
+    """
+
+    table: object
+    added_mass_errors: list
+    references: list
+
+    def write_table(self, path):
+        """The table as CSV."""
+        write_csv(self.table, path, "%.6g")
+
+    def figure(self, path=None, title=None):
+        """A log-log figure of each error against the number of cells; saved to `path` if given."""
+        from matplotlib.backends.backend_agg import FigureCanvasAgg
+        from matplotlib.figure import Figure
+
+        figure = Figure(figsize=(6.4, 4.8), dpi=100)
+        FigureCanvasAgg(figure)
+        axes = figure.add_subplot()
+        cells = self.table["cells"].to_numpy(dtype=float)
+        curves = {
+            "cp_l2": ("Cp, L2 (area-weighted RMS)", "o-"),
+            "cp_linf": ("Cp, L∞ (largest)", "s-"),
+            "am_max": ("added mass, largest relative error", "^-"),
+            "m11": ("added mass m11", "v--"),
+            "m33": ("added mass m33", "<--"),
+            "m55": ("added mass m55", ">--"),
+        }
+        for column, (label, style) in curves.items():
+            values = self.table[column].to_numpy(dtype=float)
+            if np.any(np.isfinite(values)):
+                axes.loglog(cells, values, style, label=label)
+        _slope_guides(axes, cells)
+        axes.set_xlabel("number of cells")
+        axes.set_ylabel("error")
+        axes.set_title(title or "Error against the exact solution")
+        axes.grid(True, which="both", alpha=0.3)
+        axes.legend(fontsize="small")
+        figure.tight_layout()
+        if path is not None:
+            kind = Path(path).suffix.lstrip(".").lower()
+            if kind not in figure.canvas.get_supported_filetypes():
+                raise ReferenceDataError(
+                    f"{path}: a figure is written as .png, .svg or .pdf, not {kind or 'no suffix'}"
+                )
+            with written_whole(path) as partial:
+                figure.savefig(partial, format=kind)
+        return figure
+
+
+def compare(
+    meshes,
+    results,
+    lamda=None,
+    *,
+    a=None,
+    b=None,
+    alpha=0.0,
+    beta=0.0,
+    centre=(0.0, 0.0, 0.0),
+    **on_mesh_options,
+):
+    """Errors of a peer code's results on a series of meshes, and their observed orders.
+
+    meshes  -- the meshes, coarse to fine: `mesh.Mesh` objects, files, or
+               MeshReference objects already made by `on_mesh` (then the body
+               and stream arguments are not needed for them).
+    results -- one entry per mesh: per-cell Cp (a CSV file with columns
+               `cell` (from 0, the mesh's order) and `Cp`, a DataFrame with
+               those columns, or an array in cell order), or a dict with keys
+               "cp" and/or "added_mass" (a 6 × 6 array or a text/CSV file of
+               six rows of six numbers, about the mesh's origin, density 1),
+               or None.
+    The other arguments are those of `on_mesh`, for the meshes given as
+    meshes or files. Returns a Comparison.
+    """
+    meshes, results = list(meshes), list(results)
+    if not meshes:
+        raise ReferenceDataError("compare needs at least one mesh")
+    if len(meshes) != len(results):
+        raise ReferenceDataError(
+            f"{len(meshes)} meshes but {len(results)} results; give one result per mesh"
+        )
+    references = [
+        item
+        if isinstance(item, MeshReference)
+        else on_mesh(
+            item, lamda, a=a, b=b, alpha=alpha, beta=beta, centre=centre, **on_mesh_options
+        )
+        for item in meshes
+    ]
+    rows, matrices = [], []
+    for number, (exact, result) in enumerate(zip(references, results)):
+        cp, added_mass = _parts(result, number)
+        row = {
+            "mesh": number,
+            "cells": len(exact.mesh),
+            "h": float(np.sqrt(exact.cells["area"].sum() / len(exact.mesh))),
+        }
+        row |= _cp_errors(exact, cp, number)
+        errors = _added_mass_errors(exact.added_mass, added_mass, number)
+        matrices.append(errors)
+        row["am_max"] = np.nan if errors is None else float(np.max(errors))
+        row |= {
+            name: np.nan if errors is None else float(errors[k, k])
+            for k, name in enumerate(DIAGONAL)
+        }
+        rows.append(row)
+
+    import pandas
+
+    table = pandas.DataFrame(rows)
+    for column in ["cp_l2", "cp_linf", "am_max", *DIAGONAL]:
+        table[f"order_{column}"] = _observed_orders(
+            table["h"].to_numpy(), table[column].to_numpy(dtype=float)
+        )
+    return Comparison(table, matrices, references)
+
+
+def _parts(result, number):
+    if result is None:
+        return None, None
+    if isinstance(result, dict):
+        unknown = set(result) - {"cp", "added_mass"}
+        if unknown:
+            raise ReferenceDataError(
+                f"results of mesh {number}: unknown keys {sorted(unknown)}; use 'cp' and "
+                "'added_mass'"
+            )
+        return result.get("cp"), result.get("added_mass")
+    return result, None
+
+
+def _cp_errors(exact, cp, number):
+    if cp is None:
+        return {"cp_l2": np.nan, "cp_linf": np.nan, "cp_linf_cell": -1}
+    peer = read_cp(cp, len(exact.mesh), f"results of mesh {number}")
+    difference = peer - exact.cells["Cp"].to_numpy()
+    area = exact.cells["area"].to_numpy()
+    worst = int(np.argmax(np.abs(difference)))
+    return {
+        "cp_l2": float(np.sqrt(np.sum(area * difference**2) / np.sum(area))),
+        "cp_linf": float(abs(difference[worst])),
+        "cp_linf_cell": worst,
+    }
+
+
+def _added_mass_errors(exact, peer, number):
+    if peer is None:
+        return None
+    peer = read_added_mass(peer, f"added mass of mesh {number}")
+    diagonal = np.abs(np.diag(exact))
+    largest = np.array([diagonal[:3].max()] * 3 + [diagonal[3:].max()] * 3)
+    kind_scale = np.sqrt(np.outer(largest, largest))
+    # Exact zeros (by symmetry) come out of the closed forms as rounding noise.
+    scale = np.where(np.abs(exact) > 1e-12 * kind_scale, np.abs(exact), kind_scale)
+    return np.abs(peer - exact) / scale
+
+
+def _observed_orders(h, errors):
+    orders = np.full(len(h), np.nan)
+    ratio_h = h[:-1] / h[1:]
+    usable = np.flatnonzero((errors[:-1] > 0) & (errors[1:] > 0) & (ratio_h != 1.0))
+    orders[usable + 1] = np.log(errors[usable] / errors[usable + 1]) / np.log(ratio_h[usable])
+    return orders
+
+
+def _slope_guides(axes, cells):
+    """Dotted lines of first and second order (error ∝ h ∝ cells^-1/2, and h²)."""
+    if len(cells) < 2:
+        return
+    limits = axes.get_ylim()
+    span = np.array([cells.min(), cells.max()])
+    anchor = np.sqrt(limits[0] * limits[1])
+    for order, label, style in ((1, "first order, ∝ h", "k:"), (2, "second order, ∝ h²", "k-.")):
+        axes.loglog(span, anchor * (span / span[0]) ** (-order / 2), style, lw=0.8, label=label)

@@ -1,0 +1,27 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+"""Spheroid meshes and the mesh formats of panel and boundary-element codes.
+
+    from ellipsoid_flow import mesh
+    body = mesh.spheroid(1 / 6, n_axial=40, n_around=32)
+    mesh.write(body, "spheroid.gdf")
+    again = mesh.read("spheroid.gdf")
+
+Formats: STL, Gmsh .msh (2.2 and 4.1), VTK, VTU and OBJ through meshio; WAMIT
+GDF and Nemoh's mesh file by this package's own readers and writers.
+"""
+
+from ._mesh_files import FORMATS, read, write
+from ._surface_mesh import CellGeometry, Mesh, MeshError, cell_geometry
+from ._spheroid_mesh import spheroid
+
+__all__ = [
+    "FORMATS",
+    "CellGeometry",
+    "Mesh",
+    "MeshError",
+    "cell_geometry",
+    "read",
+    "spheroid",
+    "write",
+]

@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The parts of the compiled module ellipsoid_flow._core, each bound by a file
+// of its own; module.cpp puts them together.
+
+#include <pybind11/pybind11.h>
+
+namespace solva::python {
+
+void bindFlowState(pybind11::module_& m);
+void bindRun(pybind11::module_& m);
+void bindSpheroid(pybind11::module_& m);
+
+} // namespace solva::python

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
+#include "points.h"
+
+#include <cmath>
+#include <sstream>
+
+namespace py = pybind11;
+
+namespace solva::python {
+
+namespace {
+
+std::string shapeText(const py::array& a) {
+    std::ostringstream out;
+    out << '(';
+    for (py::ssize_t i = 0; i < a.ndim(); ++i) {
+        out << (i > 0 ? ", " : "") << a.shape(i);
+    }
+    out << (a.ndim() == 1 ? ",)" : ")");
+    return out.str();
+}
+
+} // namespace
+
+Doubles asDoubles(const py::handle& values, const std::string& what) {
+    py::array a;
+    try {
+        a = py::module_::import("numpy").attr("asarray")(values);
+    } catch (const py::error_already_set&) {
+        throw py::type_error(what + " must be an array of real numbers");
+    }
+    const char kind = a.dtype().kind();
+    if (kind != 'f' && kind != 'i' && kind != 'u') {
+        throw py::type_error(what + " must be real numbers, not an array of dtype " +
+                             py::str(a.dtype()).cast<std::string>());
+    }
+    // A copy only when the values are not contiguous doubles already.
+    return Doubles::ensure(a);
+}
+
+Doubles asPoints(const py::handle& values, const std::string& what) {
+    Doubles p = asDoubles(values, what);
+    if (p.ndim() == 0 || p.shape(p.ndim() - 1) != 3) {
+        throw py::value_error(what +
+                              " must have the shape (..., 3), x, y, z along the last axis; "
+                              "got shape " +
+                              shapeText(p));
+    }
+    return p;
+}
+
+std::vector<py::ssize_t> leadingShape(const Doubles& points) {
+    return {points.shape(), points.shape() + points.ndim() - 1};
+}
+
+void requireFinite(const Doubles& values, const std::string& what) {
+    const double* v = values.data();
+    for (py::ssize_t i = 0; i < values.size(); ++i) {
+        if (!std::isfinite(v[i])) {
+            std::ostringstream message;
+            message << what << " must be finite, but element " << i << " (flat index) is " << v[i];
+            throw py::value_error(message.str());
+        }
+    }
+}
+
+} // namespace solva::python

@@ -1,0 +1,222 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+"""Exact values on a mesh, convergence studies: fit check, pressure integrals, orders, bad input."""
+
+import subprocess
+import sys
+from pathlib import Path
+
+import numpy as np
+import pytest
+
+import ellipsoid_flow
+from ellipsoid_flow import mesh, reference
+from ellipsoid_flow._reference_fit import Shape, surface_distance
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "examples"))
+from panel_convergence import (
+    gmsh_spheroid,
+)  # noqa: E402  (Gmsh meshes, as the worked example makes them)
+
+LAMDA = 1 / 6
+
+
+@pytest.fixture(scope="module")
+def gmsh_meshes(tmp_path_factory):
+    """Gmsh meshes of the 6:1 spheroid, coarse to fine."""
+    folder = tmp_path_factory.mktemp("gmsh")
+    paths = [folder / f"spheroid_{k}.msh" for k in range(3)]
+    for path, size in zip(paths, (0.4, 0.2, 0.1)):
+        gmsh_spheroid(size, path)
+    return paths
+
+
+def test_a_gmsh_mesh_fits_and_a_sphere_does_not(gmsh_meshes, tmp_path):
+    assert reference.on_mesh(gmsh_meshes[0], LAMDA).fit < 1e-15
+    sphere = mesh.Mesh(
+        mesh.read(gmsh_meshes[0]).points * [1, 6, 6], mesh.read(gmsh_meshes[0]).cells
+    )
+    with pytest.raises(reference.ReferenceDataError) as error:
+        reference.on_mesh(sphere, LAMDA)
+    # The equator of the sphere of radius 1/2 is 1/2 − 1/12 from the spheroid's.
+    assert "lies 0.417 from its surface" in str(error.value)
+
+
+@pytest.mark.parametrize("moved, fits", [(4e-4, True), (2e-3, False)])
+def test_the_fit_check_measures_the_worst_vertex(moved, fits):
+    body = mesh.spheroid(0.2, 12, 16)
+    points = body.points.copy()
+    normal = points[37] / [0.5**2, 0.1**2, 0.1**2]
+    points[37] += (
+        moved * normal / np.linalg.norm(normal)
+    )  # `moved` off the surface along its normal
+    shifted = mesh.Mesh(points, body.cells)
+    if fits:
+        assert reference.on_mesh(shifted, 0.2).fit == pytest.approx(moved, rel=0.01)
+    else:
+        with pytest.raises(reference.ReferenceDataError, match="vertex 37 at"):
+            reference.on_mesh(shifted, 0.2)
+
+
+def test_a_half_body_gives_the_values_of_the_same_cells_of_the_whole():
+    whole, half = (
+        reference.on_mesh(mesh.spheroid(0.3, 10, 16, half=h), 0.3, alpha=15) for h in (False, True)
+    )
+    key = ["cx", "cy", "cz"]
+    matched = whole.cells.round(12).merge(half.cells.round(12), on=key, suffixes=("", "_half"))
+    assert len(matched) == len(half.cells) == len(whole.cells) // 2
+    np.testing.assert_allclose(matched["Cp_half"], matched["Cp"], atol=1e-12)
+    np.testing.assert_array_equal(half.added_mass, whole.added_mass)
+
+
+@pytest.mark.parametrize("semi_axes", [(0.5, 0.1), (0.2, 0.6), (1.0, 1.0)])
+def test_surface_distance_equals_the_nearest_of_many_surface_points(semi_axes):
+    a, b = semi_axes
+    points = np.random.default_rng(7).uniform(-1.5, 1.5, (40, 3))
+    points[:3] = [[0, 0, 0], [2, 0, 0], [0, 0, 2]]
+    fi = np.linspace(0, np.pi, 400001)
+    radial = np.hypot(points[:, 1], points[:, 2])
+    sampled = [
+        np.min(np.hypot(a * np.cos(fi) - x, b * np.sin(fi) - r))
+        for x, r in zip(points[:, 0], radial)
+    ]
+    np.testing.assert_allclose(surface_distance(Shape(a, b), points), sampled, atol=1e-10)
+
+
+def test_surface_pressure_gives_no_force_and_the_munk_moment(gmsh_meshes):
+    flow = ellipsoid_flow.Spheroid(LAMDA).flow(10, 5)
+    munk = flow.munk_moment()
+    force_errors, moment_errors = [], []
+    for path in gmsh_meshes:
+        cells = reference.on_mesh(path, LAMDA, alpha=10, beta=5).cells
+        load = (
+            -0.5
+            * cells["Cp"].to_numpy()[:, None]
+            * cells[["nx", "ny", "nz"]].to_numpy()
+            * cells[["area"]].to_numpy()
+        )
+        force_errors.append(np.linalg.norm(load.sum(axis=0)))
+        moment = np.cross(cells[["px", "py", "pz"]].to_numpy(), load).sum(axis=0)
+        moment_errors.append(np.linalg.norm(moment - munk) / np.linalg.norm(munk))
+    assert force_errors[-1] < 1e-5 and moment_errors[-1] < 0.01
+    assert force_errors == sorted(force_errors, reverse=True)
+    assert moment_errors == sorted(moment_errors, reverse=True)
+
+
+def test_the_surface_point_is_the_centroid_moved_along_the_normal():
+    cells = reference.on_mesh(mesh.spheroid(0.5, 8, 12), 0.5).cells
+    p, c, n = (cells[names.split()].to_numpy() for names in ("px py pz", "cx cy cz", "nx ny nz"))
+    np.testing.assert_allclose(
+        (p[:, 0] / 0.5) ** 2 + (p[:, 1] ** 2 + p[:, 2] ** 2) / 0.25**2, 1.0, atol=1e-14
+    )
+    np.testing.assert_allclose(p - c, cells[["offset"]].to_numpy() * n, atol=1e-15)
+
+
+def test_a_shifted_body_gives_the_same_values_and_the_added_mass_about_the_origin():
+    body = mesh.spheroid(0.4, 10, 12)
+    centre = np.array([1.0, -2.0, 0.5])
+    here = reference.on_mesh(body, 0.4, alpha=20, beta=-10)
+    there = reference.on_mesh(
+        mesh.Mesh(body.points + centre, body.cells), 0.4, alpha=20, beta=-10, centre=centre
+    )
+    columns = ["area", "offset", "phi", "phi_d", "u", "v", "w", "Cp", "dn"]
+    np.testing.assert_allclose(there.cells[columns], here.cells[columns], atol=1e-13)
+    # The origin moves at v + ω × (0 − centre) with the body; its kinetic energy is the same.
+    motion = np.array([0.3, -0.2, 0.5, 0.7, 0.1, -0.4])
+    at_centre = np.concatenate([motion[:3] + np.cross(motion[3:], centre), motion[3:]])
+    assert motion @ there.added_mass @ motion == pytest.approx(
+        at_centre @ here.added_mass @ at_centre, rel=1e-12
+    )
+
+
+def synthetic_study(power):
+    """Exact values on four meshes, and a peer whose Cp and added mass are off by h**power."""
+    exact = [
+        reference.on_mesh(mesh.spheroid(LAMDA, n, 2 * n), LAMDA, alpha=10) for n in (8, 12, 18, 27)
+    ]
+    results = []
+    for values in exact:
+        h = np.sqrt(values.cells["area"].mean())
+        wave = np.cos(7 * values.cells["px"].to_numpy())
+        results.append(
+            {
+                "cp": values.cells["Cp"].to_numpy() + h**power * wave,
+                "added_mass": values.added_mass + h**power * np.ones((6, 6)),
+            }
+        )
+    return reference.compare(exact, results)
+
+
+@pytest.mark.parametrize("power", [1, 2])
+def test_compare_reports_the_order_a_peer_is_built_with(power):
+    table = synthetic_study(power).table
+    for column in ("order_cp_l2", "order_cp_linf", "order_am_max", "order_m11", "order_m55"):
+        np.testing.assert_allclose(table[column][1:], power, atol=0.1, err_msg=column)
+
+
+@pytest.mark.parametrize(
+    "result, message",
+    [
+        ("cell,Cp\n0,0.5\n2,0.1\n", "missing: 1, 3"),
+        ("cell,Cp\n0,0.5\n0,0.1\n1,0\n2,0\n3,0\n", "cell 0 is given more than once"),
+        ("cell,Cp\n0,0.5\n1,x\n2,0\n3,0\n", "not a number"),
+        ("cell,pressure\n0,0.5\n", "needs the columns 'cell' and 'Cp'"),
+        ("cell,Cp\n0,0\n1,0\n2,0\n3,0\n9,0\n", "cell 9 does not exist"),
+    ],
+)
+def test_bad_peer_results_give_a_clear_error(tmp_path, result, message):
+    four_cells = mesh.Mesh(
+        [[-0.5, 0, 0], [0, 0.5, 0], [0, 0, 0.5], [0, -0.5, 0], [0, 0, -0.5], [0.5, 0, 0]],
+        [[0, 2, 1], [0, 3, 2], [0, 4, 3], [0, 1, 4]],
+        half=False,
+    )
+    (tmp_path / "cp.csv").write_text(result)
+    with pytest.raises(reference.ReferenceDataError, match=message):
+        reference.compare([four_cells], [tmp_path / "cp.csv"], lamda=1.0, tolerance=1.0)
+
+
+def test_a_mesh_with_inward_normals_is_refused():
+    body = mesh.spheroid(0.5, 6, 8, cells="tri")
+    with pytest.raises(reference.ReferenceDataError, match="all 80 cells have inward normals"):
+        reference.on_mesh(mesh.Mesh(body.points, body.cells[:, [0, 2, 1, 1]]), 0.5)
+
+
+def run_command(*arguments, cwd):
+    return subprocess.run(
+        [sys.executable, "-m", "ellipsoid_flow.reference", *map(str, arguments)],
+        cwd=cwd,
+        capture_output=True,
+        text=True,
+    )
+
+
+def test_the_command_makes_a_mesh_and_its_exact_values(tmp_path):
+    assert (
+        run_command(
+            "mesh", "m.gdf", "--lambda", 0.2, "--n-axial", 8, "--n-around", 8, cwd=tmp_path
+        ).returncode
+        == 0
+    )
+    done = run_command(
+        "on-mesh",
+        "m.gdf",
+        "--lambda",
+        0.2,
+        "--alpha",
+        5,
+        "--csv",
+        "c.csv",
+        "--vtu",
+        "c.vtu",
+        "--added-mass",
+        "am.csv",
+        cwd=tmp_path,
+    )
+    assert done.returncode == 0, done.stderr
+    import meshio
+
+    assert set(meshio.read(tmp_path / "c.vtu").cell_data) >= {"Cp", "velocity", "normal", "dn"}
+    assert np.loadtxt(tmp_path / "am.csv", delimiter=",").shape == (6, 6)
+    failed = run_command("on-mesh", "m.gdf", "--lambda", 0.5, "--csv", "d.csv", cwd=tmp_path)
+    assert failed.returncode == 1 and "does not fit" in failed.stderr
+    assert not (tmp_path / "d.csv").exists()
