@@ -7,13 +7,13 @@
 #include "cli/grid_csv.h"
 #include "cli/progress.h"
 #include "cli/staged_file.h"
+#include "cli/standard_output.h"
 #include "cli/summary_json.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 #include <system_error>
 #include <unistd.h>
@@ -28,26 +28,6 @@ public:
     void GRXYCU(std::string_view, Real, const PointArray&, const PointArray&, const PointArray&,
                 int) override {}
 };
-
-// Standard output that cannot take what the batch writes: nothing more can be
-// told to whoever reads it, so the batch stops.
-class OutputLost : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// `text` on `out`, whole, before the batch goes on.
-void emit(std::ostream& out, std::string_view text) {
-    errno = 0;
-    out << text;
-    out.flush();
-    if (!out) {
-        const int error = errno;
-        throw OutputLost(std::string("cannot write to standard output") +
-                         (error != 0 ? std::string(": ") + std::strerror(error) : "") +
-                         "; the batch stops here.");
-    }
-}
 
 // `path` from the current folder, so that messages name it in full; as given
 // when there is none (it was deleted), and each run then reports the failure.
@@ -204,9 +184,9 @@ int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& 
         if (tableFile) {
             tableFile->commit();
         }
-    } catch (const OutputLost& e) {
+    } catch (const OutputLost& e) { // nothing more can be told, so the batch stops
         progress.clear();
-        err << "ellipsoid-flow-cli: " << e.what() << std::endl;
+        err << "ellipsoid-flow-cli: " << e.what() << "; the batch stops here." << std::endl;
         return 1;
     } catch (const RunError& e) { // the table file
         progress.clear();

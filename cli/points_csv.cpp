@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/points_csv.h"
 
+#include "cli/standard_output.h"
+
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -75,7 +77,7 @@ Points readPoints(std::istream& in) {
 void writeField(std::ostream& out, const std::vector<double>& xyz,
                 const std::vector<double>& potential, const std::vector<double>& velocity,
                 const std::vector<double>& cu, const std::vector<double>& cp) {
-    out << "x,y,z,phi,u,v,w,Cu,Cp\r\n";
+    write(out, "x,y,z,phi,u,v,w,Cu,Cp\r\n");
     std::string line;
     for (std::size_t i = 0; i < potential.size(); ++i) {
         line.clear();
@@ -86,8 +88,10 @@ void writeField(std::ostream& out, const std::vector<double>& xyz,
             line += ',';
         }
         line.back() = '\r';
-        out << line << '\n';
+        line += '\n';
+        write(out, line);
     }
+    flush(out);
 }
 
 } // namespace solva::cli

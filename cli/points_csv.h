@@ -35,7 +35,8 @@ Points readPoints(std::istream& in);
 
 // Writes the header x,y,z,phi,u,v,w,Cu,Cp and one row a point, as the grid
 // CSV (RFC 4180, CRLF line ends); a point with no flow (inside the body) has
-// nan in every column after its coordinates.
+// nan in every column after its coordinates. Throws OutputLost when `out`
+// cannot take what is written.
 void writeField(std::ostream& out, const std::vector<double>& xyz,
                 const std::vector<double>& potential, const std::vector<double>& velocity,
                 const std::vector<double>& cu, const std::vector<double>& cp);

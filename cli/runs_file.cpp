@@ -4,6 +4,7 @@
 
 #include "cli/strict_texts.h"
 #include "cli/usage_error.h"
+#include "output/close_keeping_errno.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -40,9 +41,7 @@ std::FILE* unnamedTemporaryFile() {
     ::unlink(name.c_str());
     std::FILE* file = ::fdopen(fd, "w+b");
     if (file == nullptr) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
+        closeKeepingErrno(fd);
     }
     return file;
 }
@@ -62,9 +61,8 @@ RunsFile::RunsFile(const std::string& name, bool strict)
     }
     File input(::fdopen(fd, "rb"));
     if (!input) {
-        const int error = errno;
-        ::close(fd);
-        unreadable(error);
+        closeKeepingErrno(fd);
+        unreadable(errno);
     }
     const bool rereadable = S_ISREG(status.st_mode);
     File copy;

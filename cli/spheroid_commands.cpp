@@ -3,6 +3,7 @@
 #include "cli/spheroid_commands.h"
 
 #include "cli/points_csv.h"
+#include "cli/standard_output.h"
 #include "spheroid/added_mass.h"
 #include "spheroid/flow.h"
 #include "spheroid/spheroid_error.h"
@@ -111,7 +112,7 @@ int inertia(double lambda, const std::vector<double>& about, std::optional<doubl
                                        {"rear", vector(stagnation.rear)}};
         result["munk_moment"] = vector(flow.munkMoment(density));
     }
-    out << result.dump() << '\n';
+    emit(out, result.dump() + '\n');
     return 0;
 }
 

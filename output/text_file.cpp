@@ -4,6 +4,7 @@
 #include "output/text_file.h"
 
 #include "app/run_error.h"
+#include "output/close_keeping_errno.h"
 #include "output/file_location.h"
 #include "output/number_text.h"
 
@@ -35,9 +36,7 @@ std::FILE* openWithoutWaiting(const std::string& name) {
         file = ::fdopen(fd, "wb");
     }
     if (file == nullptr) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
+        closeKeepingErrno(fd);
     }
     return file;
 }

@@ -82,18 +82,7 @@ class Comparison:
         return figure
 
 
-def compare(
-    meshes,
-    results,
-    lamda=None,
-    *,
-    a=None,
-    b=None,
-    alpha=0.0,
-    beta=0.0,
-    centre=(0.0, 0.0, 0.0),
-    **on_mesh_options,
-):
+def compare(meshes, results, lamda=None, **on_mesh_options):
     """Errors of a peer code's results on a series of meshes, and their observed orders.
 
     meshes  -- the meshes, coarse to fine: `mesh.Mesh` objects, files, or
@@ -105,8 +94,9 @@ def compare(
                "cp" and/or "added_mass" (a 6 × 6 array or a text/CSV file of
                six rows of six numbers, about the mesh's origin, density 1),
                or None.
-    The other arguments are those of `on_mesh`, for the meshes given as
-    meshes or files. Returns a Comparison.
+    The other arguments are those of `on_mesh` (lamda, and by keyword a, b,
+    alpha, beta, centre, tolerance, format), for the meshes given as meshes
+    or files. Returns a Comparison.
     """
     meshes, results = list(meshes), list(results)
     if not meshes:
@@ -118,9 +108,7 @@ def compare(
     references = [
         item
         if isinstance(item, MeshReference)
-        else on_mesh(
-            item, lamda, a=a, b=b, alpha=alpha, beta=beta, centre=centre, **on_mesh_options
-        )
+        else on_mesh(item, lamda, **on_mesh_options)
         for item in meshes
     ]
     rows, matrices = [], []

@@ -29,11 +29,19 @@ struct Fault {
 
 TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
     const std::string bigRun = R"sh(printf '0.2\t400\t18\t10\t5\n')sh";
+    const std::string field =
+        R"sh(printf '1,0,0\n' > p; "$CLI" field --lambda 0.2 --alpha 0 --beta 0 --points p)sh";
     const std::vector<Fault> faults{
         {"summary into a full device", R"sh("$CLI" 0.2 18 1 0 0 --summary > /dev/full)sh", 1,
          "cannot write to standard output: No space left"},
         {"summary into a closed output", R"sh("$CLI" 0.2 18 1 0 0 --summary --table t.csv >&-)sh",
          1, "cannot write to standard output: Bad file descriptor", "test ! -e t.csv"},
+        {"inertia into a full device", R"sh("$CLI" inertia --lambda 0.2 > /dev/full)sh", 1,
+         "inertia: cannot write to standard output: No space left"},
+        {"field into a full device", field + " > /dev/full", 1,
+         "field: cannot write to standard output: No space left"},
+        {"field into a closed output", field + " >&-", 1,
+         "field: cannot write to standard output: Bad file descriptor"},
         {"runs from a closed input", R"sh("$CLI" --runs - --table t.csv <&-)sh", 2,
          "Cannot read the runs file \"-\"", "test ! -e t.csv"},
         {"summary into a closed pipe",
