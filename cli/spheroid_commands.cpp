@@ -31,8 +31,9 @@ Points: one row x,y,z a line (body axes: x along the axis, y towards angle 0, z 
 lengths in units of the axis length 2a = 1); a header line, empty lines and lines starting
 with # are skipped. Output: x,y,z,phi,u,v,w,Cu,Cp, numbers in their shortest exact form.
 
-Exit status: 0 done, 1 a point inside the body (without --inside-nan) or a value out of
-range, 2 a usage error or a points file that cannot be read or has a row that is not x,y,z.
+Exit status: 0 done, 1 a point inside the body (without --inside-nan), a value out of
+range or output that could not be written, 2 a usage error or a points file that cannot
+be read or has a row that is not x,y,z.
 
 Example:
   printf '1,0,0\n0,0.2,0.3\n' | ellipsoid-flow-cli field --lambda 0.2 --alpha 20 --beta 0 -
