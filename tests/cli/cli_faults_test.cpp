@@ -103,6 +103,14 @@ TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
          143, "stopped by SIGTERM after run ",
          R"sh(last=$(ls d | tail -1); test -s d/$last/g.csv && test ! -e d/3000 &&
             test -z "$(find d -name '.*.part')")sh"},
+        {"a batch stopped by Ctrl-C",
+         runsFile("runs", 3000, bigRun) +
+             R"sh("$CLI" --runs runs --no-files --table t.csv & p=$!
+                until [ -e t.csv ] || [ -n "$(find . -name '.t.csv.*')" ]; do sleep 0.01; done
+                sleep 0.05; kill -INT $p; wait $p)sh",
+         130, "stopped by SIGINT after run ",
+         R"sh(test -s t.csv && test -z "$(find . -name '.*.part')" &&
+            test "$(tail -c 2 t.csv | od -An -c | tr -d ' ')" = '\r\n')sh"},
     };
     for (const Fault& f : faults) {
         ScratchDirectory scratch;
