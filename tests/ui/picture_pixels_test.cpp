@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 // Run once per QT_SCALE_FACTOR: the areas must draw at the screen's pixel
 // ratio, not at 1 and scaled up.
-#include "support/scratch_directory.h"
 #include "window_probe.h"
 
 #include <QScreen>
@@ -10,7 +9,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -120,17 +118,12 @@ class PicturePixelsTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<solva::test::ScratchWorkingDirectory>();
-        form_ = std::make_unique<Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        profile_ = pictureArea(*form_, "Picture_elipsoid");
-        speeds_ = pictureArea(*form_, "Picture_pressure");
+        QVERIFY(window_.start());
+        form_ = &window_.form();
+        profile_ = window_.profile();
+        speeds_ = window_.speeds();
     }
-    void cleanup() {
-        form_.reset();
-        dir_.reset();
-    }
+    void cleanup() { window_.stop(); }
 
     void runsAtTheRequestedScale() {
         const double requested = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
@@ -169,7 +162,7 @@ private slots:
 
         form_->hide();
         form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(form_));
         verifyAxesShow(*profile_, *speeds_);
     }
 
@@ -223,7 +216,7 @@ private slots:
     void focusFrameShowsOnTheBorderOnly() {
         QTest::mouseClick(command1(*form_), Qt::LeftButton);
         form_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(form_));
         QCoreApplication::processEvents();
         const QImage border = onScreen(*speeds_, speeds_->rect());
         const QRect inside = speeds_->contentsRect().adjusted(1, 1, -1, -1);
@@ -249,8 +242,8 @@ private slots:
     }
 
 private:
-    std::unique_ptr<solva::test::ScratchWorkingDirectory> dir_;
-    std::unique_ptr<Form1> form_;
+    ShownForm window_;
+    Form1* form_ = nullptr;
     PictureArea* profile_ = nullptr;
     PictureArea* speeds_ = nullptr;
 };

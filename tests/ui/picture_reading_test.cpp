@@ -3,7 +3,6 @@
 // Reading the plots off: the tooltip over each picture, and what its context
 // menu copies and saves, checked against the plot data file of the run and
 // the areas' own pixels. Run once per QT_SCALE_FACTOR.
-#include "support/scratch_directory.h"
 #include "ui/picture_file.h"
 #include "window_probe.h"
 
@@ -17,7 +16,6 @@
 
 #include <array>
 #include <cmath>
-#include <memory>
 #include <tuple>
 
 using solva::PictureArea;
@@ -88,17 +86,12 @@ class PictureReadingTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<solva::test::ScratchWorkingDirectory>();
-        form_ = std::make_unique<solva::Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        profile_ = pictureArea(*form_, "Picture_elipsoid");
-        speeds_ = pictureArea(*form_, "Picture_pressure");
+        QVERIFY(window_.start());
+        form_ = &window_.form();
+        profile_ = window_.profile();
+        speeds_ = window_.speeds();
     }
-    void cleanup() {
-        form_.reset();
-        dir_.reset();
-    }
+    void cleanup() { window_.stop(); }
 
     // The outline's corners are fixed; the speed plot reaches from 10 % above
     // the largest Cu of the file down to -0.1. The tooltip follows the mouse.
@@ -181,8 +174,8 @@ private slots:
     }
 
 private:
-    std::unique_ptr<solva::test::ScratchWorkingDirectory> dir_;
-    std::unique_ptr<solva::Form1> form_;
+    ShownForm window_;
+    solva::Form1* form_ = nullptr;
     PictureArea* profile_ = nullptr;
     PictureArea* speeds_ = nullptr;
 };

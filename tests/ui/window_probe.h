@@ -5,6 +5,7 @@
 #include "output/plot_data_file.h"
 #include "output/report_file.h"
 #include "support/files.h"
+#include "support/scratch_directory.h"
 #include "ui/form1.h"
 #include "ui/picture_area.h"
 
@@ -12,10 +13,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <QTest>
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 
 // Reaching into a Form1 the way a user sees it: by its controls' names.
@@ -50,3 +53,29 @@ inline std::string reportFile() {
 inline std::ptrdiff_t plotDataLines() {
     return std::ranges::count(solva::test::readFile(solva::PlotDataFileName), '\n');
 }
+
+// A newly started window, shown and working in a scratch directory of its
+// own, with its two picture areas: the set-up of the tests on the pictures.
+class ShownForm {
+public:
+    // Starts a window; true once it shows on the screen.
+    bool start() {
+        dir_ = std::make_unique<solva::test::ScratchWorkingDirectory>();
+        form_ = std::make_unique<solva::Form1>();
+        form_->show();
+        return QTest::qWaitForWindowExposed(form_.get());
+    }
+    // Closes the window, then removes its directory.
+    void stop() {
+        form_.reset();
+        dir_.reset();
+    }
+
+    solva::Form1& form() const { return *form_; }
+    solva::PictureArea* profile() const { return pictureArea(*form_, "Picture_elipsoid"); }
+    solva::PictureArea* speeds() const { return pictureArea(*form_, "Picture_pressure"); }
+
+private:
+    std::unique_ptr<solva::test::ScratchWorkingDirectory> dir_;
+    std::unique_ptr<solva::Form1> form_;
+};
