@@ -117,53 +117,48 @@ class PicturePixelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        QVERIFY(window_.start());
-        form_ = &window_.form();
-        profile_ = window_.profile();
-        speeds_ = window_.speeds();
-    }
+    void init() { QVERIFY(window_.start()); }
     void cleanup() { window_.stop(); }
 
     void runsAtTheRequestedScale() {
         const double requested = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
-        QCOMPARE(profile_->devicePixelRatioF(), requested);
+        QCOMPARE(window_.profile()->devicePixelRatioF(), requested);
     }
 
     void areasAreWhiteUntilTheFirstRun() {
-        QVERIFY(allWhite(contents(*profile_)));
-        QVERIFY(allWhite(contents(*speeds_)));
+        QVERIFY(allWhite(contents(*window_.profile())));
+        QVERIFY(allWhite(contents(*window_.speeds())));
     }
 
     void runDrawsTheAxes() {
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
-        verifyAxesShow(*profile_, *speeds_);
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
+        verifyAxesShow(*window_.profile(), *window_.speeds());
     }
 
     // Beyond the body and the curve each axis crosses only white, near both
     // of its ends.
     void axesAreBlackAndOneDevicePixelWide() {
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
-        const double speedAxis = speeds_->segments().front().scale.fractionY(0.0);
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
+        const double speedAxis = window_.speeds()->segments().front().scale.fractionY(0.0);
         for (const double end : {0.03, 0.97}) {
-            verifyCrispAxis(contents(*profile_), Qt::Horizontal, end, 0.5);
-            verifyCrispAxis(contents(*profile_), Qt::Vertical, end, 0.5);
-            verifyCrispAxis(contents(*speeds_), Qt::Horizontal, end, speedAxis);
-            verifyCrispAxis(contents(*speeds_), Qt::Vertical, end, 0.5);
+            verifyCrispAxis(contents(*window_.profile()), Qt::Horizontal, end, 0.5);
+            verifyCrispAxis(contents(*window_.profile()), Qt::Vertical, end, 0.5);
+            verifyCrispAxis(contents(*window_.speeds()), Qt::Horizontal, end, speedAxis);
+            verifyCrispAxis(contents(*window_.speeds()), Qt::Vertical, end, 0.5);
         }
     }
 
     void drawingSurvivesResizeAndHiding() {
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
-        profile_->resize(400, 150);
-        speeds_->resize(120, 300);
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
+        window_.profile()->resize(400, 150);
+        window_.speeds()->resize(120, 300);
         QCoreApplication::processEvents();
-        verifyAxesShow(*profile_, *speeds_);
+        verifyAxesShow(*window_.profile(), *window_.speeds());
 
-        form_->hide();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_));
-        verifyAxesShow(*profile_, *speeds_);
+        window_.form().hide();
+        window_.form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_.form()));
+        verifyAxesShow(*window_.profile(), *window_.speeds());
     }
 
     void linesAreCutAtTheEdgeWhateverTheirLength() {
@@ -214,38 +209,35 @@ private slots:
     }
 
     void focusFrameShowsOnTheBorderOnly() {
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
-        form_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form_));
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
+        window_.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window_.form()));
         QCoreApplication::processEvents();
-        const QImage border = onScreen(*speeds_, speeds_->rect());
-        const QRect inside = speeds_->contentsRect().adjusted(1, 1, -1, -1);
-        const QImage picture = onScreen(*speeds_, inside);
+        const QImage border = onScreen(*window_.speeds(), window_.speeds()->rect());
+        const QRect inside = window_.speeds()->contentsRect().adjusted(1, 1, -1, -1);
+        const QImage picture = onScreen(*window_.speeds(), inside);
 
-        textBox(*form_, "Text_BetaD")->setFocus();
+        textBox(window_.form(), "Text_BetaD")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), speeds_);
+        QCOMPARE(QApplication::focusWidget(), window_.speeds());
         QCoreApplication::processEvents();
-        QVERIFY(onScreen(*speeds_, speeds_->rect()) != border);
-        QCOMPARE(onScreen(*speeds_, inside), picture);
+        QVERIFY(onScreen(*window_.speeds(), window_.speeds()->rect()) != border);
+        QCOMPARE(onScreen(*window_.speeds(), inside), picture);
 
-        QTest::keyClick(speeds_, Qt::Key_Tab);
+        QTest::keyClick(window_.speeds(), Qt::Key_Tab);
         QCoreApplication::processEvents();
-        QCOMPARE(onScreen(*speeds_, speeds_->rect()), border);
+        QCOMPARE(onScreen(*window_.speeds(), window_.speeds()->rect()), border);
     }
 
     void clearErasesToWhite() {
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
-        profile_->Clear();
-        QVERIFY(profile_->segments().empty());
-        QVERIFY(allWhite(contents(*profile_)));
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
+        window_.profile()->Clear();
+        QVERIFY(window_.profile()->segments().empty());
+        QVERIFY(allWhite(contents(*window_.profile())));
     }
 
 private:
     ShownForm window_;
-    Form1* form_ = nullptr;
-    PictureArea* profile_ = nullptr;
-    PictureArea* speeds_ = nullptr;
 };
 
 QTEST_MAIN(PicturePixelsTest)

@@ -85,46 +85,41 @@ class PictureReadingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        QVERIFY(window_.start());
-        form_ = &window_.form();
-        profile_ = window_.profile();
-        speeds_ = window_.speeds();
-    }
+    void init() { QVERIFY(window_.start()); }
     void cleanup() { window_.stop(); }
 
     // The outline's corners are fixed; the speed plot reaches from 10 % above
     // the largest Cu of the file down to -0.1. The tooltip follows the mouse.
     void readingsAreInThePlotsUnits() {
-        QVERIFY(profile_->readingAt(profile_->contentsRect().center()).isEmpty());
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        QVERIFY(window_.profile()->readingAt(window_.profile()->contentsRect().center()).isEmpty());
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
         for (const auto& [x, y] : {std::pair{0.0, 0.0}, {-0.5, 0.0}, {0.25, 0.1}, {0.55, -0.28}}) {
-            verifyReading(*profile_, {-0.6, 0.3, 0.6, -0.3}, x, y);
+            verifyReading(*window_.profile(), {-0.6, 0.3, 0.6, -0.3}, x, y);
         }
-        QVERIFY(profile_->readingAt(QPoint(0, 0)).isEmpty()); // on the border
+        QVERIFY(window_.profile()->readingAt(QPoint(0, 0)).isEmpty()); // on the border
         const auto rows = plotDataRows();
         double top = 0;
         for (const QStringList& row : rows) {
             top = std::max(top, 1.1 * row[3].toDouble());
         }
         for (const int i : {4, 8, 12}) {
-            verifyReading(*speeds_, {-0.6, top, 0.6, -0.1}, rows[i][1].toDouble(),
+            verifyReading(*window_.speeds(), {-0.6, top, 0.6, -0.1}, rows[i][1].toDouble(),
                           rows[i][3].toDouble(), rows[i][0]);
         }
-        const QPoint at = speeds_->contentsRect().center();
-        QHelpEvent help(QEvent::ToolTip, at, speeds_->mapToGlobal(at));
-        QApplication::sendEvent(speeds_, &help);
+        const QPoint at = window_.speeds()->contentsRect().center();
+        QHelpEvent help(QEvent::ToolTip, at, window_.speeds()->mapToGlobal(at));
+        QApplication::sendEvent(window_.speeds(), &help);
         QVERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), speeds_->readingAt(at));
-        QTest::mouseMove(speeds_, at + QPoint(40, -20));
-        QTRY_COMPARE(QToolTip::text(), speeds_->readingAt(at + QPoint(40, -20)));
+        QCOMPARE(QToolTip::text(), window_.speeds()->readingAt(at));
+        QTest::mouseMove(window_.speeds(), at + QPoint(40, -20));
+        QTRY_COMPARE(QToolTip::text(), window_.speeds()->readingAt(at + QPoint(40, -20)));
     }
 
     // The PNG holds the area's pixels; the SVG, drawn at their size, the same
     // lines, however it smooths their edges.
     void savedPictureShowsWhatTheAreaShows() {
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
-        for (PictureArea* area : {profile_, speeds_}) {
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
+        for (PictureArea* area : {window_.profile(), window_.speeds()}) {
             QCOMPARE(solva::savePicture(*area, QStringLiteral("picture.png")), QString());
             QImage png(QStringLiteral("picture.png"));
             png.setDevicePixelRatio(area->devicePixelRatioF());
@@ -140,18 +135,19 @@ private slots:
             painter.end();
             QCOMPARE(pixelsApart(drawn, area->picture()), 0);
         }
-        QVERIFY(!solva::savePicture(*profile_, QStringLiteral("missing/picture.png")).isEmpty());
+        QVERIFY(!solva::savePicture(*window_.profile(), QStringLiteral("missing/picture.png"))
+                     .isEmpty());
     }
 
     // Each area's menu, opened from the keyboard, copies its picture and the
     // points of its plot as the plot data file has them, once there are any.
     void menuKeyOpensTheMenuThatCopies() {
-        QVERIFY(!openMenu(profile_)->actions()[2]->isEnabled());
-        closeMenu(profile_);
-        QTest::mouseClick(command1(*form_), Qt::LeftButton);
+        QVERIFY(!openMenu(window_.profile())->actions()[2]->isEnabled());
+        closeMenu(window_.profile());
+        QTest::mouseClick(command1(window_.form()), Qt::LeftButton);
         const auto rows = plotDataRows();
         for (const auto& [area, column, name] :
-             {std::tuple{profile_, 2, "Y"}, {speeds_, 3, "Cu"}}) {
+             {std::tuple{window_.profile(), 2, "Y"}, {window_.speeds(), 3, "Cu"}}) {
             QMenu* menu = openMenu(area);
             QVERIFY(menu != nullptr);
             const auto actions = menu->actions();
@@ -175,9 +171,6 @@ private slots:
 
 private:
     ShownForm window_;
-    solva::Form1* form_ = nullptr;
-    PictureArea* profile_ = nullptr;
-    PictureArea* speeds_ = nullptr;
 };
 
 QTEST_MAIN(PictureReadingTest)
