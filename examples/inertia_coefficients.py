@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """The inertia coefficients k1 (along the axis), k2 (across it) and k'
@@ -6,6 +6,9 @@
 0.05 (slender) through the sphere (1) to 20 (a thin disc).
 
     /usr/bin/python3 examples/inertia_coefficients.py [FIGURE.png]
+
+It writes the figure to FIGURE.png, by default python-inertia.png in the
+current folder.
 """
 
 import sys
@@ -41,5 +44,4 @@ def main(figure: Path) -> None:
 
 
 if __name__ == "__main__":
-    main(Path(sys.argv[1]) if len(sys.argv) > 1 else
-         Path(__file__).resolve().parent.parent / "docs" / "python-inertia.png")
+    main(Path(sys.argv[1] if len(sys.argv) > 1 else "python-inertia.png"))

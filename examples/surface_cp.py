@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """Cp over the whole surface of a spheroid, unwrapped: the axial position x
@@ -6,6 +6,9 @@ against the circumferential angle, for lamda = 0.2, alpha = 10, beta = 5, with
 the stagnation points and the suction peak marked.
 
     /usr/bin/python3 examples/surface_cp.py [FIGURE.png]
+
+It writes the figure to FIGURE.png, by default python-surface-cp.png in the
+current folder.
 """
 
 import sys
@@ -27,7 +30,9 @@ def around(points):
 
 def main(figure: Path) -> None:
     flow = ef.Spheroid(0.2).flow(alpha=10, beta=5)
-    FI = np.linspace(0, 180, 361)  # eccentric angle, nose (0) to tail (180)
+    FI = np.linspace(0, 180, 361)  # eccentric angle: 0 at the tail (x = +0.5), 180 at the nose
+    # Round the axis: 0 towards +y (the side, in the plane of beta), 90 towards +z (the plane
+    # of alpha).
     theta = np.linspace(-180, 180, 361)
     surface = flow.surface(FI[:, np.newaxis], theta[np.newaxis, :])
     x = surface.position[..., 0]
@@ -57,5 +62,4 @@ def main(figure: Path) -> None:
 
 
 if __name__ == "__main__":
-    main(Path(sys.argv[1]) if len(sys.argv) > 1 else
-         Path(__file__).resolve().parent.parent / "docs" / "python-surface-cp.png")
+    main(Path(sys.argv[1] if len(sys.argv) > 1 else "python-surface-cp.png"))

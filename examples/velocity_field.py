@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """The speed about a spheroid and its streamlines in the plane of the angle
@@ -6,6 +6,9 @@ of attack (the x-z plane), for lamda = 0.2 and alpha = 20 degrees; the body is
 masked.
 
     /usr/bin/python3 examples/velocity_field.py [FIGURE.png]
+
+It writes the figure to FIGURE.png, by default python-velocity-field.png in the
+current folder.
 """
 
 import sys
@@ -50,5 +53,4 @@ def main(figure: Path) -> None:
 
 
 if __name__ == "__main__":
-    main(Path(sys.argv[1]) if len(sys.argv) > 1 else
-         Path(__file__).resolve().parent.parent / "docs" / "python-velocity-field.png")
+    main(Path(sys.argv[1] if len(sys.argv) > 1 else "python-velocity-field.png"))
