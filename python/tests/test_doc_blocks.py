@@ -90,7 +90,9 @@ class Reader:
     def python(self, name, code):
         self.session.stdin.write(json.dumps({"name": name, "code": code}) + "\n")
         self.session.stdin.flush()
-        assert json.loads(self.session.stdout.readline()) == ""
+        reply = self.session.stdout.readline()
+        assert reply, f"the Python session ended; its output is in {self.log.name}"
+        assert json.loads(reply) == ""
 
     def close(self):
         self.session.stdin.close()
