@@ -39,16 +39,49 @@ std::FILE* openBeside(const std::filesystem::path& path, std::filesystem::path& 
     }
 }
 
+// The file a name reaches through symbolic links, so that the link stays and
+// its target is replaced; a broken link names the file to make.
+std::filesystem::path throughLinks(std::filesystem::path path) {
+    std::error_code error;
+    for (int hop = 0; hop < 40 && std::filesystem::is_symlink(path, error); ++hop) {
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            break;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// Gives the new file the mode, owner and group of the file it will replace.
+bool keepOwnerAndMode(int fd, const std::filesystem::path& replaced) {
+    struct stat old {};
+    struct stat made {};
+    if (::stat(replaced.c_str(), &old) != 0) {
+        return errno == ENOENT;
+    }
+    if (::fstat(fd, &made) != 0) {
+        return false;
+    }
+    // Only root may give a file away; anyone else's replacement is their own.
+    if ((old.st_uid != made.st_uid || old.st_gid != made.st_gid) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
+        return false;
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
 } // namespace
 
-StagedFile::StagedFile(std::filesystem::path path) : path_(std::move(path)) {
+StagedFile::StagedFile(std::filesystem::path path)
+    : path_(std::move(path)), target_(throughLinks(path_)) {
     struct stat status {};
-    const bool special =
-        ::stat(path_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
+    const bool special = ::stat(target_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
+                         !S_ISDIR(status.st_mode);
     errno = 0;
     if (special) {
         // Without waiting for a reader, as the result files are opened.
-        const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        const int fd = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         const int flags = fd >= 0 ? ::fcntl(fd, F_GETFL) : -1;
         if (flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) {
             file_ = ::fdopen(fd, "wb");
@@ -62,11 +95,14 @@ StagedFile::StagedFile(std::filesystem::path path) : path_(std::move(path)) {
         }
         return;
     }
-    file_ = openBeside(path_, temporary_);
+    file_ = openBeside(target_, temporary_);
     if (file_ == nullptr) {
         const int error = errno;
         temporary_.clear();
         fail("opening", error);
+    }
+    if (!keepOwnerAndMode(::fileno(file_), target_)) {
+        fail("opening", errno);
     }
 }
 
@@ -94,7 +130,7 @@ void StagedFile::commit() {
         fail("writing", errno);
     }
     if (!temporary_.empty()) {
-        if (::rename(temporary_.c_str(), path_.c_str()) != 0) {
+        if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
             fail("renaming the finished file into", errno);
         }
         temporary_.clear();

@@ -5,8 +5,11 @@
 // A file that appears under its name only once it is complete: it is written
 // into a temporary file beside it (same folder, so the rename is atomic) and
 // renamed into place; a failure, or an object destroyed before commit(),
-// removes the temporary file. A name that is already a pipe or a device is
-// written directly, as there is nothing to replace.
+// removes the temporary file. A file replaced keeps its mode (and, for root,
+// its owner and group); a new one gets 0666 less the umask. A name that is a
+// symbolic link is written through it: the link stays, its target is
+// replaced. A name that is already a pipe or a device is written directly,
+// as there is nothing to replace.
 
 #include <cstdio>
 #include <filesystem>
@@ -29,7 +32,9 @@ public:
 private:
     [[noreturn]] void fail(const char* doing, int error);
 
-    std::filesystem::path path_, temporary_;
+    std::filesystem::path path_;   // as the user named it, for messages
+    std::filesystem::path target_; // the file it reaches through symbolic links
+    std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
 };
 

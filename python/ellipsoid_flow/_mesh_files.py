@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Reading and writing meshes in the formats panel and boundary-element codes read."""
 
+import sys
 from pathlib import Path
 
 import numpy as np
@@ -164,11 +165,26 @@ def _from_meshio(data, path):
                 else np.column_stack([block.data, block.data[:, 2]])
             )
             surface.append(cells)
-        elif block.type not in ("vertex", "line"):
-            raise MeshError(
-                f"{path}: holds {block.type} cells; give a surface mesh of triangles and "
-                "quadrilaterals"
-            )
+    # Points and lines (model edges, a second-order mesh's line3) are left out;
+    # the cells of two and three dimensions other than these two are refused.
+    refused = [b.type for b in data.cells if b.dim >= 2 and b.type not in ("triangle", "quad")]
+    if refused:
+        raise MeshError(
+            f"{path}: holds {' and '.join(dict.fromkeys(refused))} cells; give a surface mesh "
+            "of triangles and quadrilaterals"
+        )
     if not surface:
         raise MeshError(f"{path}: the mesh has no cells (no triangles or quadrilaterals)")
     return Mesh(data.points, np.vstack(surface))
+
+
+def as_mesh(source, format=None):
+    """A Mesh from a Mesh, a meshio.Mesh, (points, cells) arrays or a file `read` reads."""
+    if isinstance(source, Mesh):
+        return source
+    if isinstance(source, (tuple, list)) and len(source) == 2:
+        return Mesh(*source)
+    meshio = sys.modules.get("meshio")  # without it imported, nothing is a meshio.Mesh
+    if meshio is not None and isinstance(source, meshio.Mesh):
+        return _from_meshio(source, "the meshio mesh")
+    return read(source, format)

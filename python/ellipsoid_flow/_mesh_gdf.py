@@ -19,6 +19,7 @@ import numpy as np
 
 from ._surface_mesh import MeshError
 from ._mesh_panels import mesh_from_panels
+from ._user_text import is_number, quoted
 
 
 def write_gdf(mesh, stream):
@@ -31,26 +32,45 @@ def write_gdf(mesh, stream):
 
 
 def read_gdf(stream, name):
-    stream.readline()
-    head = [stream.readline().split() for _ in range(3)]
-    try:
-        isx, isy, count = int(head[1][0]), int(head[1][1]), int(head[2][0])
-        float(head[0][0]), float(head[0][1])
-    except (IndexError, ValueError):
-        raise MeshError(
-            f"{name}: lines 2 to 4 must give ULEN GRAV, ISX ISY and the number of panels"
-        ) from None
+    lines = enumerate(stream, start=1)
+    next(lines, None)
+    _header(lines, name, "ULEN GRAV (two numbers)", 2, np.isfinite)
+    isx, isy = _header(lines, name, "ISX ISY (each 0 or 1)", 2, lambda value: value in (0, 1))
+    (count,) = _header(lines, name, "the number of panels (a whole number from 1)", 1, _counts)
     if isx != 0:
         raise MeshError(
             f"{name}: a body mirrored in x = 0 (ISX = 1) is not supported; give the whole body"
         )
-    numbers = stream.read().split()
-    if count < 1 or len(numbers) < 12 * count:
+    numbers = [(field, number) for number, line in lines for field in line.split()]
+    if len(numbers) != 12 * count:
+        # The line of the first number too many, or the last line of a file too short.
+        where = numbers[min(12 * count, len(numbers) - 1)][1] if numbers else 4
         raise MeshError(
-            f"{name}: {count} panels need {12 * count} coordinates, the file has {len(numbers)}"
+            f"{name}, line {where}: {count} panels need {12 * count} coordinates, "
+            f"the file has {len(numbers)}"
         )
-    try:
-        corners = np.array(numbers[: 12 * count], dtype=float).reshape(count, 4, 3)
-    except ValueError:
-        raise MeshError(f"{name}: a panel coordinate is not a number") from None
-    return mesh_from_panels(corners, half=isy == 1, name=name)
+    corners = [_coordinate(field, name, number) for field, number in numbers]
+    return mesh_from_panels(np.reshape(corners, (count, 4, 3)), half=isy == 1, name=name)
+
+
+def _header(lines, name, expected, count, valid):
+    """The `count` numbers a header line starts with, each of them `valid`."""
+    number, line = next(lines, (None, ""))
+    fields = line.split()[:count]
+    values = [float(field) for field in fields if is_number(field)]
+    if len(values) != count or not all(valid(value) for value in values):
+        where = f"line {number}" if number else "the end of the file"
+        raise MeshError(f"{name}, {where}: expected {expected}, found {quoted(line.strip())}")
+    return [int(value) if value == round(value) else value for value in values]
+
+
+def _counts(value):
+    return np.isfinite(value) and value == round(value) and value >= 1
+
+
+def _coordinate(field, name, number):
+    if not (is_number(field) and np.isfinite(float(field))):
+        raise MeshError(
+            f"{name}, line {number}: expected a finite panel coordinate, found {quoted(field)}"
+        )
+    return float(field)

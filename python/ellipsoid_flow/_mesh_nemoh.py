@@ -16,6 +16,7 @@ import numpy as np
 
 from ._surface_mesh import MeshError
 from ._mesh_panels import mesh_from_panels
+from ._user_text import is_number, quoted
 
 
 def write_nemoh(mesh, stream):
@@ -34,23 +35,19 @@ def read_nemoh(stream, name):
     head = first.split()
     if len(head) != 2 or head[0] != "2" or head[1] not in ("0", "1"):
         raise MeshError(
-            f"{name}, line 1: expected '2 0' or '2 1' (symmetry flag), found {first.strip()!r}"
+            f"{name}, line 1: expected '2 0' or '2 1' (symmetry flag), "
+            f"found {quoted(first.strip())}"
         )
-    vertices = {}
-    for number, line in lines:
-        fields = _numbers(line, 4, name, number)
-        if fields[0] == 0:
-            break
-        vertices[int(fields[0])] = fields[1:]
+    vertices = _vertices(lines, name)
     panels = []
     for number, line in lines:
-        fields = _numbers(line, 4, name, number)
+        fields = [_vertex_number(f, line, name, number) for f in _fields(line, name, number)]
         if not any(fields):
             break
         unknown = [v for v in fields if v not in vertices]
         if unknown:
             raise MeshError(
-                f"{name}, line {number}: panel refers to vertex {unknown[0]:g}, "
+                f"{name}, line {number}: panel refers to vertex {unknown[0]}, "
                 "which the file does not define"
             )
         panels.append([vertices[v] for v in fields])
@@ -59,12 +56,42 @@ def read_nemoh(stream, name):
     return mesh_from_panels(np.array(panels), half=head[1] == "1", name=name)
 
 
-def _numbers(line, count, name, number):
-    fields = line.split()
-    try:
-        values = [float(field) for field in fields[:count]]
-    except ValueError:
-        values = []
-    if len(values) != count:
-        raise MeshError(f"{name}, line {number}: expected {count} numbers, found {line.strip()!r}")
-    return values
+def _vertices(lines, name):
+    """Vertex number -> coordinates, from the lines up to the one numbered 0."""
+    vertices, defined_on = {}, {}
+    for number, line in lines:
+        fields = _fields(line, name, number)
+        vertex = _vertex_number(fields[0], line, name, number)
+        if vertex == 0:
+            return vertices
+        if vertex in defined_on:
+            raise MeshError(
+                f"{name}, line {number}: vertex {vertex} is defined again (first on line "
+                f"{defined_on[vertex]}); expected each vertex number once"
+            )
+        coordinates = [float(field) for field in fields[1:]]
+        if not np.all(np.isfinite(coordinates)):
+            raise MeshError(
+                f"{name}, line {number}: expected three finite coordinates, "
+                f"found {quoted(line.strip())}"
+            )
+        vertices[vertex], defined_on[vertex] = coordinates, number
+    return vertices
+
+
+def _fields(line, name, number):
+    """The first four fields of a line, each of which reads as a number."""
+    fields = line.split()[:4]
+    if len(fields) != 4 or not all(map(is_number, fields)):
+        raise MeshError(f"{name}, line {number}: expected 4 numbers, found {quoted(line.strip())}")
+    return fields
+
+
+def _vertex_number(field, line, name, number):
+    value = float(field)
+    if not (np.isfinite(value) and value == round(value) and value >= 0):
+        raise MeshError(
+            f"{name}, line {number}: expected a vertex number (a whole number from 1, "
+            f"0 ending the list), found {quoted(field)} in {quoted(line.strip())}"
+        )
+    return int(value)

@@ -6,6 +6,7 @@ from pathlib import Path
 
 import numpy as np
 
+from ._user_text import is_number, quoted
 from ._reference_error import ReferenceDataError
 
 
@@ -37,7 +38,7 @@ def _by_cell(table, n_cells, what):
     columns = {str(name).strip().lower(): name for name in table.columns}
     if "cell" not in columns or "cp" not in columns:
         raise ReferenceDataError(
-            f"{what}: needs the columns 'cell' and 'Cp'; it has {list(table.columns)}"
+            f"{what}: needs the columns 'cell' and 'Cp'; it has {quoted(list(table.columns))}"
         )
     cells = _numbers(table[columns["cell"]], what, "cell")
     cp = _numbers(table[columns["cp"]], what, "Cp")
@@ -47,7 +48,8 @@ def _by_cell(table, n_cells, what):
     outside = cells[(cells < 0) | (cells >= n_cells)]
     if outside.size:
         raise ReferenceDataError(
-            f"{what}: cell {outside[0]} does not exist; the mesh has cells 0 to {n_cells - 1}"
+            f"{what}: cell {outside[0]} does not exist: cells count from 0, the mesh has "
+            f"{n_cells} (0 to {n_cells - 1})"
         )
     numbers, counts = np.unique(cells, return_counts=True)
     if np.any(counts > 1):
@@ -94,7 +96,10 @@ def _numbers(values, what, name):
     try:
         array = np.asarray(values, dtype=float)
     except (TypeError, ValueError):
-        raise ReferenceDataError(f"{what}: a {name} value is not a number") from None
+        flat = np.ravel(np.asarray(values, dtype=object))
+        bad = next((value for value in flat if not is_number(value)), values)
+        raise ReferenceDataError(f"{what}: a {name} value is not a number: {quoted(bad)}") from None
     if not np.all(np.isfinite(array)):
         raise ReferenceDataError(f"{what}: a {name} value is missing or not finite")
     return array
+

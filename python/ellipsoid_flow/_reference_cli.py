@@ -8,9 +8,11 @@ import sys
 from pathlib import Path
 
 from . import mesh as meshes
+from ._file_names import clash
 from ._reference_compare import compare
 from ._reference_error import ReferenceDataError
 from ._reference_on_mesh import DEFAULT_TOLERANCE, on_mesh
+from ._user_text import quoted
 
 _DESCRIPTION = """\
 Exact reference data for panel and boundary-element codes: the potential flow
@@ -105,7 +107,7 @@ def _parser():
         "--vtu", type=Path, help="write the mesh with the table as cell data (ParaView)"
     )
     exact.add_argument("--added-mass", type=Path, help="write the 6 x 6 added mass as CSV")
-    exact.set_defaults(run=_on_mesh)
+    exact.set_defaults(run=_on_mesh, command=exact)
 
     study = commands.add_parser(
         "compare",
@@ -123,7 +125,7 @@ def _parser():
         type=Path,
         help="write the log-log figure of error against cells (.png, .svg, .pdf)",
     )
-    study.set_defaults(run=_compare)
+    study.set_defaults(run=_compare, command=study)
     return parser
 
 
@@ -170,7 +172,7 @@ def _number(text):
         return float(numerator) / float(denominator) if denominator else float(numerator)
     except (ValueError, ZeroDivisionError):
         raise argparse.ArgumentTypeError(
-            f"expected a number or a fraction such as 1/6, not {text!r}"
+            f"expected a number or a fraction such as 1/6, not {quoted(text)}"
         ) from None
 
 
@@ -180,7 +182,7 @@ def _triple(text):
     except ValueError:
         values = ()
     if len(values) != 3:
-        raise argparse.ArgumentTypeError(f"expected three numbers X,Y,Z, not {text!r}")
+        raise argparse.ArgumentTypeError(f"expected three numbers X,Y,Z, not {quoted(text)}")
     return values
 
 
@@ -211,7 +213,23 @@ def _make_mesh(arguments):
     print(f"{arguments.output}: {body!r}")
 
 
+def _refuse_clashes(arguments, inputs, outputs):
+    """A usage error (status 2) when an output would replace an input or another output."""
+    message = clash(inputs, outputs)
+    if message:
+        arguments.command.error(message)
+
+
 def _on_mesh(arguments):
+    _refuse_clashes(
+        arguments,
+        [("the mesh", arguments.mesh)],
+        [
+            ("--csv", arguments.csv),
+            ("--vtu", arguments.vtu),
+            ("--added-mass", arguments.added_mass),
+        ],
+    )
     exact = on_mesh(arguments.mesh, **_body(arguments))
     for path, write in (
         (arguments.csv, exact.write_csv),
@@ -229,7 +247,7 @@ def _on_mesh(arguments):
 
 def _compare(arguments):
     folder = arguments.study.parent
-    meshes_, results = [], []
+    meshes_, results, inputs = [], [], [("the study", arguments.study)]
     with open(arguments.study, newline="", encoding="utf-8") as stream:
         rows = list(csv.DictReader(stream, skipinitialspace=True))
     for line, row in enumerate(rows, start=2):
@@ -237,8 +255,13 @@ def _compare(arguments):
             raise ReferenceDataError(
                 f"{arguments.study}, line {line}: needs a mesh file in the column 'mesh'"
             )
-        meshes_.append(folder / row["mesh"])
-        results.append({key: folder / row[key] for key in ("cp", "added_mass") if row.get(key)})
+        files = {key: folder / row[key] for key in ("mesh", "cp", "added_mass") if row.get(key)}
+        meshes_.append(files.pop("mesh"))
+        results.append(files)
+        inputs += [(f"the {key} file of line {line}", path) for key, path in files.items()]
+        inputs.append((f"the mesh of line {line}", meshes_[-1]))
+    outputs = [("--table", arguments.table), ("--figure", arguments.figure)]
+    _refuse_clashes(arguments, inputs, outputs)
     study = compare(meshes_, results, **_body(arguments))
     if arguments.table is not None:
         study.write_table(arguments.table)

@@ -85,7 +85,8 @@ class Comparison:
 def compare(meshes, results, lamda=None, **on_mesh_options):
     """Errors of a peer code's results on a series of meshes, and their observed orders.
 
-    meshes  -- the meshes, coarse to fine: `mesh.Mesh` objects, files, or
+    meshes  -- the meshes, coarse to fine: anything `on_mesh` takes (a
+               `mesh.Mesh`, a `meshio.Mesh`, (points, cells) arrays, a file), or
                MeshReference objects already made by `on_mesh` (then the body
                and stream arguments are not needed for them).
     results -- one entry per mesh: per-cell Cp (a CSV file with columns

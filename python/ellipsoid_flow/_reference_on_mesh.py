@@ -10,6 +10,7 @@ import numpy as np
 from . import Spheroid
 from . import mesh as meshes
 from ._atomic_file import write_csv, written_whole
+from ._mesh_files import as_mesh
 from ._reference_error import ReferenceDataError
 from ._reference_fit import Shape, check_fit, check_outward, onto_surface
 
@@ -100,7 +101,9 @@ def on_mesh(
 ):
     """The exact flow about a spheroid on each cell of a mesh of it.
 
-    mesh_or_path -- a `mesh.Mesh`, or a file `mesh.read` reads (format= as there).
+    mesh_or_path -- a `mesh.Mesh`, a `meshio.Mesh`, (points, cells) arrays as
+                    `mesh.Mesh` takes them, or a file `mesh.read` reads
+                    (format= as there).
     lamda        -- thickness ratio of a body of length 1 (a = 0.5, b = lamda / 2);
     a, b         -- or the semi-axes, along the axis x and across it, in the mesh's unit.
     alpha, beta  -- angle of attack and yaw angle of the unit stream, degrees.
@@ -113,9 +116,7 @@ def on_mesh(
     inwards, and mesh.MeshError for a mesh that cannot be read or has
     cells without area. Returns a MeshReference.
     """
-    mesh = (
-        mesh_or_path if isinstance(mesh_or_path, meshes.Mesh) else meshes.read(mesh_or_path, format)
-    )
+    mesh = as_mesh(mesh_or_path, format)
     shape = _shape(lamda, a, b)
     body = Spheroid(a=shape.a, b=shape.b)  # refuses shapes beyond the closed forms' range
     offset = _point(centre, "centre")

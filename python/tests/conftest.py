@@ -6,6 +6,7 @@ source of the bytes and numbers the module must give."""
 import csv
 import os
 import subprocess
+import sys
 from pathlib import Path
 
 import pytest
@@ -38,3 +39,13 @@ def cli() -> Cli:
 def files_of(folder: Path) -> tuple[bytes, bytes]:
     """The bytes of a run's report and plot data."""
     return (folder / "solva11.txt").read_bytes(), (folder / "solva12.txt").read_bytes()
+
+
+def run_command(*arguments, cwd) -> subprocess.CompletedProcess:
+    """`python3 -m ellipsoid_flow.reference` with `arguments`, in `cwd`."""
+    return subprocess.run(
+        [sys.executable, "-m", "ellipsoid_flow.reference", *map(str, arguments)],
+        cwd=cwd,
+        capture_output=True,
+        text=True,
+    )

@@ -2,7 +2,6 @@
 # SPDX-License-Identifier: MIT
 """Exact values on a mesh, convergence studies: fit check, pressure integrals, orders, bad input."""
 
-import subprocess
 import sys
 from pathlib import Path
 
@@ -12,6 +11,8 @@ import pytest
 import ellipsoid_flow
 from ellipsoid_flow import mesh, reference
 from ellipsoid_flow._reference_fit import Shape, surface_distance
+
+from conftest import run_command
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "examples"))
 from panel_convergence import (
@@ -179,15 +180,6 @@ def test_a_mesh_with_inward_normals_is_refused():
     body = mesh.spheroid(0.5, 6, 8, cells="tri")
     with pytest.raises(reference.ReferenceDataError, match="all 80 cells have inward normals"):
         reference.on_mesh(mesh.Mesh(body.points, body.cells[:, [0, 2, 1, 1]]), 0.5)
-
-
-def run_command(*arguments, cwd):
-    return subprocess.run(
-        [sys.executable, "-m", "ellipsoid_flow.reference", *map(str, arguments)],
-        cwd=cwd,
-        capture_output=True,
-        text=True,
-    )
 
 
 def test_the_command_makes_a_mesh_and_its_exact_values(tmp_path):

@@ -111,6 +111,19 @@ TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
          130, "stopped by SIGINT after run ",
          R"sh(test -s t.csv && test -z "$(find . -name '.*.part')" &&
             test "$(tail -c 2 t.csv | od -An -c | tr -d ' ')" = '\r\n')sh"},
+        // Staged files take the place of the file they replace, not of its name.
+        {"a replaced table keeps its mode and owner",
+         R"sh(umask 022; echo old > t.csv; chmod 640 t.csv; chown 1234:1234 t.csv 2> /dev/null
+            "$CLI" 0.2 18 1 0 0 --no-files --table t.csv)sh",
+         0, "",
+         R"sh(test "$(stat -c %a t.csv)" = 640 && ! grep -q old t.csv &&
+            { [ "$(id -u)" != 0 ] || test "$(stat -c %u:%g t.csv)" = 1234:1234; })sh"},
+        {"a table named through a link",
+         R"sh(mkdir real; echo old > real/t.csv; ln -s real/t.csv t.csv
+            "$CLI" 0.2 18 1 0 0 --no-files --table t.csv)sh",
+         0, "",
+         R"sh(test -L t.csv && ! grep -q old real/t.csv && grep -q , real/t.csv &&
+            test -z "$(find . -name '.*.part')")sh"},
     };
     for (const Fault& f : faults) {
         ScratchDirectory scratch;
