@@ -12,12 +12,14 @@
 #include <pybind11/pybind11.h>
 
 #include <string>
+#include <typeinfo>
 #include <utility>
 
 namespace solva::python {
 
-// The object of `self`, an instance of the bound class T. Throws TypeError
-// naming the class if the instance's constructor never ran.
+// The object of `self`, which must be an instance of the bound class T (the
+// caster below checks that first). Throws TypeError naming the instance's
+// class if its constructor never ran.
 template <class T> T& constructedObject(pybind11::handle self) {
     auto* instance = reinterpret_cast<pybind11::detail::instance*>(self.ptr());
     const pybind11::detail::value_and_holder held =
