@@ -3,6 +3,7 @@
 #include "cli/batch.h"
 
 #include "app/run_error.h"
+#include "app/run_folder.h"
 #include "cli/batch_folder.h"
 #include "cli/grid_csv.h"
 #include "cli/progress.h"
@@ -11,12 +12,10 @@
 #include "cli/summary_json.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <string_view>
 #include <system_error>
-#include <unistd.h>
 
 namespace solva::cli {
 
@@ -35,32 +34,6 @@ std::filesystem::path fromHere(const std::filesystem::path& path) {
     std::error_code e;
     std::filesystem::path full = std::filesystem::absolute(path, e);
     return e ? path : full;
-}
-
-[[noreturn]] void failFolder(const char* doing, const std::filesystem::path& dir,
-                             std::error_code e) {
-    throw RunError(ErrorKind::FileAccess,
-                   std::string(doing) + " the folder \"" + dir.string() + "\": " + e.message());
-}
-
-// Creates `dir` and any folder above it that is missing, and gives its full
-// path with every link and "." or ".." resolved, so that file errors name the
-// folder as the system does. A failure throws RunError with the folder named,
-// a folder that cannot be searched among them.
-std::filesystem::path createFolder(const std::filesystem::path& dir) {
-    std::error_code e;
-    std::filesystem::create_directories(dir, e);
-    if (e) {
-        failFolder("creating", dir, e);
-    }
-    std::filesystem::path full = std::filesystem::canonical(dir, e);
-    if (!e && ::access(full.c_str(), X_OK) != 0) {
-        e.assign(errno, std::generic_category());
-    }
-    if (e) {
-        failFolder("entering", dir, e);
-    }
-    return full;
 }
 
 const char* signalName(int signal) {
@@ -146,8 +119,8 @@ int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& 
                 }
                 const bool folderNeeded = settings.files || (runGrid && settings.numbered);
                 NoPlot plot;
-                run(next->texts, folderNeeded ? createFolder(folder) : folder, state, plot, style,
-                    record, settings.files ? ResultFiles::Written : ResultFiles::Dropped);
+                run(next->texts, folderNeeded ? createRunFolder(folder) : folder, state, plot,
+                    style, record, settings.files ? ResultFiles::Written : ResultFiles::Dropped);
                 if (runGrid) {
                     writeStaged(*runGrid, gridCsv(state, record.parameters, record.coefficients));
                 }

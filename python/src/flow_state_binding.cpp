@@ -3,6 +3,7 @@
 
 #include "flow_state_binding.h"
 #include "bindings.h"
+#include "constructed.h"
 
 #include <pybind11/numpy.h>
 
@@ -93,9 +94,9 @@ void setGrid(SpeedGrid& g, const Values& values) {
 }
 
 template <PointArray FlowState::*Member> py::cpp_function pointGetter() {
-    return py::cpp_function([](SharedFlowState& s) {
-        auto lock = hold(s);
-        return pointValues((*s.arrays).*Member);
+    return py::cpp_function([](Constructed<SharedFlowState> s) {
+        auto lock = hold(*s);
+        return pointValues((*s->arrays).*Member);
     });
 }
 
@@ -124,15 +125,15 @@ NaN where no run has written.)")
                                "Cu of the angle-0 column handed to the plot, shape (400,).")
         .def_property_readonly(
             "CU",
-            [](SharedFlowState& s) {
-                auto lock = hold(s);
-                return gridValues(s.arrays->CU);
+            [](Constructed<SharedFlowState> s) {
+                auto lock = hold(*s);
+                return gridValues(s->arrays->CU);
             },
             "(Surface speed / free-stream speed)^2 by point and column, shape (400, 36).")
         .def(py::pickle(
-            [](SharedFlowState& s) {
-                auto lock = hold(s);
-                const FlowState& a = *s.arrays;
+            [](Constructed<SharedFlowState> s) {
+                auto lock = hold(*s);
+                const FlowState& a = *s->arrays;
                 return py::make_tuple(pointValues(a.FI), pointValues(a.X), pointValues(a.Y),
                                       gridValues(a.CU), pointValues(a.CU1));
             },

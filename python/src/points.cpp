@@ -22,6 +22,23 @@ std::string shapeText(const py::array& a) {
     return out.str();
 }
 
+// `a` as contiguous doubles, copied only when it is not that already. A copy
+// that cannot be made raises MemoryError naming `what`, never a null array.
+Doubles contiguous(const py::array& a, const std::string& what) {
+    try {
+        return Doubles(a);
+    } catch (py::error_already_set& e) {
+        if (!e.matches(PyExc_MemoryError)) {
+            throw;
+        }
+        py::raise_from(e, PyExc_MemoryError,
+                       (what + " must be copied as contiguous float64, and there is no memory "
+                               "for the copy")
+                           .c_str());
+        throw py::error_already_set();
+    }
+}
+
 } // namespace
 
 Doubles asDoubles(const py::handle& values, const std::string& what) {
@@ -36,8 +53,7 @@ Doubles asDoubles(const py::handle& values, const std::string& what) {
         throw py::type_error(what + " must be real numbers, not an array of dtype " +
                              py::str(a.dtype()).cast<std::string>());
     }
-    // A copy only when the values are not contiguous doubles already.
-    return Doubles::ensure(a);
+    return contiguous(a, what);
 }
 
 Doubles asPoints(const py::handle& values, const std::string& what) {

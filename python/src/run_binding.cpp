@@ -8,13 +8,14 @@
 
 #include "app/run.h"
 #include "app/run_error.h"
+#include "app/run_folder.h"
 #include "bindings.h"
+#include "constructed.h"
 #include "flow/angles.h"
 #include "flow_state_binding.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
-#include <pybind11/stl/filesystem.h>
 
 #include <array>
 #include <cerrno>
@@ -184,9 +185,30 @@ py::handle runErrorType;
     throw py::error_already_set();
 }
 
-py::dict runTexts(const std::array<std::string, 5>& texts,
-                  const std::optional<std::filesystem::path>& folder, SharedFlowState* shared) {
+// The folder a path-like names, as the system's bytes. A NUL, which no file
+// name can hold, raises ValueError quoting the path.
+std::filesystem::path folderPath(const py::handle& folder) {
+    const std::string bytes =
+        py::module_::import("os").attr("fsencode")(folder).cast<std::string>();
+    if (bytes.find('\0') != std::string::npos) {
+        std::string quoted = py::repr(folder).cast<std::string>();
+        if (quoted.size() > 80) {
+            quoted = quoted.substr(0, 77) + "...";
+        }
+        throw py::value_error("folder " + quoted +
+                              " holds a NUL character, which no file name can");
+    }
+    return bytes;
+}
+
+py::dict runTexts(const std::array<std::string, 5>& texts, const py::object& folderName,
+                  std::optional<Constructed<SharedFlowState>> sharedState) {
     const InputTexts inputs{texts[0], texts[1], texts[2], texts[3], texts[4]};
+    std::optional<std::filesystem::path> folder;
+    if (!folderName.is_none()) {
+        folder = folderPath(folderName);
+    }
+    SharedFlowState* shared = sharedState ? &**sharedState : nullptr;
     RunRecord record;
     Results results;
     std::optional<RunError> error;
@@ -200,7 +222,7 @@ py::dict runTexts(const std::array<std::string, 5>& texts,
         try {
             NoPlot plot;
             if (folder) {
-                run(inputs, *folder, state, plot, userStyle(), record);
+                run(inputs, createRunFolder(*folder), state, plot, userStyle(), record);
             } else {
                 TemporaryFolder scratch;
                 run(inputs, scratch.path(), state, plot, userStyle(), record);

@@ -5,6 +5,7 @@
 // points. The library's SpheroidError reaches Python as ValueError.
 
 #include "bindings.h"
+#include "constructed.h"
 #include "points.h"
 #include "spheroid/added_mass.h"
 #include "spheroid/flow.h"
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <optional>
 #include <span>
+#include <sstream>
 
 namespace py = pybind11;
 using namespace solva::spheroid;
@@ -57,6 +59,23 @@ py::object scalarOrArray(const Doubles& out) {
 
 enum class Quantity { Potential, Velocity, Cu, Cp };
 
+// NaN is for points inside the body: a NaN result at a point outside it (the
+// point is finite) is one beyond the flow's range, refused as a non-finite
+// point is. `result` holds one or three values a point, NaN where refused.
+void requireNearBody(const Spheroid& body, const Doubles& xyz, const Doubles& result) {
+    const py::ssize_t points = xyz.size() / 3;
+    const py::ssize_t stride = points == 0 ? 1 : result.size() / points;
+    for (py::ssize_t i = 0; i < points; ++i) {
+        const double* p = xyz.data() + 3 * i;
+        if (std::isnan(result.data()[stride * i]) && !body.contains({p[0], p[1], p[2]})) {
+            std::ostringstream message;
+            message << "points must not lie too far from the body, but point " << i
+                    << " (flat index) is (" << p[0] << ", " << p[1] << ", " << p[2] << ")";
+            throw py::value_error(message.str());
+        }
+    }
+}
+
 // Quantities of the flow at the points, in one pass: each an array of the
 // points' shape (with an axis of 3 added for the velocity).
 std::vector<py::object> evaluate(const StreamFlow& f, const py::handle& points,
@@ -87,6 +106,9 @@ std::vector<py::object> evaluate(const StreamFlow& f, const py::handle& points,
         py::gil_scoped_release released;
         f.flow.evaluate({xyz.data(), static_cast<std::size_t>(xyz.size())}, wanted, mode);
     }
+    if (mode == InsidePoints::NaN) {
+        requireNearBody(f.flow.body(), xyz, outputs.front());
+    }
     std::vector<py::object> results;
     for (const Doubles& out : outputs) {
         results.push_back(scalarOrArray(out));
@@ -96,8 +118,8 @@ std::vector<py::object> evaluate(const StreamFlow& f, const py::handle& points,
 
 // A method of Flow giving one quantity at the points.
 auto quantityAt(Quantity q) {
-    return [q](const StreamFlow& f, const py::handle& points, const std::string& inside) {
-        return evaluate(f, points, inside, {q})[0];
+    return [q](Constructed<StreamFlow> f, const py::handle& points, const std::string& inside) {
+        return evaluate(*f, points, inside, {q})[0];
     };
 }
 
@@ -211,7 +233,8 @@ Potentials are in U times the length unit, velocities in U; accurate to 1e-14.
 Points are any array of shape (..., 3); results have the leading shape (a
 single point gives a float, or a 3-vector for the velocity). A point inside
 the body raises ValueError naming the first one, or gives NaN with
-inside="nan"; NaN or infinite coordinates raise ValueError. The work runs
+inside="nan"; NaN or infinite coordinates, and points farther than 1E60
+semi-axes a from the centre, raise ValueError either way. The work runs
 without the GIL and, for large arrays, on all cores.)";
 
 } // namespace
@@ -243,22 +266,27 @@ void bindSpheroid(py::module_& m) {
     py::class_<Spheroid>(m, "Spheroid", SpheroidDoc)
         .def(py::init(&makeSpheroid), py::arg("lamda") = py::none(), py::kw_only(),
              py::arg("a") = py::none(), py::arg("b") = py::none())
-        .def_property_readonly("a", &Spheroid::a, "Semi-axis along the axis of revolution (x).")
-        .def_property_readonly("b", &Spheroid::b, "Semi-axis across the axis (y and z).")
-        .def_property_readonly("lamda", &Spheroid::lambda, "Thickness ratio b / a.")
-        .def_property_readonly("alpha0", &Spheroid::alpha0, "Axial shape integral alpha0.")
-        .def_property_readonly("beta0", &Spheroid::beta0,
+        .def_property_readonly("a", checkedMember(&Spheroid::a),
+                               "Semi-axis along the axis of revolution (x).")
+        .def_property_readonly("b", checkedMember(&Spheroid::b),
+                               "Semi-axis across the axis (y and z).")
+        .def_property_readonly("lamda", checkedMember(&Spheroid::lambda), "Thickness ratio b / a.")
+        .def_property_readonly("alpha0", checkedMember(&Spheroid::alpha0),
+                               "Axial shape integral alpha0.")
+        .def_property_readonly("beta0", checkedMember(&Spheroid::beta0),
                                "Transverse shape integral beta0; alpha0 + 2 beta0 = 2.")
-        .def_property_readonly("k1", &Spheroid::k1, "Inertia coefficient along the axis.")
-        .def_property_readonly("k2", &Spheroid::k2, "Inertia coefficient across the axis.")
-        .def_property_readonly("k_prime", &Spheroid::kPrime,
+        .def_property_readonly("k1", checkedMember(&Spheroid::k1),
+                               "Inertia coefficient along the axis.")
+        .def_property_readonly("k2", checkedMember(&Spheroid::k2),
+                               "Inertia coefficient across the axis.")
+        .def_property_readonly("k_prime", checkedMember(&Spheroid::kPrime),
                                "Inertia coefficient k' for rotation about an equatorial axis.")
-        .def_property_readonly("volume", &Spheroid::volume, "Volume 4/3 pi a b^2.")
-        .def_property_readonly("area", &Spheroid::area, "Wetted area.")
+        .def_property_readonly("volume", checkedMember(&Spheroid::volume), "Volume 4/3 pi a b^2.")
+        .def_property_readonly("area", checkedMember(&Spheroid::area), "Wetted area.")
         .def(
             "confocal_integrals",
-            [](const Spheroid& s, double param) {
-                const ShapeIntegrals i = s.confocalIntegrals(param);
+            [](Constructed<Spheroid> s, double param) {
+                const ShapeIntegrals i = s->confocalIntegrals(param);
                 return py::make_tuple(i.alpha, i.beta);
             },
             py::arg("s"),
@@ -266,17 +294,17 @@ void bindSpheroid(py::module_& m) {
             "(alpha0, beta0) at s = 0.")
         .def(
             "contains",
-            [](const Spheroid& s, const py::handle& points) {
+            [](Constructed<Spheroid> s, const py::handle& points) {
                 const Doubles xyz = asPoints(points, "points");
                 py::array_t<bool> out(leadingShape(xyz));
                 for (py::ssize_t i = 0; i < out.size(); ++i) {
                     const double* p = xyz.data() + 3 * i;
-                    out.mutable_data()[i] = s.contains({p[0], p[1], p[2]});
+                    out.mutable_data()[i] = s->contains({p[0], p[1], p[2]});
                 }
                 return out;
             },
             py::arg("points"), "Whether each point of an array (..., 3) lies inside the body.")
-        .def("added_mass", &addedMass, py::arg("about") = std::vector<double>{0, 0, 0},
+        .def("added_mass", checked(&addedMass), py::arg("about") = std::vector<double>{0, 0, 0},
              py::arg("rho") = 1.0, py::arg("length") = 1.0,
              R"(The 6 x 6 added-mass matrix about the point `about` (body axes).
 
@@ -288,31 +316,34 @@ matrix give the density rho (kg/m^3) and the length of the unit in metres
 (for Spheroid(lamda), the body's length).)")
         .def(
             "flow",
-            [](const Spheroid& s, double alpha, double beta) {
-                return StreamFlow{Flow(s, alpha, beta), alpha, beta};
+            [](Constructed<Spheroid> s, double alpha, double beta) {
+                return StreamFlow{Flow(*s, alpha, beta), alpha, beta};
             },
             py::arg("alpha") = 0.0, py::arg("beta") = 0.0,
             "The flow about the body in a unit stream at angle of attack alpha and yaw angle "
             "beta, degrees (within +-360).")
         .def("__repr__",
-             [](const Spheroid& s) {
-                 return "Spheroid(a=" + py::repr(py::float_(s.a())).cast<std::string>() +
-                        ", b=" + py::repr(py::float_(s.b())).cast<std::string>() + ")";
+             [](Constructed<Spheroid> s) {
+                 return "Spheroid(a=" + py::repr(py::float_(s->a())).cast<std::string>() +
+                        ", b=" + py::repr(py::float_(s->b())).cast<std::string>() + ")";
              })
-        .def(py::pickle([](const Spheroid& s) { return py::make_tuple(s.a(), s.b()); },
+        .def(py::pickle([](Constructed<Spheroid> s) { return py::make_tuple(s->a(), s->b()); },
                         [](const py::tuple& t) {
                             return Spheroid::fromAxes(t[0].cast<double>(), t[1].cast<double>());
                         }));
 
     py::class_<StreamFlow>(m, "Flow", FlowDoc)
-        .def_property_readonly("spheroid", [](const StreamFlow& f) { return f.flow.body(); })
-        .def_readonly("alpha", &StreamFlow::alpha, "Angle of attack, degrees.")
-        .def_readonly("beta", &StreamFlow::beta, "Yaw angle, degrees.")
+        .def_property_readonly("spheroid", [](Constructed<StreamFlow> f) { return f->flow.body(); })
         .def_property_readonly(
-            "stream", [](const StreamFlow& f) { return vectorArray(f.flow.stream()); },
+            "alpha", [](Constructed<StreamFlow> f) { return f->alpha; },
+            "Angle of attack, degrees.")
+        .def_property_readonly(
+            "beta", [](Constructed<StreamFlow> f) { return f->beta; }, "Yaw angle, degrees.")
+        .def_property_readonly(
+            "stream", [](Constructed<StreamFlow> f) { return vectorArray(f->flow.stream()); },
             "Unit direction d of the stream.")
         .def_property_readonly(
-            "w", [](const StreamFlow& f) { return vectorArray(f.flow.w()); },
+            "w", [](Constructed<StreamFlow> f) { return vectorArray(f->flow.w()); },
             "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent "
             "part.")
         .def("potential", quantityAt(Quantity::Potential), py::arg("points"), py::kw_only(),
@@ -327,34 +358,35 @@ matrix give the density rho (kg/m^3) and the length of the unit in metres
              py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
         .def(
             "field",
-            [](const StreamFlow& f, const py::handle& points, const std::string& inside) {
+            [](Constructed<StreamFlow> f, const py::handle& points, const std::string& inside) {
                 const std::vector<py::object> v =
-                    evaluate(f, points, inside,
+                    evaluate(*f, points, inside,
                              {Quantity::Potential, Quantity::Velocity, Quantity::Cu, Quantity::Cp});
                 return fieldValuesType(v[0], v[1], v[2], v[3]);
             },
             py::arg("points"), py::kw_only(), py::arg("inside") = "error",
             "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.")
-        .def("surface", &surface, py::arg("FI"), py::arg("theta"),
+        .def("surface", checked(&surface), py::arg("FI"), py::arg("theta"),
              "Surface quantities at eccentric angle FI and circumferential angle theta (degrees, "
              "arrays that broadcast together), the point (a cos FI, b sin FI cos theta, b sin FI "
              "sin theta): a SurfaceValues (position, normal, velocity, Cu, Cp).")
         .def_property_readonly(
             "stagnation_points",
-            [](const StreamFlow& f) {
-                const StagnationPoints s = f.flow.stagnationPoints();
+            [](Constructed<StreamFlow> f) {
+                const StagnationPoints s = f->flow.stagnationPoints();
                 return py::make_tuple(vectorArray(s.front), vectorArray(s.rear));
             },
             "(front, rear): the upstream and downstream stagnation points on the body.")
         .def_property_readonly(
-            "cp_min", [](const StreamFlow& f) { return f.flow.cpMin(); },
+            "cp_min", [](Constructed<StreamFlow> f) { return f->flow.cpMin(); },
             "The suction peak, the least Cp on the body: 1 - |W|^2.")
-        .def("cp_min_curve", &cpMinCurve, py::arg("t"),
+        .def("cp_min_curve", checked(&cpMinCurve), py::arg("t"),
              "Points (..., 3) of the closed curve on the body where Cp = cp_min, at parameter t "
              "(radians, one turn the whole curve).")
         .def(
             "munk_moment",
-            [](const StreamFlow& f, double rho, double speed, double length) {
+            [](Constructed<StreamFlow> self, double rho, double speed, double length) {
+                const StreamFlow& f = *self;
                 if (!std::isfinite(speed)) {
                     throw py::value_error("speed must be finite");
                 }
@@ -374,9 +406,9 @@ units of rho U^2 L^3, or dimensional for a density rho, stream speed and the
 length of the body's unit.)")
         .def(
             "streamline",
-            [](const py::object& self, const py::handle& seed, double length) {
+            [](Constructed<StreamFlow> self, const py::handle& seed, double length) {
                 return py::module_::import("ellipsoid_flow._streamline")
-                    .attr("streamline")(self, seed, length);
+                    .attr("streamline")(self.handle(), seed, length);
             },
             py::arg("seed"), py::arg("length"),
             R"(The streamline through `seed`, integrated along its arc length.
@@ -385,18 +417,22 @@ Integrates dx/ds = v / |v| with SciPy's solve_ivp from the seed point over
 the arc length `length` (negative: upstream) and returns the points (M, 3).
 The line ends early at a stagnation point or should it reach the body.)")
         .def("__repr__",
-             [](const StreamFlow& f) {
+             [](Constructed<StreamFlow> self) {
+                 const StreamFlow& f = *self;
                  const Spheroid& s = f.flow.body();
                  auto text = [](double v) { return py::repr(py::float_(v)).cast<std::string>(); };
                  return "Spheroid(a=" + text(s.a()) + ", b=" + text(s.b()) +
                         ").flow(alpha=" + text(f.alpha) + ", beta=" + text(f.beta) + ")";
              })
         .def(py::pickle(
-            [](const StreamFlow& f) { return py::make_tuple(f.flow.body(), f.alpha, f.beta); },
+            [](Constructed<StreamFlow> f) {
+                return py::make_tuple(f->flow.body(), f->alpha, f->beta);
+            },
             [](const py::tuple& t) {
                 const double alpha = t[1].cast<double>();
                 const double beta = t[2].cast<double>();
-                return StreamFlow{Flow(t[0].cast<Spheroid>(), alpha, beta), alpha, beta};
+                return StreamFlow{Flow(*t[0].cast<Constructed<Spheroid>>(), alpha, beta), alpha,
+                                  beta};
             }));
 }
 

@@ -61,11 +61,15 @@ def test_a_failing_run_raises_the_windows_error_and_keeps_the_same_files(cli, tm
         ef.RunError, str(error), error.number, error.where)
 
 
-def test_a_missing_folder_is_a_file_error_naming_the_full_path(tmp_path):
+def test_a_missing_folder_is_made_as_the_command_lines_dir_makes_it(cli, tmp_path):
+    ef.run(*DEFAULT, folder=tmp_path / "py" / "runs")
+    cli(*DEFAULT, "--dir", tmp_path / "cli" / "runs")
+    assert files_of(tmp_path / "py" / "runs") == files_of(tmp_path / "cli" / "runs")
+    (tmp_path / "file").touch()
     with pytest.raises(ef.RunError) as caught:
-        ef.run(*DEFAULT, folder=tmp_path / "missing")
+        ef.run(*DEFAULT, folder=tmp_path / "file" / "runs")
     assert caught.value.number == 75
-    assert str(tmp_path / "missing" / "solva11.txt") in str(caught.value)
+    assert str(tmp_path / "file" / "runs") in str(caught.value)
 
 
 def test_numbers_are_used_as_they_are():
