@@ -6,6 +6,7 @@
 #include "cli/quoted_text.h"
 #include "cli/standard_output.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -50,7 +51,7 @@ bool looksLikeNumber(std::string_view token) {
     for (const char c : token.substr(token.starts_with('+') || token.starts_with('-') ? 1 : 0)) {
         lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
-    if (lower == "inf" || lower == "infinity" || lower.starts_with("nan")) {
+    if (lower == "inf" || lower == "infinity" || lower == "nan") {
         return true;
     }
     return lower.find_first_not_of("0123456789+-.e") == std::string::npos &&

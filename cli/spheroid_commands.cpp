@@ -26,13 +26,16 @@ using namespace solva::spheroid;
 using nlohmann::json;
 
 constexpr const char* FieldFooter = R"(
-Points: one row x,y,z a line (body axes: x along the axis, y towards angle 0, z towards 90°;
-lengths in units of the axis length 2a = 1); a header line, empty lines and lines starting
-with # are skipped. Output: x,y,z,phi,u,v,w,Cu,Cp, numbers in their shortest exact form.
+Points: one row x,y,z a line, three numbers separated by commas (body axes: x along the
+axis, y towards angle 0, z towards 90°; lengths in units of the axis length 2a = 1); empty
+lines, lines starting with # and a first row that does not start with a number (a header
+such as x,y,z) are skipped; a line may hold at most 1 MiB. Output: x,y,z,phi,u,v,w,Cu,Cp,
+numbers in their shortest exact form. --inside-nan covers points inside the body only: a
+point not finite or too far always stops the command.
 
-Exit status: 0 done, 1 a point inside the body (without --inside-nan), a value out of
-range or output that could not be written, 2 a usage error or a points file that cannot
-be read or has a row that is not x,y,z.
+Exit status: 0 done, 1 a point inside the body (without --inside-nan), not finite or too
+far, a value out of range or output that could not be written, 2 a usage error or a points
+file that cannot be read, holds no point or has a row that is not x,y,z.
 
 Example:
   printf '1,0,0\n0,0.2,0.3\n' | ellipsoid-flow-cli field --lambda 0.2 --alpha 20 --beta 0 -
