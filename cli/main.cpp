@@ -69,8 +69,7 @@ bool outputOnErrorTerminal() {
 int main(int argc, char* argv[]) {
     holdClosedStandardStreams();
     // The field and inertia subcommands, whose output is the same in every locale.
-    if (const auto status =
-            solva::cli::runSpheroidCommand(argc, argv, std::cin, std::cout, std::cerr)) {
+    if (const auto status = solva::cli::runSpheroidCommand(argc, argv, std::cout, std::cerr)) {
         return *status;
     }
     // The window's toolkit takes the user's locale at start; the result files

@@ -3,6 +3,7 @@
 #include "cli/options.h"
 
 #include "app/version.h"
+#include "cli/quoted_text.h"
 #include "cli/usage_error.h"
 #include "output/plot_data_file.h"
 #include "output/report_file.h"
@@ -99,17 +100,15 @@ void checkValues(int argc, const char* const* argv) {
         if (arg == "--") {
             return;
         }
-        for (const std::string& flag : Flags) {
-            if (arg.starts_with(flag + "=")) {
-                usage(flag + " takes no value; give it alone to turn it on.");
-            }
+        if (const std::optional<std::string> problem = flagGivenValue(arg, Flags)) {
+            usage(*problem);
         }
         const std::string next = i + 1 < argc ? argv[i + 1] : "";
         const std::string nextName = next.substr(0, next.find('='));
         if (isOneOf(arg, ValueOptions) &&
             (isOneOf(nextName, ValueOptions) || isOneOf(next, Flags) || next == "-h")) {
-            usage(arg + " needs a value, and " + next + " is an option. A file or folder " +
-                  "of that name is written " + arg + "=./" + next + ".");
+            usage(arg + " needs a value, and " + shown(next) + " is an option. A file or folder " +
+                  "of that name is written " + arg + "=./" + shown(next) + ".");
         }
     }
 }
@@ -177,6 +176,16 @@ void check(const Options& o, const std::vector<std::string>& texts) {
 
 } // namespace
 
+std::optional<std::string> flagGivenValue(const std::string& arg,
+                                          const std::vector<std::string>& flags) {
+    for (const std::string& flag : flags) {
+        if (arg.starts_with(flag + "=")) {
+            return flag + " takes no value; give it alone to turn it on.";
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostream& out) {
     checkValues(argc, argv);
     Options o;
@@ -222,7 +231,7 @@ std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostr
     } catch (const CLI::ExtrasError& e) {
         const std::vector<std::string> extra = app.remaining();
         if (!extra.empty() && extra.front().starts_with("--")) {
-            usage("There is no option " + extra.front() + ".");
+            usage("There is no option " + shown(extra.front()) + ".");
         }
         // CLI11 takes "-.5" or "-x" for a short option.
         usage(std::string(e.what()) + "\nA text that starts with \"-\" and then not a digit "

@@ -14,6 +14,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace solva::cli {
 
@@ -32,5 +33,10 @@ struct Options {
 // options; anything the program cannot act on throws UsageError with a
 // message that says what to type instead.
 std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostream& out);
+
+// What to say when the argument `arg` gives one of `flags` a value
+// (--summary=0), which CLI11 would take: a flag takes none. Nothing otherwise.
+std::optional<std::string> flagGivenValue(const std::string& arg,
+                                          const std::vector<std::string>& flags);
 
 } // namespace solva::cli

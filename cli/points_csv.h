@@ -14,7 +14,8 @@
 
 namespace solva::cli {
 
-// A row of the points CSV that is not three numbers; names its line.
+// A points file that cannot be read, holds no point or has a row that is not
+// three numbers; what() names the file or the line.
 class PointsError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -27,11 +28,19 @@ struct Points {
     std::vector<long> lines;
 };
 
-// Reads rows of three numbers separated by commas. Empty lines, lines starting with # and a first
-// line that does not start with a number (a header such as x,y,z) are skipped; spaces around a
-// number and a carriage return at the end of a line are allowed. Throws PointsError naming the
-// first line that is none of these.
-Points readPoints(std::istream& in);
+// Reads the file `name`, or standard input for "-", line by line as the runs
+// file is read (a UTF-8 byte-order mark at the start is skipped, a line may
+// hold at most MaxLineBytes). Each row is three numbers separated by commas;
+// spaces and tabs around a number and a carriage return at the end of a line
+// are allowed. Empty lines and lines starting with # are skipped, and so is
+// the first other line when its first token (up to a comma, semicolon, tab or
+// space) is not written as a number: a heading such as x,y,z. A token written
+// as a number is made of digits, signs, points and exponent letters (e, E),
+// with at least one digit, or is inf, infinity or nan. Throws PointsError when
+// the file cannot be read (or its points do not fit in memory), holds no
+// point, or has a line that is too long, not three numbers (naming the
+// separator when it is a semicolon, tab or space) or a number out of range.
+Points readPoints(const std::string& name);
 
 // Writes the header x,y,z,phi,u,v,w,Cu,Cp and one row a point, as the grid
 // CSV (RFC 4180, CRLF line ends); a point with no flow (inside the body) has

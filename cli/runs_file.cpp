@@ -9,15 +9,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace solva::cli {
 
 namespace {
-
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::vector<std::string> splitAtTabs(const std::string& line) {
     std::vector<std::string> fields;
@@ -50,18 +47,14 @@ std::FILE* unnamedTemporaryFile() {
 
 RunsFile::RunsFile(const std::string& name, bool strict)
     : name_(name), where_(name == "-" ? "standard input" : name), strict_(strict) {
-    const int fd = name == "-" ? ::dup(STDIN_FILENO) : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat status {};
-    if (fd < 0 || ::fstat(fd, &status) != 0) {
-        const int error = errno;
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        unreadable(error);
+    File input;
+    try {
+        input = openForReading(name);
+    } catch (const ReadError& e) {
+        unreadable(e.error());
     }
-    File input(::fdopen(fd, "rb"));
-    if (!input) {
-        closeKeepingErrno(fd);
+    struct stat status {};
+    if (::fstat(::fileno(input.get()), &status) != 0) {
         unreadable(errno);
     }
     const bool rereadable = S_ISREG(status.st_mode);
@@ -73,8 +66,9 @@ RunsFile::RunsFile(const std::string& name, bool strict)
                              std::strerror(errno) + ".\nSet TMPDIR to a folder with room.");
         }
     }
+    reader_ = LineReader(input.get());
     std::string line;
-    while (readLine(input.get(), line)) {
+    while (readLine(line)) {
         if (parse(line)) {
             ++total_;
         }
@@ -88,41 +82,29 @@ RunsFile::RunsFile(const std::string& name, bool strict)
     if (std::fflush(file_.get()) != 0 || std::fseek(file_.get(), 0, SEEK_SET) != 0) {
         unreadable(errno);
     }
-    line_ = 0;
+    reader_ = LineReader(file_.get());
 }
 
 std::optional<NumberedRun> RunsFile::next() {
     std::string line;
-    while (readLine(file_.get(), line)) {
+    while (readLine(line)) {
         if (std::optional<InputTexts> texts = parse(line)) {
-            return NumberedRun{std::move(*texts), line_};
+            return NumberedRun{std::move(*texts), reader_.number()};
         }
     }
     return std::nullopt;
 }
 
-bool RunsFile::readLine(std::FILE* file, std::string& line) {
-    line.clear();
-    int c;
-    while ((c = getc_unlocked(file)) != EOF && c != '\n') {
-        if (line.size() == MaxLineBytes) {
-            ++line_;
-            badLine("longer than " + std::to_string(MaxLineBytes) +
-                    " bytes, more than any run needs.\nIs it the runs file meant?");
+bool RunsFile::readLine(std::string& line) {
+    try {
+        return reader_.next(line);
+    } catch (const ReadError& e) {
+        if (e.error() != 0) {
+            unreadable(e.error());
         }
-        line.push_back(static_cast<char>(c));
+        badLine("longer than " + std::to_string(MaxLineBytes) +
+                " bytes, more than any run needs.\nIs it the runs file meant?");
     }
-    if (std::ferror(file)) {
-        unreadable(errno != 0 ? errno : EIO);
-    }
-    if (c == EOF && line.empty()) {
-        return false;
-    }
-    if (line_ == 0 && line.starts_with(ByteOrderMark)) {
-        line.erase(0, ByteOrderMark.size());
-    }
-    ++line_;
-    return true;
 }
 
 std::optional<InputTexts> RunsFile::parse(const std::string& line) const {
@@ -158,7 +140,7 @@ void RunsFile::unreadable(int error) const {
 }
 
 void RunsFile::badLine(const std::string& problem) const {
-    throw UsageError(where_ + ", line " + std::to_string(line_) + ": " + problem);
+    throw UsageError(where_ + ", line " + std::to_string(reader_.number()) + ": " + problem);
 }
 
 } // namespace solva::cli

@@ -14,15 +14,12 @@
 // read twice (a pipe, a terminal) is copied line by line as it is checked
 // into an unnamed temporary file, which the runs are then read from.
 
+#include "cli/line_reader.h"
 #include "cli/run_source.h"
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 namespace solva::cli {
-
-inline constexpr std::size_t MaxLineBytes = std::size_t{1} << 20;
 
 class RunsFile : public RunSource {
 public:
@@ -36,13 +33,8 @@ public:
     std::optional<NumberedRun> next() override;
 
 private:
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    using File = std::unique_ptr<std::FILE, Closer>;
-
-    // The next line without its end into `line`; false at the end of the file.
-    bool readLine(std::FILE* file, std::string& line);
+    // The next line of reader_ without its end into `line`; false at the end of the file.
+    bool readLine(std::string& line);
     // The run on `line`, or none for a skipped line.
     std::optional<InputTexts> parse(const std::string& line) const;
     [[noreturn]] void unreadable(int error) const;
@@ -52,8 +44,8 @@ private:
     std::string where_; // the file's name in messages about its lines
     bool strict_;
     File file_;
+    LineReader reader_{nullptr}; // of the file being read
     long total_ = 0;
-    long line_ = 0; // lines read so far
 };
 
 } // namespace solva::cli

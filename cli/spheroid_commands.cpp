@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/spheroid_commands.h"
 
+#include "cli/options.h"
 #include "cli/points_csv.h"
 #include "cli/standard_output.h"
 #include "spheroid/added_mass.h"
@@ -11,12 +12,10 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iostream>
+#include <cmath>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace solva::cli {
@@ -27,13 +26,16 @@ using namespace solva::spheroid;
 using nlohmann::json;
 
 constexpr const char* FieldFooter = R"(
-Points: one row x,y,z a line (body axes: x along the axis, y towards angle 0, z towards 90°;
-lengths in units of the axis length 2a = 1); a header line, empty lines and lines starting
-with # are skipped. Output: x,y,z,phi,u,v,w,Cu,Cp, numbers in their shortest exact form.
+Points: one row x,y,z a line, three numbers separated by commas (body axes: x along the
+axis, y towards angle 0, z towards 90°; lengths in units of the axis length 2a = 1); empty
+lines, lines starting with # and a first row that does not start with a number (a header
+such as x,y,z) are skipped; a line may hold at most 1 MiB. Output: x,y,z,phi,u,v,w,Cu,Cp,
+numbers in their shortest exact form. --inside-nan covers points inside the body only: a
+point not finite or too far always stops the command.
 
-Exit status: 0 done, 1 a point inside the body (without --inside-nan), a value out of
-range or output that could not be written, 2 a usage error or a points file that cannot
-be read or has a row that is not x,y,z.
+Exit status: 0 done, 1 a point inside the body (without --inside-nan), not finite or too
+far, a value out of range or output that could not be written, 2 a usage error or a points
+file that cannot be read, holds no point or has a row that is not x,y,z.
 
 Example:
   printf '1,0,0\n0,0.2,0.3\n' | ellipsoid-flow-cli field --lambda 0.2 --alpha 20 --beta 0 -
@@ -53,37 +55,30 @@ json vector(const Vector3& v) {
     return json::array({v[0], v[1], v[2]});
 }
 
-Points readPointsFrom(const std::string& source, std::istream& in) {
-    if (source == "-") {
-        return readPoints(in);
-    }
-    std::ifstream file(source);
-    if (!file) {
-        throw PointsError("Cannot read the points file \"" + source +
-                          "\": " + std::strerror(errno));
-    }
-    return readPoints(file);
-}
-
-int field(double lambda, double alpha, double beta, const std::string& source, bool insideAsNaN,
-          std::istream& in, std::ostream& out) {
-    const Flow flow(Spheroid::fromLambda(lambda), alpha, beta);
-    const Points points = readPointsFrom(source, in);
-    const std::size_t n = points.lines.size();
-    std::vector<double> potential(n), velocity(3 * n), cu(n), cp(n);
-    flow.evaluate(points.xyz, {potential, velocity, cu, cp}, InsidePoints::NaN);
-    if (!insideAsNaN) {
-        // The first point with no flow, named by its line; at() says why.
-        const auto refused = std::find_if(cu.begin(), cu.end(), [](double v) { return v != v; });
-        if (refused != cu.end()) {
-            const std::size_t i = static_cast<std::size_t>(refused - cu.begin());
+// The first point with no flow that --inside-nan does not cover, named by its
+// line: at() says why there is none.
+void checkRefusedPoints(const Flow& flow, const Points& points, const std::vector<double>& cu,
+                        bool insideAsNaN) {
+    for (std::size_t i = 0; i < cu.size(); ++i) {
+        const Vector3 p{points.xyz[3 * i], points.xyz[3 * i + 1], points.xyz[3 * i + 2]};
+        if (std::isnan(cu[i]) && !(insideAsNaN && flow.body().contains(p))) {
             try {
-                flow.at({points.xyz[3 * i], points.xyz[3 * i + 1], points.xyz[3 * i + 2]});
+                flow.at(p);
             } catch (const SpheroidError& e) {
                 throw SpheroidError("line " + std::to_string(points.lines[i]) + ": " + e.what());
             }
         }
     }
+}
+
+int field(double lambda, double alpha, double beta, const std::string& source, bool insideAsNaN,
+          std::ostream& out) {
+    const Flow flow(Spheroid::fromLambda(lambda), alpha, beta);
+    const Points points = readPoints(source);
+    const std::size_t n = points.lines.size();
+    std::vector<double> potential(n), velocity(3 * n), cu(n), cp(n);
+    flow.evaluate(points.xyz, {potential, velocity, cu, cp}, InsidePoints::NaN);
+    checkRefusedPoints(flow, points, cu, insideAsNaN);
     writeField(out, points.xyz, potential, velocity, cu, cp);
     return 0;
 }
@@ -119,8 +114,8 @@ int inertia(double lambda, const std::vector<double>& about, std::optional<doubl
 
 } // namespace
 
-std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::istream& in,
-                                      std::ostream& out, std::ostream& err) {
+std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::ostream& out,
+                                      std::ostream& err) {
     const std::string name = argc >= 2 ? argv[1] : "";
     if (name != "field" && name != "inertia") {
         return std::nullopt;
@@ -161,12 +156,24 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::is
         app.footer(InertiaFooter);
     }
     try {
+        for (int i = 2; i < argc && std::string_view(argv[i]) != "--"; ++i) {
+            if (const auto problem = flagGivenValue(argv[i], {"--inside-nan", "--help"})) {
+                throw CLI::ArgumentMismatch(*problem);
+            }
+        }
         app.parse(argc - 1, argv + 1);
         if (name == "field" && points.empty() && source.empty()) {
             throw CLI::RequiredError("--points FILE or - (standard input)");
         }
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e, out, err);
+        app.exit(e, out, err);
+        try {
+            flush(out);
+        } catch (const OutputLost& lost) {
+            err << program << ": " << lost.what() << '\n';
+            return 1;
+        }
+        return 0;
     } catch (const CLI::ParseError& e) {
         err << program << ": " << e.what() << "\n\"" << program
             << " --help\" shows every option.\n";
@@ -174,8 +181,7 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::is
     }
     try {
         if (name == "field") {
-            return field(lambda, *alpha, *beta, points.empty() ? source : points, insideAsNaN, in,
-                         out);
+            return field(lambda, *alpha, *beta, points.empty() ? source : points, insideAsNaN, out);
         }
         return inertia(lambda, about, rho, length, alpha, beta, out);
     } catch (const PointsError& e) { // as for a runs file: nothing is computed

@@ -18,10 +18,12 @@
 namespace solva::cli {
 
 // Runs the subcommand argv[1] names and gives its exit status (0 done; 1 a
-// point or value the flow cannot take, or output that `out` cannot take; 2 a
-// usage error or a points file that cannot be read; with the message on err),
-// or nothing when argv[1] names no subcommand.
-std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::istream& in,
-                                      std::ostream& out, std::ostream& err);
+// point or value the flow cannot take, or output, --help's too, that `out`
+// cannot take; 2 a usage error or a points file that cannot be read, holds no
+// point or has a row that is not x,y,z; with the message on err), or nothing
+// when argv[1] names no subcommand. The points of "-" are read from standard
+// input.
+std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::ostream& out,
+                                      std::ostream& err);
 
 } // namespace solva::cli

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/sweep.h"
 
+#include "cli/quoted_text.h"
 #include "cli/strict_texts.h"
 #include "cli/usage_error.h"
 
@@ -25,7 +26,7 @@ std::vector<std::string> split(const std::string& text, char separator) {
 
 [[noreturn]] void badRange(const Input& input, const std::string& given,
                            const std::string& problem) {
-    throw UsageError("--" + std::string(input.key) + " " + given + ": " + problem +
+    throw UsageError("--" + std::string(input.key) + " " + shown(given) + ": " + problem +
                      "\nA range is START:STOP:STEP, such as 0:20:2 (0, 2, ..., 20); a list is "
                      "items separated by commas, such as 0,5,10.");
 }
@@ -35,7 +36,7 @@ double rangeNumber(const Input& input, const std::string& given, const std::stri
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, v);
     if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(v)) {
-        badRange(input, given, "\"" + text + "\" is not a number.");
+        badRange(input, given, quoted(text) + " is not a number.");
     }
     return v;
 }
