@@ -20,7 +20,25 @@ def written_whole(path):
     """Yields a path to open and write in place of `path`; gives it its name on success.
 
     On any failure the scratch file is removed and `path` keeps whatever it
-    held. A write to a device that fails (a full one, say) raises OSError.
+    held.
+
+    Parameters
+    ----------
+    path : str or os.PathLike
+        The file to write: a regular file, a new name, a link to one, a pipe
+        or a device.
+
+    Yields
+    ------
+    str or pathlib.Path
+        The name to write to: a scratch file beside `path`, or the open pipe
+        or device.
+
+    Raises
+    ------
+    OSError
+        `path` cannot be written (a write to a full device among it), named
+        by `path`.
     """
     target = Path(os.path.realpath(path))
     try:
@@ -43,12 +61,26 @@ def written_whole(path):
 
 
 def write_csv(table, path, float_format):
-    """A pandas table as CSV without its index, under its name only once complete."""
+    """A pandas table as CSV without its index, under its name only once complete.
+
+    Parameters
+    ----------
+    table : pandas.DataFrame
+    path : str or os.PathLike
+    float_format : str
+        A printf format for the floats ("%.17g": to the last bit).
+
+    Raises
+    ------
+    OSError
+        As `written_whole` raises it.
+    """
     with written_whole(path) as partial:
         table.to_csv(partial, index=False, float_format=float_format)
 
 
 def _is_special(path):
+    """Whether `path` exists as neither a regular file nor a folder (a pipe, a device)."""
     try:
         mode = os.stat(path).st_mode
     except FileNotFoundError:
@@ -89,6 +121,7 @@ def _created_beside(target):
 
 
 def _take_owner_and_mode(fd, target):
+    """Gives the open file `fd` the mode, and where allowed the owner, of an existing `target`."""
     try:
         old = os.stat(target)
     except FileNotFoundError:

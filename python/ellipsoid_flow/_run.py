@@ -20,18 +20,33 @@ from . import _core
 class RunResult:
     """What a completed run computed, with the window's names.
 
-    inputs: the five values as the run read them (lamda, nxx, nt, alpha, beta).
-    E: eccentricity sqrt(1 - lamda^2); A0, B0: the shape integrals alpha0 and
-    beta0; K1, K2, K3: inertia (added-mass) coefficients along and across the
-    axis (K3 = K2); NJ: the column count as a loop limit (2 NT, or 1 when the
-    stream runs along the axis).
-    FI: eccentric angle of each meridian point, degrees, shape (points,).
-    X, Y: the point on a body of length 1 (nose at -0.5) and the radius there.
-    angle: each column's angle round the axis, degrees (0 in the plane of the
-    yaw angle, 90 in the plane of the angle of attack), shape (columns,).
-    Cu: (surface speed / free-stream speed)^2, shape (points, columns).
-    Cp: pressure coefficient 1 - Cu, same shape.
-    folder: where the run wrote solva11.txt and solva12.txt, or None.
+    Attributes
+    ----------
+    inputs : tuple
+        The five values as the run read them (lamda, nxx, nt, alpha, beta).
+    E : float
+        Eccentricity sqrt(1 - lamda^2).
+    A0, B0 : float
+        The shape integrals alpha0 and beta0.
+    K1, K2, K3 : float
+        Inertia (added-mass) coefficients along and across the axis (K3 = K2).
+    NJ : float
+        The column count as a loop limit (2 NT, or 1 when the stream runs
+        along the axis).
+    FI : (points,) float array
+        Eccentric angle of each meridian point, degrees.
+    X, Y : (points,) float array
+        The point on a body of length 1 (nose at -0.5) and the radius there,
+        in units of the body length.
+    angle : (columns,) float array
+        Each column's angle round the axis, degrees (0 in the plane of the
+        yaw angle, 90 in the plane of the angle of attack).
+    Cu : (points, columns) float array
+        (surface speed / free-stream speed)^2.
+    Cp : (points, columns) float array
+        Pressure coefficient 1 - Cu.
+    folder : pathlib.Path or None
+        Where the run wrote solva11.txt and solva12.txt, or None.
     """
 
     inputs: tuple
@@ -53,7 +68,11 @@ class RunResult:
 
 def _box_text(value, name: str) -> str:
     """The text a box would hold to give `value`: a text as it is, a number
-    in a form the box reads back to the same double."""
+    in a form the box reads back to the same double.
+
+    Raises TypeError for a bool or a value neither text nor number, and
+    ValueError for a number that is not finite, naming the argument `name`.
+    """
     kind = type(value)
     if kind is str:
         return value
@@ -90,22 +109,40 @@ def run(
 ) -> RunResult:
     """One run, as a click on the window's button makes it.
 
-    lamda: thickness ratio (minor over major axis); nxx: points along the
-    meridian (at most 400); nt: circumferential steps per half turn; alpha,
-    beta: angle of attack and yaw angle, degrees. A number is used as it is;
-    a text is read as the window reads its boxes ("1,5" reads as 1, "&H1F" as
-    31, an empty text as 0).
+    A number is used as it is; a text is read as the window reads its boxes
+    ("1,5" reads as 1, "&H1F" as 31, an empty text as 0). The computation
+    runs without the GIL, so threads run in parallel.
 
-    folder: the existing folder to write solva11.txt and solva12.txt into,
-    byte for byte what the window writes (the numbers follow the locale of
-    the environment, as the window's do). Without it no file is kept.
-    state: a FlowState shared with other runs, as successive clicks in one
-    window share their arrays; without it the run starts as a new window.
+    Parameters
+    ----------
+    lamda : float or str
+        Thickness ratio (minor over major axis).
+    nxx : float or str
+        Points along the meridian (at most 400).
+    nt : float or str
+        Circumferential steps per half turn.
+    alpha, beta : float or str
+        Angle of attack and yaw angle, degrees.
+    folder : str or os.PathLike, optional
+        The existing folder to write solva11.txt and solva12.txt into, byte
+        for byte what the window writes (the numbers follow the locale of
+        the environment, as the window's do). Without it no file is kept.
+    state : FlowState, optional
+        Shared with other runs, as successive clicks in one window share
+        their arrays; without it the run starts as a new window.
 
-    Raises RunError (with the window's error number, description and the
-    step it stopped at) when the run stops; the files then keep what had been
-    written, as the window's do. TypeError or ValueError for a wrong call.
-    The computation runs without the GIL, so threads run in parallel.
+    Returns
+    -------
+    RunResult
+
+    Raises
+    ------
+    RunError
+        The run stops (with the window's error number, description and the
+        step it stopped at); the files then keep what had been written, as
+        the window's do.
+    TypeError, ValueError
+        A wrong call.
     """
     texts = (_box_text(lamda, "lamda"), _box_text(nxx, "nxx"), _box_text(nt, "nt"),
              _box_text(alpha, "alpha"), _box_text(beta, "beta"))

@@ -15,6 +15,28 @@ def streamline(flow, seed, length: float, *, rtol: float = 1e-10, atol: float = 
     Integrates dx/ds = v / |v| over the arc length s from 0 to `length`
     (negative: upstream) with solve_ivp (DOP853). Stops early at a
     stagnation point or should the line reach the body.
+
+    Parameters
+    ----------
+    flow : Flow
+    seed : 3 floats
+        The starting point, in the body's length unit.
+    length : float
+        Arc length to integrate over, in the body's length unit; negative
+        upstream.
+    rtol, atol : float
+        solve_ivp's relative and absolute tolerances.
+
+    Returns
+    -------
+    (M, 3) float array
+        Points along the line from `seed`, in the body's length unit.
+
+    Raises
+    ------
+    ValueError
+        A seed that is not one point, inside the body or not finite, or a
+        length that is not finite.
     """
     from scipy.integrate import solve_ivp
 

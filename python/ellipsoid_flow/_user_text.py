@@ -10,6 +10,15 @@ def quoted(text):
 
     A longer text is cut, and the cut marked with "...": a message stays
     short and printable whatever line of a file it quotes.
+
+    Parameters
+    ----------
+    text : object
+        Quoted as `str` gives it.
+
+    Returns
+    -------
+    str
     """
     text = str(text)
     shown = repr(text[:QUOTED_LENGTH])
@@ -17,7 +26,18 @@ def quoted(text):
 
 
 def is_number(value):
-    """Whether `value` reads as a number (inf and nan among them)."""
+    """Whether `value` reads as a number (inf and nan among them).
+
+    Parameters
+    ----------
+    value : object
+        A text or a number.
+
+    Returns
+    -------
+    bool
+        Whether `float` takes it.
+    """
     try:
         float(value)
     except (TypeError, ValueError):

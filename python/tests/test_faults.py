@@ -245,6 +245,16 @@ CASES = [
     pytest.param({}, lambda _: FLOW.field([[[0.0, 0, -1e300]]], inside="nan"), ValueError,
                  "too far from the body, but point 0 ", lambda: True,
                  id="a field point too far with inside='nan'"),
+    # Sizes and tolerances: one positive-number check, raised as each layer's error.
+    pytest.param({}, lambda _: mesh.spheroid(0.5, 4, 6, length=float("inf")), mesh.MeshError,
+                 "^the length must be a positive number, not inf$", lambda: True,
+                 id="an infinite mesh length"),
+    pytest.param({}, lambda _: reference.on_mesh(BODY, a="x", b=0.125),
+                 reference.ReferenceDataError, "^a must be a positive number, not 'x'$",
+                 lambda: True, id="a semi-axis that is no number"),
+    pytest.param({"m.gdf": BODY}, on_mesh_command("m.gdf", "--tolerance", "-1"), 1,
+                 "error: tolerance must be a positive number, not -1.0\n",
+                 lambda: True, id="a negative tolerance"),
 ]
 
 

@@ -10,7 +10,7 @@ import pytest
 
 import ellipsoid_flow
 from ellipsoid_flow import mesh, reference
-from ellipsoid_flow._reference_fit import Shape, surface_distance
+from ellipsoid_flow.reference._fit import Shape, surface_distance
 
 from conftest import run_command
 

@@ -4,14 +4,33 @@
 
 import numpy as np
 
-from ._surface_mesh import Mesh, MeshError
+from .._errors import MeshError
+from ._surface import Mesh
 
 
 def mesh_from_panels(corners, half, name):
-    """Mesh from (M, 4, 3) corner coordinates; equal coordinates become one vertex.
+    """Mesh from panels' corner coordinates; equal coordinates become one vertex.
 
     Vertices are numbered in the order the panels first use them. A panel
     with a repeated corner is a triangle.
+
+    Parameters
+    ----------
+    corners : (M, 4, 3) float array
+        Each panel's four corners, in the file's length unit.
+    half : bool
+        Whether the mirror image in y = 0 completes the body.
+    name : str
+        The file's name, for messages.
+
+    Returns
+    -------
+    Mesh
+
+    Raises
+    ------
+    MeshError
+        No panels, or a panel that is not a cell (see `Mesh`).
     """
     if len(corners) == 0:
         raise MeshError(f"{name}: the mesh has no cells")

@@ -7,12 +7,12 @@ import csv
 import sys
 from pathlib import Path
 
-from . import mesh as meshes
+from .. import mesh as meshes
+from .._errors import ReferenceDataError
+from .._user_text import quoted
+from ._compare import compare
 from ._file_names import clash
-from ._reference_compare import compare
-from ._reference_error import ReferenceDataError
-from ._reference_on_mesh import DEFAULT_TOLERANCE, on_mesh
-from ._user_text import quoted
+from ._on_mesh import DEFAULT_TOLERANCE, on_mesh
 
 _DESCRIPTION = """\
 Exact reference data for panel and boundary-element codes: the potential flow
@@ -40,7 +40,24 @@ added_mass file six rows of six numbers (about the mesh's origin, density 1).
 
 
 def main(argv=None):
-    """Runs the command; returns the exit status (0 done, 1 bad input or data, 2 bad usage)."""
+    """Runs the command; returns the exit status (0 done, 1 bad input or data, 2 bad usage).
+
+    Parameters
+    ----------
+    argv : list of str, optional
+        The arguments after the program's name; by default sys.argv[1:].
+
+    Returns
+    -------
+    int
+        0 done, 1 bad input or data (the error printed to standard error).
+
+    Raises
+    ------
+    SystemExit
+        With status 2 for bad usage (an output named like an input among
+        it), and 0 after --help, as argparse exits.
+    """
     arguments = _parser().parse_args(argv)
     try:
         arguments.run(arguments)
@@ -51,6 +68,7 @@ def main(argv=None):
 
 
 def _parser():
+    """The argument parser: the commands mesh, on-mesh and compare, each running its function."""
     parser = argparse.ArgumentParser(
         prog="python3 -m ellipsoid_flow.reference",
         description=_DESCRIPTION,
@@ -130,6 +148,7 @@ def _parser():
 
 
 def _body_options(parser):
+    """The options giving the body and the stream, shared by on-mesh and compare."""
     body = parser.add_argument_group("body and stream")
     body.add_argument(
         "--lambda",
@@ -166,7 +185,10 @@ def _body_options(parser):
 
 
 def _number(text):
-    """A number, or a fraction p/q as the double nearest to it."""
+    """A number, or a fraction p/q as the double nearest to it.
+
+    Raises argparse.ArgumentTypeError, quoting `text`, for anything else.
+    """
     numerator, _, denominator = text.partition("/")
     try:
         return float(numerator) / float(denominator) if denominator else float(numerator)
@@ -177,6 +199,7 @@ def _number(text):
 
 
 def _triple(text):
+    """Three numbers "X,Y,Z" as a tuple; argparse.ArgumentTypeError otherwise."""
     try:
         values = tuple(float(part) for part in text.split(","))
     except ValueError:
@@ -187,6 +210,7 @@ def _triple(text):
 
 
 def _body(arguments):
+    """The keyword arguments of `on_mesh` and `compare` from the body options."""
     return {
         "lamda": arguments.lamda,
         "a": arguments.a,
@@ -200,6 +224,7 @@ def _body(arguments):
 
 
 def _make_mesh(arguments):
+    """The command mesh: writes the spheroid's mesh and prints what it holds."""
     body = meshes.spheroid(
         arguments.lamda,
         arguments.n_axial,
@@ -221,6 +246,7 @@ def _refuse_clashes(arguments, inputs, outputs):
 
 
 def _on_mesh(arguments):
+    """The command on-mesh: writes the files asked for; prints the fit, Cp range, added mass."""
     _refuse_clashes(
         arguments,
         [("the mesh", arguments.mesh)],
@@ -246,6 +272,7 @@ def _on_mesh(arguments):
 
 
 def _compare(arguments):
+    """The command compare: reads the study, writes the outputs asked for; prints the table."""
     folder = arguments.study.parent
     meshes_, results, inputs = [], [], [("the study", arguments.study)]
     with open(arguments.study, newline="", encoding="utf-8") as stream:

@@ -14,12 +14,23 @@ Layout, whitespace-separated:
 
 import numpy as np
 
-from ._surface_mesh import MeshError
-from ._mesh_panels import mesh_from_panels
-from ._user_text import is_number, quoted
+from .._errors import MeshError
+from .._user_text import is_number, quoted
+from ._panels import mesh_from_panels
 
 
 def write_nemoh(mesh, stream):
+    """Writes `mesh` as a Nemoh mesh file, each coordinate to the last bit.
+
+    Parameters
+    ----------
+    mesh : Mesh
+        The mesh; coordinates in its own length unit, written unscaled.
+    stream : text file
+        Open for writing.
+        Vertices are numbered from 1 in the mesh's order; ISYM is 1 for a
+        half mesh.
+    """
     stream.write(f"2 {int(mesh.half)}\n")
     for number, point in enumerate(mesh.points, start=1):
         stream.write(f"{number} {point[0]!r} {point[1]!r} {point[2]!r}\n")
@@ -30,6 +41,30 @@ def write_nemoh(mesh, stream):
 
 
 def read_nemoh(stream, name):
+    """The mesh in a Nemoh mesh file.
+
+    Parameters
+    ----------
+    stream : text file
+        Open for reading, lines as the file holds them.
+    name : str
+        The file's name, for messages.
+
+    Returns
+    -------
+    Mesh
+        The panels in file order; vertices of equal coordinates merged and
+        numbered in the order the panels first use them; `half` when ISYM is 1.
+
+    Raises
+    ------
+    MeshError
+        A first line other than "2 0" or "2 1", a line that is not four
+        numbers, a vertex number that is not whole or is defined twice, a
+        coordinate that is not finite, a panel naming an undefined vertex, no
+        panels, or panels that do not make cells; the message names the file
+        and the line.
+    """
     lines = iter(enumerate(stream, start=1))
     number, first = next(lines, (1, ""))
     head = first.split()
@@ -88,6 +123,7 @@ def _fields(line, name, number):
 
 
 def _vertex_number(field, line, name, number):
+    """The vertex number `field` of line `number`: a whole number from 0; else MeshError."""
     value = float(field)
     if not (np.isfinite(value) and value == round(value) and value >= 0):
         raise MeshError(

@@ -7,10 +7,11 @@ from pathlib import Path
 
 import numpy as np
 
-from ._atomic_file import written_whole
-from ._mesh_gdf import read_gdf, write_gdf
-from ._surface_mesh import Mesh, MeshError
-from ._mesh_nemoh import read_nemoh, write_nemoh
+from .._atomic_file import written_whole
+from .._errors import MeshError
+from ._gdf import read_gdf, write_gdf
+from ._nemoh import read_nemoh, write_nemoh
+from ._surface import Mesh
 
 # Format name -> meshio's name; None for the formats written here.
 FORMATS = {
@@ -36,7 +37,26 @@ _OWN = {"gdf": (read_gdf, write_gdf), "nemoh": (read_nemoh, write_nemoh)}
 
 
 def format_of(path, format=None):
-    """The format name for `path`: `format` if given, else from the suffix."""
+    """The format name for `path`: `format` if given, else from the suffix.
+
+    Parameters
+    ----------
+    path : str or os.PathLike
+        The mesh file.
+    format : str, optional
+        A key of FORMATS.
+
+    Returns
+    -------
+    str
+        A key of FORMATS.
+
+    Raises
+    ------
+    MeshError
+        `format` is not a key of FORMATS, or, without it, the suffix is not
+        one this package knows.
+    """
     name = format or _BY_SUFFIX.get(Path(path).suffix.lower())
     if name not in FORMATS:
         known = ", ".join(f"{s} ({f})" for s, f in _BY_SUFFIX.items())
@@ -54,6 +74,27 @@ def read(path, format=None):
     lines that some formats add (Gmsh's model edges) are left out, and
     volume cells are an error. A Gmsh or VTK file says nothing of symmetry,
     so such a mesh is a whole body.
+
+    Parameters
+    ----------
+    path : str or os.PathLike
+        The mesh file; coordinates are taken in its own length unit.
+    format : str, optional
+        A key of FORMATS; by default from the suffix (.stl, .msh, .vtk,
+        .vtu, .obj, .gdf, .dat for Nemoh).
+
+    Returns
+    -------
+    Mesh
+
+    Raises
+    ------
+    MeshError
+        An unknown format, a file the format's reader cannot read, volume
+        cells, no cells, or cells that are not cells (see `Mesh`); the
+        message starts with the path.
+    FileNotFoundError, OSError
+        The file cannot be opened.
     """
     name = format_of(path, format)
     try:
@@ -70,6 +111,7 @@ def read(path, format=None):
 
 
 def _read_meshio(path, name):
+    """The meshio.Mesh in `path`, read by format `name`'s own reader; MeshError if unreadable."""
     import meshio
 
     if not Path(path).is_file():
@@ -94,11 +136,28 @@ def _read_meshio(path, name):
 def write(mesh, path, format=None, cell_data=None):
     """Writes `mesh` to `path`; the file appears under its name only once complete.
 
-    format -- as for `read`; .msh is written as Gmsh 4.1, format="gmsh22"
-    gives 2.2. Coordinates are written to the last bit (text as the shortest
-    exact decimal, binary as doubles). STL holds triangles only.
-    cell_data -- optional {name: (M,) or (M, k) array} of values per cell, for
-    the meshio formats (VTU opens in ParaView with them as cell data).
+    Coordinates are written to the last bit (text as the shortest exact
+    decimal, binary as doubles), in the mesh's own length unit.
+
+    Parameters
+    ----------
+    mesh : Mesh
+        The mesh to write.
+    path : str or os.PathLike
+        The file; an existing one is replaced only once the new one is complete.
+    format : str, optional
+        As for `read`; .msh is written as Gmsh 4.1, format="gmsh22" gives 2.2.
+    cell_data : dict, optional
+        {name: (M,) or (M, k) array} of values per cell, for the meshio
+        formats (VTU opens in ParaView with them as cell data).
+
+    Raises
+    ------
+    MeshError
+        An unknown format, STL for a mesh with quadrilaterals, or cell data
+        for GDF or Nemoh.
+    OSError
+        The file cannot be written; `path` then keeps what it held.
     """
     name = format_of(path, format)
     path = Path(path)
@@ -126,6 +185,7 @@ def _blocks(mesh):
 
 
 def _write_meshio(mesh, path, format, values):
+    """Writes `mesh` with meshio in its `format`, cell values `values` as cell data."""
     import meshio
 
     blocks = _blocks(mesh)
@@ -149,6 +209,7 @@ def _write_meshio(mesh, path, format, values):
 
 
 def _surface_of_first_use(mesh, blocks):
+    """Gmsh's (dimension, tag) of each vertex: the surface of the first block that uses it."""
     tags = np.zeros(len(mesh.points), dtype=int)
     for k, (_, cells) in reversed(list(enumerate(blocks))):
         tags[cells.ravel()] = k + 1
@@ -156,6 +217,7 @@ def _surface_of_first_use(mesh, blocks):
 
 
 def _from_meshio(data, path):
+    """The Mesh of a meshio.Mesh's triangles and quadrilaterals; MeshError for other cells."""
     surface = []
     for block in data.cells:
         if block.type in ("triangle", "quad"):
@@ -179,7 +241,24 @@ def _from_meshio(data, path):
 
 
 def as_mesh(source, format=None):
-    """A Mesh from a Mesh, a meshio.Mesh, (points, cells) arrays or a file `read` reads."""
+    """A Mesh from a Mesh, a meshio.Mesh, (points, cells) arrays or a file `read` reads.
+
+    Parameters
+    ----------
+    source : Mesh, meshio.Mesh, (points, cells) or str or os.PathLike
+        The mesh, as `Mesh` takes arrays, or its file.
+    format : str, optional
+        For a file, as for `read`.
+
+    Returns
+    -------
+    Mesh
+
+    Raises
+    ------
+    MeshError, OSError
+        As `Mesh` and `read` raise them.
+    """
     if isinstance(source, Mesh):
         return source
     if isinstance(source, (tuple, list)) and len(source) == 2:

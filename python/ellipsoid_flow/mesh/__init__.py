@@ -11,9 +11,10 @@ Formats: STL, Gmsh .msh (2.2 and 4.1), VTK, VTU and OBJ through meshio; WAMIT
 GDF and Nemoh's mesh file by this package's own readers and writers.
 """
 
-from ._mesh_files import FORMATS, read, write
-from ._surface_mesh import CellGeometry, Mesh, MeshError, cell_geometry
-from ._spheroid_mesh import spheroid
+from .._errors import MeshError
+from ._files import FORMATS, read, write
+from ._spheroid import spheroid
+from ._surface import CellGeometry, Mesh, cell_geometry
 
 __all__ = [
     "FORMATS",

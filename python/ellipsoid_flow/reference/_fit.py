@@ -10,7 +10,7 @@ from dataclasses import dataclass
 
 import numpy as np
 
-from ._reference_error import ReferenceDataError
+from .._errors import ReferenceDataError
 
 # Bisection halves the bracket of the foot point's parameter; 200 halvings
 # take any bracket of a body below 1E+10 long to the last bit of a double.
@@ -33,13 +33,24 @@ class Shape:
 
 
 def surface_distance(shape, points):
-    """Distance of each point (N, 3) from the spheroid's surface, exact to rounding.
+    """Distance of each point from the spheroid's surface, exact to rounding.
 
     The nearest surface point lies in the meridian plane through the point,
     so the problem is that of a point and an ellipse; its foot point follows
     from the root of a monotone function, bracketed and bisected (Eberly,
     "Distance from a point to an ellipse, an ellipsoid, or a hyperellipsoid",
     2013).
+
+    Parameters
+    ----------
+    shape : Shape
+    points : (N, 3) float array
+        Relative to the body's centre, in the unit of `shape`.
+
+    Returns
+    -------
+    (N,) float array
+        Distances, in the unit of `shape`, whether the point is inside or outside.
     """
     u = np.abs(points[:, 0])
     v = np.hypot(points[:, 1], points[:, 2])
@@ -83,7 +94,25 @@ def _ellipse_distance(e0, e1, y0, y1):
 def check_fit(shape, points, centre, tolerance):
     """The largest distance of a vertex from the surface per body length; raises beyond tolerance.
 
-    points are in the mesh's coordinates, the body centred at `centre`.
+    Parameters
+    ----------
+    shape : Shape
+    points : (N, 3) float array
+        The vertices, in the mesh's coordinates.
+    centre : (3,) float array
+        The body's centre in the mesh's coordinates.
+    tolerance : float
+        The largest distance allowed, over the body's length.
+
+    Returns
+    -------
+    float
+        The largest distance over the body's length.
+
+    Raises
+    ------
+    ReferenceDataError
+        A vertex lies further than allowed: the worst named, with its distance.
     """
     distance = surface_distance(shape, points - centre) / shape.length
     worst = int(np.argmax(distance))
@@ -99,7 +128,21 @@ def check_fit(shape, points, centre, tolerance):
 
 
 def check_outward(shape, centroids, normals):
-    """Raises unless every cell's normal points out of the body."""
+    """Raises unless every cell's normal points out of the body.
+
+    Parameters
+    ----------
+    shape : Shape
+    centroids : (M, 3) float array
+        Relative to the body's centre.
+    normals : (M, 3) float array
+        The cells' unit normals.
+
+    Raises
+    ------
+    ReferenceDataError
+        Some or all cells face inwards (the first ten named).
+    """
     outward_direction = centroids / np.array([shape.a**2, shape.b**2, shape.b**2])
     inward = np.flatnonzero(np.einsum("ij,ij->i", outward_direction, normals) <= 0.0)
     if inward.size == len(normals):
@@ -118,7 +161,23 @@ def check_outward(shape, centroids, normals):
 
 
 def onto_surface(shape, centroids, normals):
-    """Each centroid moved along its cell's normal onto the surface, and the signed distance."""
+    """Each centroid moved along its cell's normal onto the surface, and the signed distance.
+
+    Parameters
+    ----------
+    shape : Shape
+    centroids : (M, 3) float array
+        Relative to the body's centre, in the unit of `shape`.
+    normals : (M, 3) float array
+        The cells' outward unit normals.
+
+    Returns
+    -------
+    points : (M, 3) float array
+        On the surface, relative to the body's centre.
+    step : (M,) float array
+        How far each centroid moved, positive outwards.
+    """
     scale = np.array([1.0 / shape.a**2, 1.0 / shape.b**2, 1.0 / shape.b**2])
     quadratic = np.einsum("ij,ij->i", normals * scale, normals)
     linear = np.einsum("ij,ij->i", centroids * scale, normals)

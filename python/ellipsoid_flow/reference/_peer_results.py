@@ -6,12 +6,36 @@ from pathlib import Path
 
 import numpy as np
 
-from ._user_text import is_number, quoted
-from ._reference_error import ReferenceDataError
+from .._errors import ReferenceDataError
+from .._user_text import is_number, quoted
 
 
 def read_cp(source, n_cells, what):
-    """Cp of cells 0 … n_cells − 1: a CSV file or DataFrame (columns cell, Cp), or an array."""
+    """Cp of cells 0 … n_cells − 1: a CSV file or DataFrame (columns cell, Cp), or an array.
+
+    Parameters
+    ----------
+    source : str, os.PathLike, pandas.DataFrame or array_like
+        A table of the columns cell and Cp (in any order, a row per cell),
+        or the (n_cells,) values in cell order.
+    n_cells : int
+        The mesh's number of cells.
+    what : str
+        How messages name the results when `source` is not a file.
+
+    Returns
+    -------
+    (n_cells,) float array
+
+    Raises
+    ------
+    ReferenceDataError
+        A file that is not a CSV table, missing columns, a value that is not
+        a finite number, a cell number that is not whole, out of range or
+        repeated, missing cells, or an array of the wrong length.
+    OSError
+        The file cannot be read.
+    """
     import pandas
 
     if isinstance(source, (str, Path)):
@@ -35,6 +59,7 @@ def read_cp(source, n_cells, what):
 
 
 def _by_cell(table, n_cells, what):
+    """Cp in cell order from a table of cell and Cp; ReferenceDataError if it does not fit."""
     columns = {str(name).strip().lower(): name for name in table.columns}
     if "cell" not in columns or "cp" not in columns:
         raise ReferenceDataError(
@@ -68,7 +93,26 @@ def _by_cell(table, n_cells, what):
 
 
 def read_added_mass(source, what):
-    """A 6 × 6 matrix from an array or a text file of six rows of six numbers (commas or blanks)."""
+    """A 6 × 6 matrix from an array or a text file of six rows of six numbers (commas or blanks).
+
+    Parameters
+    ----------
+    source : str, os.PathLike or array_like
+        The matrix about the mesh's origin, density 1, the mesh's length unit.
+    what : str
+        How messages name the matrix when `source` is not a file.
+
+    Returns
+    -------
+    (6, 6) float array
+
+    Raises
+    ------
+    ReferenceDataError
+        Not six rows of six finite numbers.
+    OSError
+        The file cannot be read.
+    """
     if isinstance(source, (str, Path)):
         what = f"{source}"
         try:
@@ -93,6 +137,7 @@ def read_added_mass(source, what):
 
 
 def _numbers(values, what, name):
+    """`values` as a float array of finite numbers; ReferenceDataError quoting the first bad one."""
     try:
         array = np.asarray(values, dtype=float)
     except (TypeError, ValueError):

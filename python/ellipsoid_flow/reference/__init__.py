@@ -14,9 +14,9 @@
 docs/reference.md walks through a convergence study.
 """
 
-from ._reference_compare import Comparison, compare
-from ._reference_error import ReferenceDataError
-from ._reference_on_mesh import COLUMNS, DEFAULT_TOLERANCE, MeshReference, on_mesh
+from .._errors import ReferenceDataError
+from ._compare import Comparison, compare
+from ._on_mesh import COLUMNS, DEFAULT_TOLERANCE, MeshReference, on_mesh
 
 __all__ = [
     "COLUMNS",
@@ -27,10 +27,3 @@ __all__ = [
     "compare",
     "on_mesh",
 ]
-
-if __name__ == "__main__":
-    import sys
-
-    from ._reference_cli import main
-
-    sys.exit(main())

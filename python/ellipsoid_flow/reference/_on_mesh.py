@@ -7,12 +7,13 @@ from pathlib import Path
 
 import numpy as np
 
-from . import Spheroid
-from . import mesh as meshes
-from ._atomic_file import write_csv, written_whole
-from ._mesh_files import as_mesh
-from ._reference_error import ReferenceDataError
-from ._reference_fit import Shape, check_fit, check_outward, onto_surface
+from .. import Spheroid
+from .. import mesh as meshes
+from .._atomic_file import write_csv, written_whole
+from .._checks import positive_number
+from .._errors import ReferenceDataError
+from ..mesh._files import as_mesh
+from ._fit import Shape, check_fit, check_outward, onto_surface
 
 DEFAULT_TOLERANCE = 1e-3
 
@@ -45,11 +46,24 @@ COLUMNS = {
 class MeshReference:
     """Exact values on a mesh: `cells` (a pandas DataFrame, columns in COLUMNS) and `added_mass`.
 
-    added_mass -- 6 × 6 matrix of the whole body (also for a half mesh)
-    about the mesh's origin, rows and columns (u, v, w, p, q, r), density 1,
-    lengths in the mesh's unit.
-    fit        -- the largest distance of a vertex from the surface over the
-    body's length.
+    Attributes
+    ----------
+    mesh : mesh.Mesh
+        The mesh the values are on.
+    cells : pandas.DataFrame
+        One row per cell, the columns of COLUMNS in that order.
+    added_mass : (6, 6) float array
+        Of the whole body (also for a half mesh) about the mesh's origin,
+        rows and columns (u, v, w, p, q, r), density 1, lengths in the
+        mesh's unit.
+    fit : float
+        The largest distance of a vertex from the surface over the body's length.
+    shape : Shape
+        The body's semi-axes, in the mesh's unit.
+    alpha, beta : float
+        Angle of attack and yaw angle of the unit stream, degrees.
+    centre : tuple of 3 floats
+        The body's centre in the mesh's coordinates.
     """
 
     mesh: meshes.Mesh
@@ -62,16 +76,27 @@ class MeshReference:
     centre: tuple
 
     def write_csv(self, path):
-        """The cell table as CSV, every number to the last bit."""
+        """The cell table as CSV, every number to the last bit.
+
+        The file appears under its name only once complete; OSError when it
+        cannot be written.
+        """
         write_csv(self.cells, path, "%.17g")
 
     def write_added_mass(self, path):
-        """The 6 × 6 matrix as CSV, six rows of six numbers."""
+        """The 6 × 6 matrix as CSV, six rows of six numbers, each to the last bit.
+
+        The file appears under its name only once complete; OSError when it
+        cannot be written.
+        """
         with written_whole(path) as partial:
             np.savetxt(partial, self.added_mass, fmt="%.17g", delimiter=",")
 
     def write_vtu(self, path):
-        """The mesh with the table as cell data (vectors as 3-component arrays), for ParaView."""
+        """The mesh with the table as cell data (vectors as 3-component arrays), for ParaView.
+
+        Written as `mesh.write` writes VTU, whatever the suffix of `path`.
+        """
         table = self.cells
         vectors = {
             "centroid": ["cx", "cy", "cz"],
@@ -101,20 +126,41 @@ def on_mesh(
 ):
     """The exact flow about a spheroid on each cell of a mesh of it.
 
-    mesh_or_path -- a `mesh.Mesh`, a `meshio.Mesh`, (points, cells) arrays as
-                    `mesh.Mesh` takes them, or a file `mesh.read` reads
-                    (format= as there).
-    lamda        -- thickness ratio of a body of length 1 (a = 0.5, b = lamda / 2);
-    a, b         -- or the semi-axes, along the axis x and across it, in the mesh's unit.
-    alpha, beta  -- angle of attack and yaw angle of the unit stream, degrees.
-    centre       -- the body's centre in the mesh's coordinates; its axis is parallel to x.
-    tolerance    -- the largest distance of a vertex from the surface allowed,
-                    relative to the body's length.
+    Parameters
+    ----------
+    mesh_or_path : mesh.Mesh, meshio.Mesh, (points, cells) or str or os.PathLike
+        The mesh: arrays as `mesh.Mesh` takes them, or a file `mesh.read`
+        reads (`format` as there).
+    lamda : float, optional
+        Thickness ratio of a body of length 1 (a = 0.5, b = lamda / 2);
+    a, b : float, optional
+        or the semi-axes, along the axis x and across it, in the mesh's unit.
+    alpha, beta : float
+        Angle of attack and yaw angle of the unit stream, degrees.
+    centre : 3 floats
+        The body's centre in the mesh's coordinates; its axis is parallel to x.
+    tolerance : float
+        The largest distance of a vertex from the surface allowed, relative
+        to the body's length.
+    format : str, optional
+        The mesh file's format, as for `mesh.read`.
 
-    Raises ReferenceDataError when the mesh does not approximate that
-    spheroid (naming the worst vertex and its distance) or has cells facing
-    inwards, and mesh.MeshError for a mesh that cannot be read or has
-    cells without area. Returns a MeshReference.
+    Returns
+    -------
+    MeshReference
+
+    Raises
+    ------
+    ReferenceDataError
+        The body given both ways or neither, a size, tolerance or centre
+        that is not a (positive, finite) number, a mesh that does not
+        approximate that spheroid (naming the worst vertex and its
+        distance), or cells facing inwards.
+    mesh.MeshError
+        A mesh that cannot be read or has cells without area.
+    ValueError
+        A shape beyond the range `Spheroid` takes, or an angle beyond
+        ±360 degrees.
     """
     mesh = as_mesh(mesh_or_path, format)
     shape = _shape(lamda, a, b)
@@ -152,6 +198,7 @@ def on_mesh(
 
 
 def _shape(lamda, a, b):
+    """The semi-axes from `lamda` (a body of length 1) or from `a` and `b`; ReferenceDataError."""
     if lamda is not None and (a is not None or b is not None):
         raise ReferenceDataError("give the body either by lamda or by a and b, not both")
     if lamda is not None:
@@ -162,16 +209,12 @@ def _shape(lamda, a, b):
 
 
 def _positive(value, name):
-    try:
-        number = float(value)
-    except (TypeError, ValueError):
-        raise ReferenceDataError(f"{name} must be a positive number, not {value!r}") from None
-    if not (np.isfinite(number) and number > 0.0):
-        raise ReferenceDataError(f"{name} must be a positive number, not {value!r}")
-    return number
+    """`value` as a positive float; ReferenceDataError naming `name` otherwise."""
+    return positive_number(value, name, ReferenceDataError)
 
 
 def _point(value, name):
+    """`value` as a (3,) array of finite floats; ReferenceDataError naming `name` otherwise."""
     try:
         point = np.array(value, dtype=float).reshape(3)
     except (TypeError, ValueError):
@@ -182,4 +225,5 @@ def _point(value, name):
 
 
 def _columns(names, values):
+    """{name: column k of `values`} for the k-th of the blank-separated `names`."""
     return {name: values[:, k] for k, name in enumerate(names.split())}

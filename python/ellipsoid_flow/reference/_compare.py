@@ -7,9 +7,9 @@ from pathlib import Path
 
 import numpy as np
 
-from ._atomic_file import write_csv, written_whole
-from ._reference_error import ReferenceDataError
-from ._reference_on_mesh import MeshReference, on_mesh
+from .._atomic_file import write_csv, written_whole
+from .._errors import ReferenceDataError
+from ._on_mesh import MeshReference, on_mesh
 from ._peer_results import read_added_mass, read_cp
 
 DIAGONAL = ["m11", "m22", "m33", "m44", "m55", "m66"]
@@ -19,20 +19,27 @@ DIAGONAL = ["m11", "m22", "m33", "m44", "m55", "m66"]
 class Comparison:
     """The outcome of `compare`.
 
-    table -- pandas DataFrame, one row per mesh in the order given:
+    Attributes
+    ----------
+    table : pandas.DataFrame
+        One row per mesh in the order given (an error NaN where the peer
+        gave no values):
+
         cells        number of cells
-        h            typical cell size, √(total area / cells)
+        h            typical cell size, √(total area / cells), in the mesh's unit
         cp_l2        area-weighted root-mean-square error of Cp
         cp_linf      largest error of Cp, at cell `cp_linf_cell`
         am_max       largest relative error of an added-mass entry
         m11 … m66    relative error of each diagonal added-mass entry
         order_…      observed order of each error from the mesh before:
                      ln(e₀ / e₁) / ln(h₀ / h₁), so 1 for an error falling as h
-    added_mass_errors -- per mesh, the 6 × 6 relative errors (None without peer values).
-    An entry the exact body has zero (m44 of a body of revolution, the
-    couplings about its centre) is measured against the largest exact
-    diagonal entry of its kind instead of itself.
-    references -- the exact values on each mesh (MeshReference).
+    added_mass_errors : list
+        Per mesh, the 6 × 6 relative errors (None without peer values). An
+        entry the exact body has zero (m44 of a body of revolution, the
+        couplings about its centre) is measured against the largest exact
+        diagonal entry of its kind instead of itself.
+    references : list of MeshReference
+        The exact values on each mesh.
     """
 
     table: object
@@ -40,11 +47,34 @@ class Comparison:
     references: list
 
     def write_table(self, path):
-        """The table as CSV."""
+        """The table as CSV, numbers to 6 significant digits.
+
+        The file appears under its name only once complete; OSError when it
+        cannot be written.
+        """
         write_csv(self.table, path, "%.6g")
 
     def figure(self, path=None, title=None):
-        """A log-log figure of each error against the number of cells; saved to `path` if given."""
+        """A log-log figure of each error against the number of cells; saved to `path` if given.
+
+        Parameters
+        ----------
+        path : str or os.PathLike, optional
+            A .png, .svg or .pdf file, which appears under its name only once complete.
+        title : str, optional
+            The figure's title; by default "Error against the exact solution".
+
+        Returns
+        -------
+        matplotlib.figure.Figure
+
+        Raises
+        ------
+        ReferenceDataError
+            A suffix of `path` matplotlib cannot write.
+        OSError
+            The file cannot be written.
+        """
         from matplotlib.backends.backend_agg import FigureCanvasAgg
         from matplotlib.figure import Figure
 
@@ -85,19 +115,36 @@ class Comparison:
 def compare(meshes, results, lamda=None, **on_mesh_options):
     """Errors of a peer code's results on a series of meshes, and their observed orders.
 
-    meshes  -- the meshes, coarse to fine: anything `on_mesh` takes (a
-               `mesh.Mesh`, a `meshio.Mesh`, (points, cells) arrays, a file), or
-               MeshReference objects already made by `on_mesh` (then the body
-               and stream arguments are not needed for them).
-    results -- one entry per mesh: per-cell Cp (a CSV file with columns
-               `cell` (from 0, the mesh's order) and `Cp`, a DataFrame with
-               those columns, or an array in cell order), or a dict with keys
-               "cp" and/or "added_mass" (a 6 × 6 array or a text/CSV file of
-               six rows of six numbers, about the mesh's origin, density 1),
-               or None.
-    The other arguments are those of `on_mesh` (lamda, and by keyword a, b,
-    alpha, beta, centre, tolerance, format), for the meshes given as meshes
-    or files. Returns a Comparison.
+    Parameters
+    ----------
+    meshes : sequence
+        The meshes, coarse to fine: anything `on_mesh` takes (a `mesh.Mesh`,
+        a `meshio.Mesh`, (points, cells) arrays, a file), or MeshReference
+        objects already made by `on_mesh` (then the body and stream
+        arguments are not needed for them).
+    results : sequence
+        One entry per mesh: per-cell Cp (a CSV file with columns `cell`
+        (from 0, the mesh's order) and `Cp`, a DataFrame with those columns,
+        or an array in cell order), or a dict with keys "cp" and/or
+        "added_mass" (a 6 × 6 array or a text/CSV file of six rows of six
+        numbers, about the mesh's origin, density 1, the mesh's length
+        unit), or None.
+    lamda, **on_mesh_options
+        Those of `on_mesh` (lamda, and by keyword a, b, alpha, beta, centre,
+        tolerance, format), for the meshes given as meshes or files.
+
+    Returns
+    -------
+    Comparison
+
+    Raises
+    ------
+    ReferenceDataError
+        No meshes, a count of results other than of meshes, peer results
+        that cannot be read or do not match their mesh, and what `on_mesh`
+        raises it for.
+    mesh.MeshError, OSError, ValueError
+        As `on_mesh` raises them.
     """
     meshes, results = list(meshes), list(results)
     if not meshes:
@@ -141,6 +188,7 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
 
 
 def _parts(result, number):
+    """The Cp and added-mass parts of mesh `number`'s result, each None if not given."""
     if result is None:
         return None, None
     if isinstance(result, dict):
@@ -155,6 +203,7 @@ def _parts(result, number):
 
 
 def _cp_errors(exact, cp, number):
+    """The table's Cp columns for one mesh: L2 and largest error, and where the largest is."""
     if cp is None:
         return {"cp_l2": np.nan, "cp_linf": np.nan, "cp_linf_cell": -1}
     peer = read_cp(cp, len(exact.mesh), f"results of mesh {number}")
@@ -169,6 +218,7 @@ def _cp_errors(exact, cp, number):
 
 
 def _added_mass_errors(exact, peer, number):
+    """The 6 × 6 relative errors of the peer's added mass, or None without it."""
     if peer is None:
         return None
     peer = read_added_mass(peer, f"added mass of mesh {number}")
@@ -181,6 +231,7 @@ def _added_mass_errors(exact, peer, number):
 
 
 def _observed_orders(h, errors):
+    """Each mesh's observed order from the one before; NaN for the first and where undefined."""
     orders = np.full(len(h), np.nan)
     ratio_h = h[:-1] / h[1:]
     usable = np.flatnonzero((errors[:-1] > 0) & (errors[1:] > 0) & (ratio_h != 1.0))

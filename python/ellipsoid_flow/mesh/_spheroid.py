@@ -4,7 +4,9 @@
 
 import numpy as np
 
-from ._surface_mesh import Mesh, MeshError
+from .._checks import positive_number
+from .._errors import MeshError
+from ._surface import Mesh
 
 
 def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=False, length=1.0):
@@ -15,22 +17,44 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
     b = lamda * a; a vertex at eccentric angle FI and circumferential angle
     theta is (a cos FI, b sin FI cos theta, b sin FI sin theta).
 
-    n_axial  -- number of bands from nose to tail (at least 2).
-    n_around -- number of cells round the whole body (at least 3; even and
-                at least 4 for a half body).
-    cells    -- "quad": quadrilaterals, with a fan of triangles at nose and
-                tail; "tri": every quadrilateral split along a diagonal.
-    spacing  -- "cosine": the rings evenly spaced in FI, crowding towards
-                nose and tail where the surface curves most; "uniform":
-                evenly spaced in x.
-    half     -- keep only y >= 0 (theta from -90 to 90 degrees), for codes
-                that use the symmetry of a stream without yaw.
-
     Cells run from nose to tail, each band round the body by increasing
     theta; vertices are numbered in the order the cells first use them, so
     formats that store only cell corners (STL, GDF) read back unchanged.
+
+    Parameters
+    ----------
+    lamda : float
+        Thickness ratio b / a, above 0.
+    n_axial : int
+        Number of bands from nose to tail (at least 2).
+    n_around : int
+        Number of cells round the whole body (at least 3; even and at least
+        4 for a half body).
+    cells : {"quad", "tri"}
+        "quad": quadrilaterals, with a fan of triangles at nose and tail;
+        "tri": every quadrilateral split along a diagonal.
+    spacing : {"cosine", "uniform"}
+        "cosine": the rings evenly spaced in FI, crowding towards nose and
+        tail where the surface curves most; "uniform": evenly spaced in x.
+    half : bool
+        Keep only y >= 0 (theta from -90 to 90 degrees), for codes that use
+        the symmetry of a stream without yaw.
+    length : float
+        Axis length 2a, in the mesh's length unit (default 1), above 0.
+
+    Returns
+    -------
+    Mesh
+        Every vertex on the exact surface, to rounding.
+
+    Raises
+    ------
+    MeshError
+        A thickness ratio or length that is not a positive number, counts
+        out of range, or an unknown `cells` or `spacing`.
     """
-    lamda, length = _positive(lamda, "the thickness ratio"), _positive(length, "the length")
+    lamda = positive_number(lamda, "the thickness ratio", MeshError)
+    length = positive_number(length, "the length", MeshError)
     n_axial = _whole(n_axial, "n_axial", 2, "a whole number of at least 2")
     if half:
         n_around = _whole(
@@ -65,17 +89,8 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
     return _numbered_by_first_use(points, quads, half)
 
 
-def _positive(value, name):
-    try:
-        number = float(value)
-    except (TypeError, ValueError):
-        number = np.nan
-    if not (np.isfinite(number) and number > 0):
-        raise MeshError(f"{name} must be a positive number, not {value!r}")
-    return number
-
-
 def _whole(value, name, least, need, multiple=1):
+    """`value` as an int, at least `least` and a multiple of `multiple`; else MeshError."""
     try:
         number = int(value)
     except (TypeError, ValueError, OverflowError):
@@ -86,7 +101,7 @@ def _whole(value, name, least, need, multiple=1):
 
 
 def _ring_stations(a, b, n_axial, spacing):
-    """Axial position and radius of the rings between nose and tail."""
+    """Axial position and radius of the rings between nose and tail (the mesh's unit)."""
     i = np.arange(1, n_axial)
     if spacing == "cosine":
         fi = np.pi - np.pi * i / n_axial
@@ -150,6 +165,7 @@ def _split(quads):
 
 
 def _numbered_by_first_use(points, cells, half):
+    """The Mesh with its vertices renumbered in the order the cells first use them."""
     padded = Mesh(points, cells, half).cells
     _, first = np.unique(padded.ravel(), return_index=True)
     order = padded.ravel()[np.sort(first)]

@@ -6,28 +6,38 @@ from dataclasses import dataclass
 
 import numpy as np
 
-
-class MeshError(ValueError):
-    """A mesh that cannot be built, read or written: says what and where."""
+from .._errors import MeshError
 
 
 @dataclass(frozen=True, eq=False)
 class Mesh:
     """A surface mesh of triangles and quadrilaterals.
 
-    points -- (N, 3) float array of vertex coordinates.
-    cells  -- (M, 4) int array of 0-based vertex numbers, one row a cell, the
-              vertices counter-clockwise seen from outside the body (so the
-              right-hand normal points into the fluid). A triangle repeats
-              its third vertex in the fourth column, as WAMIT and Nemoh
-              store triangles (a triangle given with another vertex
-              repeated is turned round to that form); a (M, 3) array is
-              taken as all triangles.
-    half   -- True when only the half y >= 0 is stored and its mirror image
-              in the plane y = 0 completes the body.
-
     The cell number used everywhere (results files, tables) is the row of
-    `cells`, from 0.
+    `cells`, from 0. Both arrays are stored read-only.
+
+    Parameters
+    ----------
+    points : (N, 3) float array
+        Vertex coordinates, in the mesh's length unit.
+    cells : (M, 4) int array
+        0-based vertex numbers, one row a cell, the vertices
+        counter-clockwise seen from outside the body (so the right-hand
+        normal points into the fluid). A triangle repeats its third vertex
+        in the fourth column, as WAMIT and Nemoh store triangles (a triangle
+        given with another vertex repeated is turned round to that form); a
+        (M, 3) array is taken as all triangles.
+    half : bool
+        True when only the half y >= 0 is stored and its mirror image in the
+        plane y = 0 completes the body.
+
+    Raises
+    ------
+    MeshError
+        Arrays of the wrong shape, coordinates that are not finite, no
+        cells, cell entries that are not whole numbers or name no vertex, or
+        a cell with fewer than 3 distinct vertices or a vertex listed twice
+        apart; the message names the first such cell or vertex.
     """
 
     points: np.ndarray
@@ -87,7 +97,10 @@ class Mesh:
 
 
 def _triangle_repeating_last(cell, row):
-    """A quadruple with one repeated vertex, as its triangle in the same turning order."""
+    """A quadruple with one repeated vertex, as its triangle in the same turning order.
+
+    Raises MeshError when the repeated vertices are not neighbours.
+    """
     corners = [v for k, v in enumerate(cell) if v != cell[k - 1]]
     if len(corners) != 3:
         raise MeshError(f"cell {row} lists a vertex twice, apart: {list(cell)}")
@@ -95,6 +108,7 @@ def _triangle_repeating_last(cell, row):
 
 
 def _distinct_vertex_counts(cells):
+    """How many different vertices each cell lists."""
     ordered = np.sort(cells, axis=1)
     return 1 + np.sum(ordered[:, 1:] != ordered[:, :-1], axis=1)
 
@@ -109,6 +123,16 @@ class CellGeometry:
     its direction; the centroid is that of the fan of triangles from the
     vertices' mean, weighted by their areas projected on the normal (exact for
     flat cells).
+
+    Attributes
+    ----------
+    centroids : (M, 3) float array
+        In the mesh's coordinates.
+    areas : (M,) float array
+        In the mesh's length unit squared.
+    normals : (M, 3) float array
+        Unit vectors, out of the body for a mesh whose cells run
+        counter-clockwise seen from outside.
     """
 
     centroids: np.ndarray
@@ -117,7 +141,21 @@ class CellGeometry:
 
 
 def cell_geometry(mesh):
-    """Centroids (M, 3), areas (M,) and unit normals (M, 3) of the mesh's cells."""
+    """Centroids (M, 3), areas (M,) and unit normals (M, 3) of the mesh's cells.
+
+    Parameters
+    ----------
+    mesh : Mesh
+
+    Returns
+    -------
+    CellGeometry
+
+    Raises
+    ------
+    MeshError
+        A cell has no area (the first such named).
+    """
     corners = mesh.points[mesh.cells]
     vector_area = 0.5 * np.cross(corners[:, 2] - corners[:, 0], corners[:, 3] - corners[:, 1])
     areas = np.linalg.norm(vector_area, axis=1)

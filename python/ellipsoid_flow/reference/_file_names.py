@@ -9,6 +9,14 @@ def same_file(a, b):
     """Whether two names reach one file: the same file when both exist, else the same full path.
 
     Links and "./" count: a name through a symbolic link reaches the link's target.
+
+    Parameters
+    ----------
+    a, b : str or os.PathLike
+
+    Returns
+    -------
+    bool
     """
     try:
         return os.path.samefile(a, b)
@@ -19,8 +27,16 @@ def same_file(a, b):
 def clash(inputs, outputs):
     """What is wrong with the first output named like an input or an earlier output; else None.
 
-    inputs, outputs -- (label, path) pairs, the label as the user knows the
-    file ("--csv", "the mesh"); outputs that are None are not written.
+    Parameters
+    ----------
+    inputs, outputs : list of (str, path) pairs
+        The label as the user knows the file ("--csv", "the mesh") and its
+        name; outputs whose name is None are not written.
+
+    Returns
+    -------
+    str or None
+        The message naming both files and what to do.
     """
     written = [(label, path) for label, path in outputs if path is not None]
     for k, (label, path) in enumerate(written):

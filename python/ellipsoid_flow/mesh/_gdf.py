@@ -17,12 +17,22 @@ equal coordinates, numbered in the order the panels first use them.
 
 import numpy as np
 
-from ._surface_mesh import MeshError
-from ._mesh_panels import mesh_from_panels
-from ._user_text import is_number, quoted
+from .._errors import MeshError
+from .._user_text import is_number, quoted
+from ._panels import mesh_from_panels
 
 
 def write_gdf(mesh, stream):
+    """Writes `mesh` as a low-order GDF file, each coordinate to the last bit.
+
+    Parameters
+    ----------
+    mesh : Mesh
+        The mesh; coordinates in its own length unit, written unscaled.
+    stream : text file
+        Open for writing.
+        ULEN is written 1, GRAV 9.80665, ISX 0 and ISY 1 for a half mesh.
+    """
     stream.write("Ellipsoid Flow mesh, low-order panels\n")
     stream.write("1.0 9.80665   ULEN GRAV\n")
     stream.write(f"0 {int(mesh.half)}   ISX ISY\n")
@@ -32,6 +42,30 @@ def write_gdf(mesh, stream):
 
 
 def read_gdf(stream, name):
+    """The mesh in a low-order GDF file.
+
+    Parameters
+    ----------
+    stream : text file
+        Open for reading, lines as the file holds them.
+    name : str
+        The file's name, for messages.
+
+    Returns
+    -------
+    Mesh
+        Vertices of equal coordinates merged, numbered in the order the
+        panels first use them; `half` when ISY is 1. ULEN and GRAV are read
+        and checked, not applied.
+
+    Raises
+    ------
+    MeshError
+        A header line that is not as the layout above says, ISX = 1, a
+        panel count the coordinates do not match, a coordinate that is not a
+        finite number, or panels that do not make cells; the message names
+        the file and the line.
+    """
     lines = enumerate(stream, start=1)
     next(lines, None)
     _header(lines, name, "ULEN GRAV (two numbers)", 2, np.isfinite)
@@ -54,7 +88,11 @@ def read_gdf(stream, name):
 
 
 def _header(lines, name, expected, count, valid):
-    """The `count` numbers a header line starts with, each of them `valid`."""
+    """The `count` numbers a header line starts with, each of them `valid`.
+
+    Raises MeshError, naming the line and what was `expected`, otherwise;
+    a whole number comes back as an int.
+    """
     number, line = next(lines, (None, ""))
     fields = line.split()[:count]
     values = [float(field) for field in fields if is_number(field)]
@@ -65,10 +103,12 @@ def _header(lines, name, expected, count, valid):
 
 
 def _counts(value):
+    """Whether `value` is a panel count: a whole number from 1."""
     return np.isfinite(value) and value == round(value) and value >= 1
 
 
 def _coordinate(field, name, number):
+    """The coordinate `field` of line `number`; MeshError unless a finite number."""
     if not (is_number(field) and np.isfinite(float(field))):
         raise MeshError(
             f"{name}, line {number}: expected a finite panel coordinate, found {quoted(field)}"

@@ -1,0 +1,9 @@
+# SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+# SPDX-License-Identifier: MIT
+"""`python3 -m ellipsoid_flow.reference`: runs the command and exits with its status."""
+
+import sys
+
+from ._cli import main
+
+sys.exit(main())
