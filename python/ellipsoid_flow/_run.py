@@ -124,9 +124,10 @@ def run(
     alpha, beta : float or str
         Angle of attack and yaw angle, degrees.
     folder : str or os.PathLike, optional
-        The existing folder to write solva11.txt and solva12.txt into, byte
-        for byte what the window writes (the numbers follow the locale of
-        the environment, as the window's do). Without it no file is kept.
+        The folder to write solva11.txt and solva12.txt into, made with its
+        parents when missing (as the command line's ``--dir``); byte for byte
+        what the window writes (the numbers follow the locale of the
+        environment, as the window's do). Without it no file is kept.
     state : FlowState, optional
         Shared with other runs, as successive clicks in one window share
         their arrays; without it the run starts as a new window.
