@@ -4,6 +4,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <optional>
+
 namespace solva::cli {
 
 namespace {
@@ -15,9 +17,7 @@ std::optional<double> number(const std::string& text) {
     return CLI::detail::lexical_cast(text, value) ? std::optional(value) : std::nullopt;
 }
 
-} // namespace
-
-std::optional<double> numberOrFraction(const std::string& text) {
+std::optional<double> fraction(const std::string& text) {
     const std::size_t slash = text.find('/');
     if (slash == std::string::npos) {
         return number(text);
@@ -28,6 +28,17 @@ std::optional<double> numberOrFraction(const std::string& text) {
         return std::nullopt;
     }
     return *p / *q;
+}
+
+} // namespace
+
+double numberOrFraction(const std::string& option, const std::string& text) {
+    const std::optional<double> value = fraction(text);
+    if (!value) {
+        throw CLI::ValidationError(option, "expected a number or a fraction such as 1/8, not \"" +
+                                               text + "\"");
+    }
+    return *value;
 }
 
 } // namespace solva::cli

@@ -143,16 +143,8 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::is
                  program);
     app.add_option_function<std::string>(
            "--lambda",
-           [&lambda](const std::string& text) {
-               const std::optional<double> value = numberOrFraction(text);
-               if (!value) {
-                   throw CLI::ValidationError("--lambda", "expected a number or a fraction such "
-                                                          "as 1/8, not \"" +
-                                                              text + "\"");
-               }
-               lambda = *value;
-           },
-           "Thickness ratio b/a, 1E-6 to 1E6 (>1: oblate); a fraction P/Q such as 1/8 is taken")
+           [&lambda](const std::string& text) { lambda = numberOrFraction("--lambda", text); },
+           "Thickness ratio b/a, 1E-6 to 1E6 (>1: oblate), or a fraction such as 1/8")
         ->type_name("FLOAT")
         ->required();
     auto* alphaOption = app.add_option("--alpha", alpha, "Angle of attack, degrees");
@@ -176,9 +168,7 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::is
             ->expected(3);
         app.add_option("--rho", rho, "Fluid density (default 1)");
         app.add_option("--length", length, "Axis length 2a (default 1)");
-        app.add_option("--speed", speed,
-                       "Stream speed U of the Munk moment (default 1; m/s for N·m with --rho, "
-                       "--length)");
+        app.add_option("--speed", speed, "Stream speed U of the Munk moment (default 1)");
         app.footer(InertiaFooter);
     }
     try {
