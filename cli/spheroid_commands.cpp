@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/spheroid_commands.h"
 
+#include "cli/number_or_fraction.h"
 #include "cli/options.h"
 #include "cli/points_csv.h"
 #include "cli/standard_output.h"
@@ -44,11 +45,15 @@ Example:
 constexpr const char* InertiaFooter = R"(
 Without --length and --rho the values are in units of the density and the axis length 2a;
 with them, in those units (kg/m³ and m, say): masses in ρL³, couplings in ρL⁴, moments of
-inertia in ρL⁵. --about is in the same length unit. With --alpha and --beta the object also
-holds Cp_min, the two stagnation points and the Munk moment of a unit-speed stream.
+inertia in ρL⁵. --about is in the same length unit. With --alpha, --beta or --speed the
+object also holds Cp_min, the two stagnation points and the Munk moment of the stream about
+the centre, in ρU²L³ (N·m with kg/m³, m/s and m; U = 1 without --speed). A steady potential
+flow exerts no net force on the body, so there is none to give. A result beyond the range
+of a double is an error (status 1) naming the quantity and the inputs.
 
-Example:
+Examples:
   ellipsoid-flow-cli inertia --lambda 0.2 --about 0.25,0,0 --alpha 10 --beta 0
+  ellipsoid-flow-cli inertia --lambda 1/8 --rho 1025 --length 80 --alpha 5 --speed 7.5
 )";
 
 json vector(const Vector3& v) {
@@ -85,9 +90,9 @@ int field(double lambda, double alpha, double beta, const std::string& source, b
 
 int inertia(double lambda, const std::vector<double>& about, std::optional<double> rho,
             std::optional<double> length, std::optional<double> alpha, std::optional<double> beta,
-            std::ostream& out) {
+            std::optional<double> speed, std::ostream& out) {
     const double size = length.value_or(1), density = rho.value_or(1);
-    const Spheroid body = Spheroid::fromAxes(size / 2, lambda * size / 2);
+    const Spheroid body = Spheroid::fromLambda(lambda).scaled(size);
     const Vector3 point = about.empty() ? Vector3{0, 0, 0} : Vector3{about[0], about[1], about[2]};
     json result = {{"lambda", lambda},        {"length", size},           {"rho", density},
                    {"alpha0", body.alpha0()}, {"beta0", body.beta0()},    {"k1", body.k1()},
@@ -98,7 +103,7 @@ int inertia(double lambda, const std::vector<double>& about, std::optional<doubl
         matrix.push_back(row);
     }
     result["added_mass"] = matrix;
-    if (alpha || beta) {
+    if (alpha || beta || speed) {
         const Flow flow(body, alpha.value_or(0), beta.value_or(0));
         const StagnationPoints stagnation = flow.stagnationPoints();
         result["alpha_deg"] = alpha.value_or(0);
@@ -106,7 +111,7 @@ int inertia(double lambda, const std::vector<double>& about, std::optional<doubl
         result["cp_min"] = flow.cpMin();
         result["stagnation_points"] = {{"front", vector(stagnation.front)},
                                        {"rear", vector(stagnation.rear)}};
-        result["munk_moment"] = vector(flow.munkMoment(density));
+        result["munk_moment"] = vector(flow.munkMoment(density, speed.value_or(1)));
     }
     emit(out, result.dump() + '\n');
     return 0;
@@ -122,7 +127,7 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::os
     }
     const std::string program = std::string("ellipsoid-flow-cli ") + name;
     double lambda = 0;
-    std::optional<double> alpha, beta, rho, length;
+    std::optional<double> alpha, beta, rho, length, speed;
     std::vector<double> about;
     std::string points, source;
     bool insideAsNaN = false;
@@ -131,7 +136,12 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::os
                      ? "The exact flow at each point of a CSV file, on or off the body."
                      : "The inertia of the body: coefficients, volume, area, added-mass matrix.",
                  program);
-    app.add_option("--lambda", lambda, "Thickness ratio b/a, 1E-6 to 1E6 (>1: oblate)")->required();
+    app.add_option_function<std::string>(
+           "--lambda",
+           [&lambda](const std::string& text) { lambda = numberOrFraction("--lambda", text); },
+           "Thickness ratio b/a, 1E-6 to 1E6 (>1: oblate), or a fraction such as 1/8")
+        ->type_name("FLOAT")
+        ->required();
     auto* alphaOption = app.add_option("--alpha", alpha, "Angle of attack, degrees");
     auto* betaOption = app.add_option("--beta", beta, "Yaw angle, degrees");
     if (name == "field") {
@@ -153,6 +163,7 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::os
             ->expected(3);
         app.add_option("--rho", rho, "Fluid density (default 1)");
         app.add_option("--length", length, "Axis length 2a (default 1)");
+        app.add_option("--speed", speed, "Stream speed U of the Munk moment (default 1)");
         app.footer(InertiaFooter);
     }
     try {
@@ -183,7 +194,7 @@ std::optional<int> runSpheroidCommand(int argc, const char* const* argv, std::os
         if (name == "field") {
             return field(lambda, *alpha, *beta, points.empty() ? source : points, insideAsNaN, out);
         }
-        return inertia(lambda, about, rho, length, alpha, beta, out);
+        return inertia(lambda, about, rho, length, alpha, beta, speed, out);
     } catch (const PointsError& e) { // as for a runs file: nothing is computed
         err << program << ": " << e.what() << '\n';
         return 2;

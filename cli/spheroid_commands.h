@@ -7,10 +7,11 @@
 //   ellipsoid-flow-cli field --lambda L --alpha A --beta B (--points FILE.csv | -)
 //       reads x,y,z rows and writes x,y,z,phi,u,v,w,Cu,Cp as CSV;
 //   ellipsoid-flow-cli inertia --lambda L [--about X,Y,Z] [--rho R] [--length L]
-//                              [--alpha A --beta B]
+//                              [--alpha A --beta B] [--speed U]
 //       writes one JSON object: shape integrals, k1, k2, k', volume, area, the
-//       6 × 6 added-mass matrix and, with the angles, Cp_min, the stagnation
-//       points and the Munk moment.
+//       6 × 6 added-mass matrix and, with the angles or the speed, Cp_min, the
+//       stagnation points and the Munk moment.
+// Both take --lambda as a number or a fraction such as 1/8.
 
 #include <iosfwd>
 #include <optional>

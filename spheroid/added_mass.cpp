@@ -2,21 +2,20 @@
 // SPDX-License-Identifier: MIT
 #include "spheroid/added_mass.h"
 
+#include <string>
+
 #include "spheroid/checks.h"
+#include "spheroid/scaled_number.h"
 
 namespace solva::spheroid {
 
-Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double density) {
-    checkedPositive("density", density);
-    for (const double coordinate : about) {
-        checkedFinite("reference point coordinate", coordinate);
-    }
-    const double m = density * body.volume();
-    const double J = m * (body.a() * body.a() + body.b() * body.b()) / 5;
-    const std::array<double, 6> centre{body.k1() * m,     body.k2() * m,    body.k2() * m, 0,
-                                       body.kPrime() * J, body.kPrime() * J};
-    // T = [[I, [r]ₓ], [0, I]] with [r]ₓ the matrix of r × ·.
-    const auto [rx, ry, rz] = about;
+namespace {
+
+using ScaledMatrix6 = std::array<std::array<ScaledNumber, 6>, 6>;
+
+// Tᵀ diag(centre) T, T = [[I, [r]ₓ], [0, I]] with [r]ₓ the matrix of r × ·.
+ScaledMatrix6 transferred(const std::array<ScaledNumber, 6>& centre, const Vector3& r) {
+    const auto [rx, ry, rz] = r;
     const double skew[3][3] = {{0, -rz, ry}, {rz, 0, -rx}, {-ry, rx, 0}};
     double T[6][6] = {};
     for (int i = 0; i < 6; ++i) {
@@ -27,13 +26,43 @@ Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double densi
             T[i][3 + j] = skew[i][j];
         }
     }
-    // Tᵀ diag(centre) T.
-    Matrix6 M{};
+    ScaledMatrix6 M{};
     for (int i = 0; i < 6; ++i) {
         for (int j = 0; j < 6; ++j) {
             for (int k = 0; k < 6; ++k) {
-                M[i][j] += centre[k] * (T[k][i] * T[k][j]);
+                M[i][j] = M[i][j] + centre[k] * (ScaledNumber(T[k][i]) * T[k][j]);
             }
+        }
+    }
+    return M;
+}
+
+std::string inputsOf(const Spheroid& body, const Vector3& about, double density) {
+    return "density " + shortest(density) + ", semi-axes a = " + shortest(body.a()) +
+           " and b = " + shortest(body.b()) + ", reference point (" + shortest(about[0]) + ", " +
+           shortest(about[1]) + ", " + shortest(about[2]) + ")";
+}
+
+} // namespace
+
+Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double density) {
+    checkedPositive("density", density);
+    for (const double coordinate : about) {
+        checkedFinite("reference point coordinate", coordinate);
+    }
+    const ScaledNumber m = ScaledNumber(density) * body.volume();
+    const ScaledNumber J = m * (body.a() * body.a() + body.b() * body.b()) / 5;
+    const std::array<ScaledNumber, 6> centre{
+        ScaledNumber(body.k1()) * m,     ScaledNumber(body.k2()) * m,
+        ScaledNumber(body.k2()) * m,     0.0,
+        ScaledNumber(body.kPrime()) * J, ScaledNumber(body.kPrime()) * J};
+    const ScaledMatrix6 scaled = transferred(centre, about);
+    const std::string inputs = inputsOf(body, about, density);
+    Matrix6 M{};
+    for (std::size_t i = 0; i < 6; ++i) {
+        for (std::size_t j = 0; j < 6; ++j) {
+            const std::string entry = "M" + std::to_string(i + 1) + std::to_string(j + 1);
+            M[i][j] = checkedRepresentable("added-mass entry " + entry, scaled[i][j], inputs);
         }
     }
     return M;

@@ -17,10 +17,16 @@
 //
 // Units: masses (upper left block) in ρ L³, couplings in ρ L⁴, moments of
 // inertia (lower right) in ρ L⁵, L the spheroid's length unit and ρ the
-// density given. With Spheroid::fromLambda and density 1 the matrix is in
-// units of ρ and the axis length 2a; for a dimensional matrix build the
-// spheroid from its axes in metres and pass the density in kg/m³.
-// Accuracy: that of k₁, k₂, k′ (spheroid.h) plus a few roundings.
+// density given; the reference point is in that unit too. With
+// Spheroid::fromLambda and density 1 the matrix is in units of ρ and the axis
+// length 2a; for a dimensional matrix give the body in metres
+// (Spheroid::scaled by its length), the reference point in metres and the
+// density in kg/m³.
+// Accuracy: that of k₁, k₂, k′ (spheroid.h) plus a few roundings. The
+// products are formed without overflow (scaled_number.h), so an entry is
+// right wherever the true one lies within the range of a double, and the
+// same to the last bit as plain double arithmetic gives where no step of it
+// leaves the normal range.
 
 #include <array>
 
@@ -33,7 +39,9 @@ using Matrix6 = std::array<std::array<double, 6>, 6>;
 
 // The added-mass matrix of body about the point about (body axes, the
 // spheroid's length unit) for fluid of density density. Throws SpheroidError
-// unless density is finite and positive and about is finite.
+// unless density is finite and positive and about is finite, and
+// ResultOutOfRange naming the entry and the inputs when an entry is beyond
+// the largest double.
 Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about = {0, 0, 0}, double density = 1);
 
 } // namespace solva::spheroid

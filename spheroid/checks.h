@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "spheroid/scaled_number.h"
+
 namespace solva::spheroid {
 
 // value, if finite and in [low, high].
@@ -18,6 +20,12 @@ double checkedPositive(std::string_view name, double value);
 
 // value, if finite.
 double checkedFinite(std::string_view name, double value);
+
+// value as a double: exact, or rounded once when below the normal range.
+// Throws ResultOutOfRange naming quantity, its size (to three digits) and the
+// inputs it was computed from when its magnitude is beyond the largest double.
+double checkedRepresentable(std::string_view quantity, const ScaledNumber& value,
+                            std::string_view inputs);
 
 // The shortest text that reads back as value.
 std::string shortest(double value);

@@ -121,15 +121,19 @@ public:
     Vector3 cpMinCurve(double t) const;
 
     // The Munk moment of the stream on the body about its centre, for fluid of
-    // density density (speed U = 1): the vector
+    // density density and stream speed U = speed: the vector
     //   M = ρ U² V (k₂ − k₁) (d · eₓ) (d × eₓ),
     // magnitude ½ ρ U² V (k₂ − k₁) sin 2ε, ε the angle between axis and
     // stream. For a prolate body (k₂ > k₁) it turns the axis away from the
     // stream, towards broadside (an unstable moment); an oblate body's turns
-    // the axis towards the stream. Units ρ U² L³. Equal to the moment of the
-    // surface pressure ½ ρ U² Cp integrated over the body (tested). Throws
-    // SpheroidError unless density is finite and positive.
-    Vector3 munkMoment(double density = 1) const;
+    // the axis towards the stream. Units ρ U² L³ (N·m for kg/m³, m/s and a body
+    // in metres). Equal to the moment of the surface pressure ½ ρ U² Cp
+    // integrated over the body (tested); the force is zero. Formed without
+    // overflow (scaled_number.h), so a component is 0 or in range wherever
+    // the true one is. Throws SpheroidError unless density is finite and
+    // positive and speed finite, and ResultOutOfRange naming the inputs when a
+    // component is beyond the largest double.
+    Vector3 munkMoment(double density = 1, double speed = 1) const;
 
 private:
     Spheroid body_;

@@ -45,6 +45,11 @@ Spheroid Spheroid::fromAxes(double a, double b) {
     return Spheroid(a, b);
 }
 
+Spheroid Spheroid::scaled(double length) const {
+    checkedPositive("length", length);
+    return fromAxes(a_ * length, b_ * length);
+}
+
 ShapeIntegrals Spheroid::confocalIntegrals(double s) const {
     checkedInRange("confocal parameter s", s, 0, confocal::farthest * confocal::farthest * a_ * a_);
     const confocal::Shape shape = confocal::shapeOf(lambda());

@@ -38,6 +38,14 @@ public:
     // is in [minLambda, maxLambda].
     static Spheroid fromAxes(double a, double b);
 
+    // The body of the same shape with its length unit made `length` long:
+    // semi-axes a · length and b · length (fromLambda(λ).scaled(L) is the body
+    // of axis length L). The one conversion of a body given in units of its
+    // length to one in metres, say, after which every length handed with it
+    // (a reference point of the added-mass matrix) is in metres. Throws SpheroidError unless length
+    // is finite and positive and the axes stay in [1E-100, 1E100].
+    Spheroid scaled(double length) const;
+
     double a() const { return a_; }
     double b() const { return b_; }
     double lambda() const { return b_ / a_; }

@@ -17,4 +17,13 @@ public:
     using std::invalid_argument::invalid_argument;
 };
 
+// The one kind of SpheroidError a caller may want to tell apart: inputs each
+// in range whose result lies beyond the largest double (an added-mass matrix
+// of a ship's size in a fluid of density 1E308, say). The message names the
+// quantity, its size and the inputs.
+class ResultOutOfRange : public SpheroidError {
+public:
+    using SpheroidError::SpheroidError;
+};
+
 } // namespace solva::spheroid

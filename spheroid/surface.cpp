@@ -5,6 +5,7 @@
 // the surface velocity is the tangential part of W, the stagnation points and
 // the suction peak are where n is parallel and perpendicular to W.
 #include <cmath>
+#include <string>
 
 #include "spheroid/checks.h"
 #include "spheroid/flow.h"
@@ -77,11 +78,26 @@ Vector3 Flow::cpMinCurve(double t) const {
                             {c * e1[0] + s * e2[0], c * e1[1] + s * e2[1], c * e1[2] + s * e2[2]});
 }
 
-Vector3 Flow::munkMoment(double density) const {
+Vector3 Flow::munkMoment(double density, double speed) const {
     checkedPositive("density", density);
-    const double scale = density * body_.volume() * (body_.k2() - body_.k1()) * d_[0];
+    checkedFinite("speed", speed);
+    const ScaledNumber scale =
+        ScaledNumber(density) * body_.volume() * (body_.k2() - body_.k1()) * d_[0];
+    const ScaledNumber speed2 = ScaledNumber(speed) * speed;
     // d × eₓ = (0, d₃, −d₂).
-    return {0, scale * d_[2], -scale * d_[1]};
+    const ScaledNumber moment[3] = {ScaledNumber(0.0) * speed2, scale * d_[2] * speed2,
+                                    -scale * d_[1] * speed2};
+    const std::string inputs = "density " + shortest(density) + ", speed " + shortest(speed) +
+                               ", semi-axes a = " + shortest(body_.a()) +
+                               " and b = " + shortest(body_.b()) + ", stream direction (" +
+                               shortest(d_[0]) + ", " + shortest(d_[1]) + ", " + shortest(d_[2]) +
+                               ")";
+    Vector3 result;
+    for (std::size_t k = 0; k < 3; ++k) {
+        result[k] = checkedRepresentable(std::string("Munk moment ") + "xyz"[k] + " component",
+                                         moment[k], inputs);
+    }
+    return result;
 }
 
 } // namespace solva::spheroid

@@ -31,14 +31,6 @@ struct StreamFlow {
     double alpha, beta; // degrees
 };
 
-// The body scaled by `length`: its length unit made `length` long.
-Spheroid scaled(const Spheroid& body, double length) {
-    if (!std::isfinite(length) || length <= 0) {
-        throw py::value_error("length must be finite and positive, got " + std::to_string(length));
-    }
-    return length == 1 ? body : Spheroid::fromAxes(body.a() * length, body.b() * length);
-}
-
 InsidePoints insideMode(const std::string& inside) {
     if (inside == "error") {
         return InsidePoints::Error;
@@ -188,11 +180,7 @@ py::object cpMinCurve(const StreamFlow& f, const py::handle& t) {
 }
 
 Doubles addedMass(const Spheroid& body, const py::handle& about, double rho, double length) {
-    Vector3 r = asVector(about, "about");
-    for (double& x : r) {
-        x *= length;
-    }
-    const Matrix6 m = addedMassMatrix(scaled(body, length), r, rho);
+    const Matrix6 m = addedMassMatrix(body.scaled(length), asVector(about, "about"), rho);
     Doubles out({6, 6});
     for (std::size_t i = 0; i < 6; ++i) {
         std::copy(m[i].begin(), m[i].end(), out.mutable_data() + 6 * i);
@@ -245,6 +233,8 @@ void bindSpheroid(py::module_& m) {
             if (p) {
                 std::rethrow_exception(p);
             }
+        } catch (const ResultOutOfRange& e) {
+            PyErr_SetString(PyExc_OverflowError, e.what());
         } catch (const SpheroidError& e) {
             PyErr_SetString(PyExc_ValueError, e.what());
         }
@@ -310,10 +300,16 @@ void bindSpheroid(py::module_& m) {
 
 Rows and columns follow (u, v, w, p, q, r), the velocity of the reference
 point and the angular velocity; the fluid's kinetic energy is 1/2 V^T M V.
-`about` is in the body's length unit; the matrix is in units of rho and that
-unit (masses rho L^3, couplings rho L^4, moments rho L^5). For a dimensional
-matrix give the density rho (kg/m^3) and the length of the unit in metres
-(for Spheroid(lamda), the body's length).)")
+The matrix is in units of rho and the length unit L (masses rho L^3,
+couplings rho L^4, moments rho L^5). For a dimensional matrix give the
+density rho (kg/m^3) and the length of the body's unit in metres (for
+Spheroid(lamda), the body's length); `about` is in the length unit of the
+result: in metres then, as the command line's --about. Raises OverflowError
+naming the entry when one is beyond the range of a double.
+
+Changed in version 1.1: `about` is in the unit of the result (metres when
+`length` is in metres); before, it was in units of the body's length and
+was multiplied by `length`. Multiply an old `about` by `length`.)")
         .def(
             "flow",
             [](Constructed<Spheroid> s, double alpha, double beta) {
@@ -387,15 +383,8 @@ matrix give the density rho (kg/m^3) and the length of the unit in metres
             "munk_moment",
             [](Constructed<StreamFlow> self, double rho, double speed, double length) {
                 const StreamFlow& f = *self;
-                if (!std::isfinite(speed)) {
-                    throw py::value_error("speed must be finite");
-                }
-                const Flow flow(scaled(f.flow.body(), length), f.alpha, f.beta);
-                Vector3 moment = flow.munkMoment(rho);
-                for (double& c : moment) {
-                    c *= speed * speed;
-                }
-                return vectorArray(moment);
+                const Flow flow(f.flow.body().scaled(length), f.alpha, f.beta);
+                return vectorArray(flow.munkMoment(rho, speed));
             },
             py::arg("rho") = 1.0, py::arg("speed") = 1.0, py::arg("length") = 1.0,
             R"(The Munk moment of the stream on the body about its centre, a vector (3,).
@@ -403,7 +392,8 @@ matrix give the density rho (kg/m^3) and the length of the unit in metres
 Magnitude 1/2 rho U^2 V (k2 - k1) sin 2 eps, eps the angle between the axis
 and the stream; on a prolate body it turns the axis away from the stream. In
 units of rho U^2 L^3, or dimensional for a density rho, stream speed and the
-length of the body's unit.)")
+length of the body's unit (N m for kg/m^3, m/s and m). Raises OverflowError
+when a component is beyond the range of a double.)")
         .def(
             "streamline",
             [](Constructed<StreamFlow> self, const py::handle& seed, double length) {

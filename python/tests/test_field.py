@@ -93,7 +93,8 @@ def test_dimensional_added_mass_scales_with_density_and_length():
     body = ef.Spheroid(0.2)
     rotation = np.array([0] * 3 + [1] * 3)  # masses L^3, couplings L^4, moments L^5
     expected = 1025 * body.added_mass((0.1, 0, 0)) * 2.0 ** (3 + rotation[:, None] + rotation)
-    np.testing.assert_allclose(body.added_mass((0.1, 0, 0), rho=1025, length=2.0), expected,
+    # the reference point 0.1 body lengths ahead of the centre is 0.2 m there
+    np.testing.assert_allclose(body.added_mass((0.2, 0, 0), rho=1025, length=2.0), expected,
                                rtol=1e-13)
 
 

@@ -170,6 +170,35 @@ TEST(CliFaults, NoOutputIsLostCutOffOrMixedUnnoticed) {
          0, "",
          R"sh(test -L t.csv && ! grep -q old real/t.csv && grep -q , real/t.csv &&
             test -z "$(find . -name '.*.part')")sh"},
+        // inertia and the thickness ratio: a number or an error naming it, never null; fractions
+        {"a ship in a fluid of density 1E308",
+         R"sh("$CLI" inertia --lambda 0.2 --rho 1e308 --length 1e100)sh", 1,
+         "added-mass entry M11 is about 1.24E+605, beyond the largest double (1.8E+308), for "
+         "density 1e+308, semi-axes a = 5e+99"},
+        {"a reference point at 1E308",
+         R"sh("$CLI" inertia --lambda 0.2 --about 1e308,1e308,1e308)sh", 1,
+         "added-mass entry M44 is about 3.75E+614"},
+        // M55 = k2 ρ V x² + k′J: M22 = k2 V = 0.018729348944434048 at ρ = 1, times 1E20.
+        {"a lever arm whose square is beyond a double",
+         R"sh("$CLI" inertia --lambda 0.2 --rho 1e-300 --about 1e160,0,0)sh", 0, "", "",
+         ",1.87293489444340"},
+        {"a Munk moment beyond a double",
+         R"sh("$CLI" inertia --lambda 0.2 --rho 1e300 --alpha 10 --speed 1e200)sh", 1,
+         "Munk moment y component is about 2.99E+697"},
+        {"no Munk moment along the axis",
+         R"sh("$CLI" inertia --lambda 0.2 --rho 1e300 --speed 1e200)sh", 0, "", "",
+         R"("munk_moment":[0.0,0.0,-0.0])"},
+        {"a fraction as the thickness ratio",
+         R"sh(printf '1,0,0\n' > p
+            cmp <("$CLI" inertia --lambda 1/8 --alpha 5) <("$CLI" inertia --lambda 0.125 --alpha 5) &&
+            cmp <("$CLI" field --lambda 1/8 --alpha 5 --beta 0 --points p) \
+                <("$CLI" field --lambda 0.125 --alpha 5 --beta 0 --points p))sh",
+         0, ""},
+        {"a fraction over 0", R"sh("$CLI" inertia --lambda 1/0)sh", 2,
+         "--lambda: expected a number or a fraction such as 1/8, not \"1/0\""},
+        {"a fraction without its denominator",
+         R"sh("$CLI" field --lambda 1/ --alpha 0 --beta 0 -)sh", 2, "--lambda: expected a number"},
+        {"no number", R"sh("$CLI" inertia --lambda abc)sh", 2, "not \"abc\""},
     };
     for (const Fault& f : faults) {
         ScratchDirectory scratch;

@@ -118,5 +118,20 @@ TEST(AddedMass, TransferToAReferencePointKeepsTheKineticEnergy) {
     EXPECT_THROW(addedMassMatrix(body, {0, NAN, 0}), SpheroidError);
 }
 
+// A density of 2⁻¹⁰⁰⁰ with a lever arm of 2⁵³⁰, whose square no double holds:
+// M₅₅ = k₂ m x² + k′J is then k₂ m of unit density times 2⁶⁰ (k′J lies 2¹⁰⁶⁰
+// below), exactly, as powers of two scale. Beyond a double is an error.
+TEST(AddedMass, ExtremeDensitiesAndLeverArmsScaleAsPowersOfTwo) {
+    const Spheroid body = Spheroid::fromLambda(0.2);
+    const Matrix6 plain = addedMassMatrix(body, {1, 0, 0}, 1);
+    const Matrix6 M = addedMassMatrix(body, {std::ldexp(1, 530), 0, 0}, std::ldexp(1, -1000));
+    EXPECT_EQ(M[0][0], std::ldexp(plain[0][0], -1000));
+    EXPECT_EQ(M[1][5], std::ldexp(plain[1][5], -470));
+    EXPECT_EQ(M[4][4], std::ldexp(plain[1][1], 60));
+    EXPECT_THROW(addedMassMatrix(body, {1E308, 1E308, 1E308}), ResultOutOfRange);
+    EXPECT_THROW(addedMassMatrix(Spheroid::fromLambda(0.2).scaled(1E100), {0, 0, 0}, 1E308),
+                 ResultOutOfRange);
+}
+
 } // namespace
 } // namespace solva::spheroid

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "spheroid/flow.h"
 
+#include "spheroid/spheroid_error.h"
 #include "validation/spheroid_checks.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,19 @@ struct Case {
     double lambda, alphaDeg, betaDeg;
 };
 constexpr Case cases[] = {{0.2, 20, 10}, {0.5, -35, 0}, {1, 30, 20}, {2.5, 15, -40}};
+
+// ρ U² = 2⁻¹⁰⁰⁰ · (2⁶⁰⁰)² = 2²⁰⁰ although U² is beyond a double: the moment
+// of unit density and speed times 2²⁰⁰, exactly; none at α = β = 0.
+TEST(Surface, TheMunkMomentOfExtremeDensitiesAndSpeeds) {
+    const Flow flow(Spheroid::fromLambda(0.2), 20, 30);
+    const Vector3 plain = flow.munkMoment();
+    const Vector3 moment = flow.munkMoment(std::ldexp(1, -1000), std::ldexp(1, 600));
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(moment[k], std::ldexp(plain[k], 200)) << k;
+        EXPECT_EQ(Flow(flow.body(), 0, 0).munkMoment(1E300, 1E200)[k], 0) << k;
+    }
+    EXPECT_THROW(flow.munkMoment(1E300, 1E200), ResultOutOfRange);
+}
 
 TEST(Surface, ThePressureGivesNoForceAndTheMunkMoment) {
     for (const Case& c : cases) {
