@@ -13,4 +13,10 @@ void bindFlowState(pybind11::module_& m);
 void bindRun(pybind11::module_& m);
 void bindSpheroid(pybind11::module_& m);
 
+// The attribute `name` of ellipsoid_flow._core: a type the bindings make when
+// the module is made (RunError, the named tuples) is kept there and looked up
+// when needed, never held in a static, which would be released after the
+// interpreter has shut down.
+pybind11::object coreAttribute(const char* name);
+
 } // namespace solva::python

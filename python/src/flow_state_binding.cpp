@@ -93,11 +93,35 @@ void setGrid(SpeedGrid& g, const Values& values) {
     }
 }
 
-template <PointArray FlowState::*Member> py::cpp_function pointGetter() {
-    return py::cpp_function([](Constructed<SharedFlowState> s) {
-        auto lock = hold(*s);
-        return pointValues((*s->arrays).*Member);
-    });
+template <PointArray FlowState::*Member> Values pointsOf(Constructed<SharedFlowState> s) {
+    auto lock = hold(*s);
+    return pointValues((*s->arrays).*Member);
+}
+
+Values speedGrid(Constructed<SharedFlowState> s) {
+    auto lock = hold(*s);
+    return gridValues(s->arrays->CU);
+}
+
+py::tuple flowStateState(Constructed<SharedFlowState> s) {
+    auto lock = hold(*s);
+    const FlowState& a = *s->arrays;
+    return py::make_tuple(pointValues(a.FI), pointValues(a.X), pointValues(a.Y), gridValues(a.CU),
+                          pointValues(a.CU1));
+}
+
+std::unique_ptr<SharedFlowState> flowStateFromState(const py::tuple& t) {
+    if (t.size() != 5) {
+        throw py::value_error("FlowState: the pickled state must hold five arrays");
+    }
+    auto s = std::make_unique<SharedFlowState>();
+    FlowState& a = *s->arrays;
+    setPoints(a.FI, t[0].cast<Values>(), "FI");
+    setPoints(a.X, t[1].cast<Values>(), "X");
+    setPoints(a.Y, t[2].cast<Values>(), "Y");
+    setGrid(a.CU, t[3].cast<Values>());
+    setPoints(a.CU1, t[4].cast<Values>(), "CU1");
+    return s;
 }
 
 } // namespace
@@ -114,42 +138,19 @@ started window's. Runs given the same FlowState take turns.
 The arrays are copies, index i holding element i + 1 of the window's arrays,
 NaN where no run has written.)")
         .def(py::init<>())
-        .def_property_readonly("FI", pointGetter<&FlowState::FI>(),
+        .def_property_readonly("FI", &pointsOf<&FlowState::FI>,
                                "Eccentric angle of each meridian point, radians, shape (400,).")
         .def_property_readonly(
-            "X", pointGetter<&FlowState::X>(),
+            "X", &pointsOf<&FlowState::X>,
             "Axial coordinate on a body of length 1, nose at -0.5, shape (400,).")
-        .def_property_readonly("Y", pointGetter<&FlowState::Y>(),
+        .def_property_readonly("Y", &pointsOf<&FlowState::Y>,
                                "Radius of the body at each point, body length 1, shape (400,).")
-        .def_property_readonly("CU1", pointGetter<&FlowState::CU1>(),
+        .def_property_readonly("CU1", &pointsOf<&FlowState::CU1>,
                                "Cu of the angle-0 column handed to the plot, shape (400,).")
         .def_property_readonly(
-            "CU",
-            [](Constructed<SharedFlowState> s) {
-                auto lock = hold(*s);
-                return gridValues(s->arrays->CU);
-            },
+            "CU", &speedGrid,
             "(Surface speed / free-stream speed)^2 by point and column, shape (400, 36).")
-        .def(py::pickle(
-            [](Constructed<SharedFlowState> s) {
-                auto lock = hold(*s);
-                const FlowState& a = *s->arrays;
-                return py::make_tuple(pointValues(a.FI), pointValues(a.X), pointValues(a.Y),
-                                      gridValues(a.CU), pointValues(a.CU1));
-            },
-            [](const py::tuple& t) {
-                if (t.size() != 5) {
-                    throw py::value_error("FlowState: the pickled state must hold five arrays");
-                }
-                auto s = std::make_unique<SharedFlowState>();
-                FlowState& a = *s->arrays;
-                setPoints(a.FI, t[0].cast<Values>(), "FI");
-                setPoints(a.X, t[1].cast<Values>(), "X");
-                setPoints(a.Y, t[2].cast<Values>(), "Y");
-                setGrid(a.CU, t[3].cast<Values>());
-                setPoints(a.CU1, t[4].cast<Values>(), "CU1");
-                return s;
-            }));
+        .def(py::pickle(&flowStateState, &flowStateFromState));
 }
 
 } // namespace solva::python

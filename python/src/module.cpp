@@ -7,6 +7,10 @@
 #include "app/version.h"
 #include "bindings.h"
 
+pybind11::object solva::python::coreAttribute(const char* name) {
+    return pybind11::module_::import("ellipsoid_flow._core").attr(name);
+}
+
 PYBIND11_MODULE(_core, m) {
     m.doc() = "The compiled core of ellipsoid_flow; import ellipsoid_flow instead.";
     m.attr("__version__") = SOLVA_VERSION;

@@ -172,16 +172,14 @@ py::array_t<double> toArray(std::vector<double>&& values, std::vector<py::ssize_
     return py::array_t<double>(shape, strides, owner->data(), free);
 }
 
-py::handle runErrorType;
-
 [[noreturn]] void raise(const RunError& e, RunStage reached) {
-    py::object error = py::reinterpret_borrow<py::object>(runErrorType)(
-        "error " + std::to_string(e.number()) + ": " + e.what());
+    const py::object type = coreAttribute("RunError");
+    py::object error = type("error " + std::to_string(e.number()) + ": " + e.what());
     error.attr("number") = e.number();
     error.attr("description") = std::string(e.description());
     error.attr("where") = e.where();
     error.attr("stage") = stageName(reached);
-    PyErr_SetObject(runErrorType.ptr(), error.ptr());
+    PyErr_SetObject(type.ptr(), error.ptr());
     throw py::error_already_set();
 }
 
@@ -264,7 +262,7 @@ py::dict runTexts(const std::array<std::string, 5>& texts, const py::object& fol
 } // namespace
 
 void bindRun(py::module_& m) {
-    runErrorType = PyErr_NewExceptionWithDoc(
+    PyObject* runError = PyErr_NewExceptionWithDoc(
         "ellipsoid_flow.RunError",
         "A run stopped as the window's run would, with its run-time error.\n\n"
         "Attributes: number (the window's error number, e.g. 11), description\n"
@@ -272,7 +270,10 @@ void bindRun(py::module_& m) {
         "(how far the run got: 'started', 'inputs read', 'columns counted' or\n"
         "'coefficients computed').",
         PyExc_RuntimeError, nullptr);
-    m.attr("RunError") = runErrorType;
+    if (runError == nullptr) {
+        throw py::error_already_set();
+    }
+    m.attr("RunError") = py::reinterpret_steal<py::object>(runError);
 
     m.def("_run", &runTexts, py::arg("texts"), py::arg("folder"), py::arg("state"),
           "One run from the five box texts; see ellipsoid_flow.run.");

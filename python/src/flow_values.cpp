@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
+#include "flow_values.h"
+#include "bindings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <sstream>
+
+namespace py = pybind11;
+using namespace solva::spheroid;
+
+namespace solva::python {
+
+namespace {
+
+InsidePoints insideMode(const std::string& inside) {
+    if (inside == "error") {
+        return InsidePoints::Error;
+    }
+    if (inside == "nan") {
+        return InsidePoints::NaN;
+    }
+    throw py::value_error("inside must be 'error' or 'nan', not '" + inside + "'");
+}
+
+// A 0-d result as a Python float, anything else as the array.
+py::object scalarOrArray(const Doubles& out) {
+    if (out.ndim() == 0) {
+        return py::float_(*out.data());
+    }
+    return out;
+}
+
+// NaN is for points inside the body: a NaN result at a point outside it (the
+// point is finite) is one beyond the flow's range, refused as a non-finite
+// point is. `result` holds one or three values a point, NaN where refused.
+void requireNearBody(const Spheroid& body, const Doubles& xyz, const Doubles& result) {
+    const py::ssize_t points = xyz.size() / 3;
+    const py::ssize_t stride = points == 0 ? 1 : result.size() / points;
+    for (py::ssize_t i = 0; i < points; ++i) {
+        const double* p = xyz.data() + 3 * i;
+        if (std::isnan(result.data()[stride * i]) && !body.contains({p[0], p[1], p[2]})) {
+            std::ostringstream message;
+            message << "points must not lie too far from the body, but point " << i
+                    << " (flat index) is (" << p[0] << ", " << p[1] << ", " << p[2] << ")";
+            throw py::value_error(message.str());
+        }
+    }
+}
+
+// An array for each quantity, of the points' leading shape, and the library's
+// outputs pointing into them.
+std::vector<Doubles> allocateOutputs(const std::vector<py::ssize_t>& shape,
+                                     std::initializer_list<Quantity> quantities,
+                                     FieldOutput& wanted) {
+    std::vector<Doubles> outputs;
+    for (const Quantity q : quantities) {
+        std::vector<py::ssize_t> own = shape;
+        if (q == Quantity::Velocity) {
+            own.push_back(3);
+        }
+        Doubles& out = outputs.emplace_back(own);
+        const std::span<double> values(out.mutable_data(), static_cast<std::size_t>(out.size()));
+        (q == Quantity::Potential  ? wanted.potential
+         : q == Quantity::Velocity ? wanted.velocity
+         : q == Quantity::Cu       ? wanted.cu
+                                   : wanted.cp) = values;
+    }
+    return outputs;
+}
+
+// Degrees to radians as the library converts its angles.
+double radians(double degrees) {
+    return degrees * (4 * std::atan(1.0)) / 180;
+}
+
+void copyVector(const Vector3& v, Doubles& into, py::ssize_t index) {
+    std::copy(v.begin(), v.end(), into.mutable_data() + 3 * index);
+}
+
+// A named tuple type of ellipsoid_flow, set on the module as `name`.
+void defineNamedTuple(py::module_& m, const char* name, const char* fields, const char* doc) {
+    py::object type = py::module_::import("collections").attr("namedtuple")(name, fields);
+    type.attr("__module__") = "ellipsoid_flow";
+    type.attr("__doc__") = doc;
+    m.attr(name) = type;
+}
+
+} // namespace
+
+void defineValueTypes(py::module_& m) {
+    defineNamedTuple(
+        m, "SurfaceValues", "position normal velocity Cu Cp",
+        "Surface quantities at (FI, theta): position and outward unit normal (..., 3), velocity "
+        "tangent to the surface (..., 3), Cu = |v|^2 and Cp = 1 - Cu.");
+    defineNamedTuple(
+        m, "FieldValues", "potential velocity Cu Cp",
+        "The flow at points (..., 3): potential (...), velocity (..., 3), Cu and Cp (...).");
+}
+
+std::vector<py::object> evaluate(const Flow& flow, const py::handle& points,
+                                 const std::string& inside,
+                                 std::initializer_list<Quantity> quantities) {
+    const InsidePoints mode = insideMode(inside);
+    const Doubles xyz = asPoints(points, "points");
+    if (mode == InsidePoints::NaN) {
+        // NaN is for points inside the body; a point that is no point is a wrong call.
+        requireFinite(xyz, "points");
+    }
+    FieldOutput wanted;
+    const std::vector<Doubles> outputs = allocateOutputs(leadingShape(xyz), quantities, wanted);
+    {
+        py::gil_scoped_release released;
+        flow.evaluate({xyz.data(), static_cast<std::size_t>(xyz.size())}, wanted, mode);
+    }
+    if (mode == InsidePoints::NaN) {
+        requireNearBody(flow.body(), xyz, outputs.front());
+    }
+    std::vector<py::object> results;
+    for (const Doubles& out : outputs) {
+        results.push_back(scalarOrArray(out));
+    }
+    return results;
+}
+
+py::object fieldValues(const Flow& flow, const py::handle& points, const std::string& inside) {
+    const std::vector<py::object> v =
+        evaluate(flow, points, inside,
+                 {Quantity::Potential, Quantity::Velocity, Quantity::Cu, Quantity::Cp});
+    return coreAttribute("FieldValues")(v[0], v[1], v[2], v[3]);
+}
+
+py::object surfaceValues(const Flow& flow, const py::handle& FI, const py::handle& theta) {
+    py::module_ np = py::module_::import("numpy");
+    const Doubles fiIn = asDoubles(FI, "FI");
+    const Doubles thetaIn = asDoubles(theta, "theta");
+    py::tuple both;
+    try {
+        both = np.attr("broadcast_arrays")(fiIn, thetaIn);
+    } catch (const py::error_already_set&) {
+        throw py::value_error("FI and theta must broadcast to one shape");
+    }
+    const Doubles fi = np.attr("ascontiguousarray")(both[0]).cast<Doubles>();
+    const Doubles th = np.attr("ascontiguousarray")(both[1]).cast<Doubles>();
+    std::vector<py::ssize_t> shape(fi.shape(), fi.shape() + fi.ndim());
+    std::vector<py::ssize_t> vectors = shape;
+    vectors.push_back(3);
+    Doubles position(vectors), normal(vectors), velocity(vectors), cu(shape), cp(shape);
+    {
+        py::gil_scoped_release released;
+        for (py::ssize_t i = 0; i < fi.size(); ++i) {
+            const SurfacePoint s = flow.onSurface(radians(fi.data()[i]), radians(th.data()[i]));
+            copyVector(s.position, position, i);
+            copyVector(s.normal, normal, i);
+            copyVector(s.velocity, velocity, i);
+            cu.mutable_data()[i] = s.cu;
+            cp.mutable_data()[i] = s.cp;
+        }
+    }
+    return coreAttribute("SurfaceValues")(position, normal, velocity, scalarOrArray(cu),
+                                          scalarOrArray(cp));
+}
+
+py::object cpMinCurvePoints(const Flow& flow, const py::handle& t) {
+    const Doubles ts = asDoubles(t, "t");
+    std::vector<py::ssize_t> shape(ts.shape(), ts.shape() + ts.ndim());
+    shape.push_back(3);
+    Doubles out(shape);
+    for (py::ssize_t i = 0; i < ts.size(); ++i) {
+        copyVector(flow.cpMinCurve(ts.data()[i]), out, i);
+    }
+    return out;
+}
+
+Doubles vectorArray(const Vector3& v) {
+    Doubles out(3);
+    copyVector(v, out, 0);
+    return out;
+}
+
+} // namespace solva::python
