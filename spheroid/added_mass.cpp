@@ -15,28 +15,11 @@ Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double densi
     const double J = m * (body.a() * body.a() + body.b() * body.b()) / 5;
     const std::array<double, 6> centre{body.k1() * m,     body.k2() * m,    body.k2() * m, 0,
                                        body.kPrime() * J, body.kPrime() * J};
-    // T = [[I, [r]ₓ], [0, I]] with [r]ₓ the matrix of r × ·.
-    const auto [rx, ry, rz] = about;
-    const double skew[3][3] = {{0, -rz, ry}, {rz, 0, -rx}, {-ry, rx, 0}};
-    double T[6][6] = {};
+    Matrix6 aboutCentre{};
     for (int i = 0; i < 6; ++i) {
-        T[i][i] = 1;
+        aboutCentre[i][i] = centre[i];
     }
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            T[i][3 + j] = skew[i][j];
-        }
-    }
-    // Tᵀ diag(centre) T.
-    Matrix6 M{};
-    for (int i = 0; i < 6; ++i) {
-        for (int j = 0; j < 6; ++j) {
-            for (int k = 0; k < 6; ++k) {
-                M[i][j] += centre[k] * (T[k][i] * T[k][j]);
-            }
-        }
-    }
-    return M;
+    return transferred(aboutCentre, about);
 }
 
 } // namespace solva::spheroid
