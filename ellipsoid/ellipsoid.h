@@ -68,9 +68,9 @@ public:
     // Whether p lies inside: Σ x_i² / a_i² < 1 − 1E-12.
     bool contains(const Vector3& p) const;
 
-    // k_i and k′_i of the axes x, y, z, within 1E-14 relative; k′_i loses
-    // about log₁₀(a_j / a_k) more digits where a_j or a_k is the
-    // smallest axis by far (measured against 30 digits: tests/ellipsoid).
+    // k_i and k′_i of the axes x, y, z, within 2E-15 relative for every body
+    // in range, thin ones and axes 1 part in 1E9 apart included (measured
+    // against 30 digits: tests/ellipsoid/bodies.tsv).
     const Vector3& kTranslation() const { return kTranslation_; }
     const Vector3& kRotation() const { return kRotation_; }
 

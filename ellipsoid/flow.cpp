@@ -42,14 +42,6 @@ FieldPoint flowAt(const detail::ModeBody& body, double unit, const Vector3& d, c
     return result;
 }
 
-void checkSize(std::string_view name, std::span<double> output, std::size_t size) {
-    if (!output.empty() && output.size() != size) {
-        throw EllipsoidError("the " + std::string(name) + " output holds " +
-                             std::to_string(output.size()) + " values, not " +
-                             std::to_string(size));
-    }
-}
-
 void store(const FieldPoint& f, std::size_t i, const FieldOutput& out) {
     if (!out.potential.empty()) {
         out.potential[i] = f.potential;
@@ -90,15 +82,11 @@ FieldPoint Flow::at(const Vector3& p) const {
 
 void Flow::evaluate(std::span<const double> xyz, const FieldOutput& out, InsidePoints inside,
                     unsigned threads) const {
-    if (xyz.size() % 3 != 0) {
-        throw EllipsoidError("the points hold " + std::to_string(xyz.size()) +
-                             " coordinates, not a multiple of 3");
-    }
-    const std::size_t n = xyz.size() / 3;
-    checkSize("potential", out.potential, n);
-    checkSize("velocity", out.velocity, 3 * n);
-    checkSize("Cu", out.cu, n);
-    checkSize("Cp", out.cp, n);
+    const std::size_t n = detail::checkedPointCount(xyz);
+    detail::checkedOutput("potential", out.potential, n);
+    detail::checkedOutput("velocity", out.velocity, 3 * n);
+    detail::checkedOutput("Cu", out.cu, n);
+    detail::checkedOutput("Cp", out.cp, n);
     const detail::ModeBody body = detail::modeBody(body_);
     const double unit = body_.unit();
     const std::size_t refused =
@@ -113,12 +101,7 @@ void Flow::evaluate(std::span<const double> xyz, const FieldOutput& out, InsideP
             return firstRefused;
         });
     if (inside == InsidePoints::Error && refused < n) {
-        const Vector3 p{xyz[3 * refused], xyz[3 * refused + 1], xyz[3 * refused + 2]};
-        try {
-            body_.coordinate(p);
-        } catch (const EllipsoidError& error) {
-            throw EllipsoidError("point " + std::to_string(refused) + ": " + error.what());
-        }
+        detail::throwRefused(body_, xyz, refused);
     }
 }
 

@@ -29,14 +29,6 @@ detail::Modes modesInUnits(const detail::ModeBody& body, double unit, const Vect
     return modes;
 }
 
-void checkSize(std::string_view name, std::span<double> output, std::size_t size) {
-    if (!output.empty() && output.size() != size) {
-        throw EllipsoidError("the " + std::string(name) + " output holds " +
-                             std::to_string(output.size()) + " values, not " +
-                             std::to_string(size));
-    }
-}
-
 } // namespace
 
 Motion::Motion(const Ellipsoid& body, const Vector3& velocity, const Vector3& angularVelocity)
@@ -56,13 +48,9 @@ MotionPoint Motion::at(const Vector3& p) const {
 
 void Motion::evaluate(std::span<const double> xyz, std::span<double> potential,
                       std::span<double> velocity, InsidePoints inside, unsigned threads) const {
-    if (xyz.size() % 3 != 0) {
-        throw EllipsoidError("the points hold " + std::to_string(xyz.size()) +
-                             " coordinates, not a multiple of 3");
-    }
-    const std::size_t n = xyz.size() / 3;
-    checkSize("potential", potential, n);
-    checkSize("velocity", velocity, 3 * n);
+    const std::size_t n = detail::checkedPointCount(xyz);
+    detail::checkedOutput("potential", potential, n);
+    detail::checkedOutput("velocity", velocity, 3 * n);
     const detail::ModeBody body = detail::modeBody(body_);
     const double unit = body_.unit(), nan = std::numeric_limits<double>::quiet_NaN();
     const auto range = [&](std::size_t first, std::size_t last) {
@@ -94,11 +82,7 @@ void Motion::evaluate(std::span<const double> xyz, std::span<double> potential,
     };
     const std::size_t refused = detail::inParallel(n, threads, range);
     if (inside == InsidePoints::Error && refused < n) {
-        try {
-            body_.coordinate({xyz[3 * refused], xyz[3 * refused + 1], xyz[3 * refused + 2]});
-        } catch (const EllipsoidError& error) {
-            throw EllipsoidError("point " + std::to_string(refused) + ": " + error.what());
-        }
+        detail::throwRefused(body_, xyz, refused);
     }
 }
 

@@ -40,4 +40,20 @@ const spheroid::Vector3& checkedFinite(std::string_view name, const spheroid::Ve
     throw EllipsoidError(std::string(name) + " must be finite, not " + text(v));
 }
 
+std::size_t checkedPointCount(std::span<const double> xyz) {
+    if (xyz.size() % 3 == 0) {
+        return xyz.size() / 3;
+    }
+    throw EllipsoidError("the points hold " + std::to_string(xyz.size()) +
+                         " coordinates, not a multiple of 3");
+}
+
+std::span<double> checkedOutput(std::string_view name, std::span<double> output, std::size_t size) {
+    if (output.empty() || output.size() == size) {
+        return output;
+    }
+    throw EllipsoidError("the " + std::string(name) + " output holds " +
+                         std::to_string(output.size()) + " values, not " + std::to_string(size));
+}
+
 } // namespace solva::ellipsoid::detail

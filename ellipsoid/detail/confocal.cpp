@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <string>
+
 #include "ellipsoid/detail/carlson.h"
+#include "ellipsoid/detail/checks.h"
+#include "ellipsoid/ellipsoid_error.h"
 
 namespace solva::ellipsoid::detail {
 
@@ -45,6 +49,14 @@ bool refused(const Shape& shape, const Vector3& p) {
     const bool near = std::fabs(p[0]) <= farthest && std::fabs(p[1]) <= farthest &&
                       std::fabs(p[2]) <= farthest; // false for NaN too
     return !near || level(shape, p, 0).F < 1 - surfaceTolerance;
+}
+
+void throwRefused(const Ellipsoid& body, std::span<const double> xyz, std::size_t index) {
+    const Vector3 p{xyz[3 * index], xyz[3 * index + 1], xyz[3 * index + 2]};
+    const char* why = !std::isfinite(p[0] + p[1] + p[2]) ? "is not finite"
+                      : body.contains(p)                 ? "lies inside the body"
+                                                         : "lies too far from the body";
+    throw EllipsoidError("point " + std::to_string(index) + " " + text(p) + " " + why);
 }
 
 double coordinate(const Shape& shape, const Vector3& p) {

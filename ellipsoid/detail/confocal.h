@@ -8,6 +8,9 @@
 // A_i(λ), J_i(λ) of ellipsoid.h with their slopes in λ,
 //   A_i′(λ) = −a b c / ((a_i² + λ) Δ(λ)),   J_i′(λ) = −1 / ((a_j² + λ)(a_k² + λ) Δ(λ)).
 
+#include <cstddef>
+#include <span>
+
 #include "ellipsoid/ellipsoid.h"
 
 namespace solva::ellipsoid::detail {
@@ -29,6 +32,11 @@ Shape scaledShape(const Ellipsoid& body);
 
 // Whether scaled point p is inside the body, or not finite, or too far.
 bool refused(const Shape& shape, const Vector3& p);
+
+// Throws EllipsoidError naming point index of xyz (contiguous triples, in
+// the units of the axes) and why it is refused: inside, not finite, too far.
+[[noreturn]] void throwRefused(const Ellipsoid& body, std::span<const double> xyz,
+                               std::size_t index);
 
 // λ of scaled point p on or outside the body: the largest root, by Newton's
 // method from the left, where it converges monotonically; within 1E-15.

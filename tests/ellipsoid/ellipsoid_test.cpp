@@ -29,12 +29,7 @@ TEST(Ellipsoid, IntegralsAndInertiaAgreeWithTheThirtyDigitTable) {
             EXPECT_NEAR(body.shapeIntegrals()[i], A, 4E-16 * A) << row[0] << " " << i;
             EXPECT_NEAR(body.shapeIntegralsAt(0)[i], A, 4E-15 * A) << row[0] << " " << i;
             EXPECT_NEAR(body.kTranslation()[i], k, 1E-15 * k) << row[0] << " " << i;
-            // Where a_j or a_k is far the smallest, k′ loses that ratio's digits.
-            const double smallest = std::min({row[0], row[1], row[2]});
-            const double spread = row[(i + 1) % 3] == smallest || row[(i + 2) % 3] == smallest
-                                      ? std::max({row[0], row[1], row[2]}) / smallest
-                                      : 1;
-            EXPECT_NEAR(body.kRotation()[i], kr, 1E-14 * spread * kr + 1E-300)
+            EXPECT_NEAR(body.kRotation()[i], kr, 4E-15 * kr)
                 << row[0] << " " << row[1] << " " << row[2] << " " << i;
         }
     }
@@ -44,7 +39,8 @@ TEST(Ellipsoid, IntegralsAndInertiaAgreeWithTheThirtyDigitTable) {
 TEST(Ellipsoid, WithTwoEqualAxesIsTheSpheroid) {
     for (const double lambda : {1E-3, 0.1, 0.5, 0.999, 1.0, 1.001, 2.0, 10.0, 1E3}) {
         const auto spheroid = spheroid::Spheroid::fromAxes(2, 2 * lambda);
-        for (const Ellipsoid& body : {Ellipsoid(2, 2 * lambda, 2 * lambda)}) {
+        const Ellipsoid body(2, 2 * lambda, 2 * lambda);
+        {
             EXPECT_NEAR(body.kTranslation()[0], spheroid.k1(), 1E-13 * spheroid.k1());
             EXPECT_NEAR(body.kTranslation()[1], spheroid.k2(), 1E-13 * spheroid.k2());
             EXPECT_NEAR(body.kTranslation()[2], spheroid.k2(), 1E-13 * spheroid.k2());
