@@ -12,7 +12,8 @@ WINDOW_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-dejavu-cor
                  fonts-liberation2)
 # The packages a build with its tests needs.
 PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-          locales desktop-file-utils appstream xvfb xauth reuse lintian gnuplot-nox xdg-user-dirs
+          libboost-math-dev locales desktop-file-utils appstream xvfb xauth reuse lintian
+          gnuplot-nox xdg-user-dirs
           python3-dev pybind11-dev python3-pybind11 python3-numpy python3-scipy python3-pytest
           python3-matplotlib python3-pandas python3-meshio python3-gmsh)
 

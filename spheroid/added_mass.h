@@ -10,10 +10,8 @@
 // about x, y, z (body axes, vector3.h). The fluid's kinetic energy is
 // T = ½ Vᵀ M V. About the centre
 //   M = diag(k₁ m, k₂ m, k₂ m, 0, k′ J, k′ J),  m = ρ V,  J = ρ V (a² + b²) / 5,
-// V the volume (Lamb, Hydrodynamics, §373). About a reference point at r from
-// the centre the centre moves with v + ω × (−r) = v + [r]ₓ ω, so
-//   M_r = Tᵀ M T,  T = [[I, [r]ₓ], [0, I]],  [r]ₓ ω = r × ω,
-// the standard rigid-body transfer (symmetric; translation block unchanged).
+// V the volume (Lamb, Hydrodynamics, §373); about another reference point it
+// is transferred as rigid_transfer.h says.
 //
 // Units: masses (upper left block) in ρ L³, couplings in ρ L⁴, moments of
 // inertia (lower right) in ρ L⁵, L the spheroid's length unit and ρ the
@@ -30,12 +28,11 @@
 
 #include <array>
 
+#include "spheroid/rigid_transfer.h"
 #include "spheroid/spheroid.h"
 #include "spheroid/vector3.h"
 
 namespace solva::spheroid {
-
-using Matrix6 = std::array<std::array<double, 6>, 6>;
 
 // The added-mass matrix of body about the point about (body axes, the
 // spheroid's length unit) for fluid of density density. Throws SpheroidError

@@ -13,6 +13,7 @@
 #include "spheroid/checks.h"
 #include "spheroid/field_kernel.h"
 #include "spheroid/spheroid_error.h"
+#include "spheroid/stream_direction.h"
 
 namespace solva::spheroid {
 
@@ -22,11 +23,6 @@ namespace {
 // gains; threads take the points this many at a time.
 constexpr std::size_t pointsPerThread = std::size_t{1} << 15;
 constexpr std::size_t chunkSize = std::size_t{1} << 13;
-
-// Radians from degrees as the window computes them, π = 4 arctan 1.
-double radians(double degrees) {
-    return degrees * (4 * std::atan(1.0)) / 180;
-}
 
 void checkSize(std::string_view name, std::span<double> output, std::size_t size) {
     if (!output.empty() && output.size() != size) {
@@ -81,7 +77,7 @@ std::string refusal(const Spheroid& body, const Vector3& p) {
 Flow::Flow(const Spheroid& body, double alphaDeg, double betaDeg) : body_(body) {
     const double alfa = radians(checkedInRange("angle of attack", alphaDeg, -360, 360));
     const double beta = radians(checkedInRange("yaw angle", betaDeg, -360, 360));
-    d_ = {std::cos(alfa) * std::cos(beta), std::sin(beta), std::sin(alfa) * std::cos(beta)};
+    d_ = streamDirection(alfa, beta);
     const double k1 = body_.k1(), k2 = body_.k2();
     w_ = {(1 + k1) * d_[0], (1 + k2) * d_[1], (1 + k2) * d_[2]};
 }
