@@ -113,14 +113,15 @@ double Spheroid::area() const {
     if (lambda == 1) {
         return 4 * std::numbers::pi * a_ * a_;
     }
-    // In units of a²: prolate 2π (λ² + λ asin(e) / e), e² = 1 − λ²;
-    // oblate 2π (λ² + atanh(e) / e), e² = 1 − 1/λ², atanh e = ln((1 + e) λ)
-    // where 1 − e has lost its digits.
+    // In units of a²: prolate 2π (λ² + λ asin(e) / e), e² = 1 − λ², with
+    // asin e = atan2(e, λ), which keeps its digits where e is near 1 (asin
+    // there would multiply e's rounding by 1/λ); oblate 2π (λ² + atanh(e) / e),
+    // e² = 1 − 1/λ², atanh e = ln((1 + e) λ) where 1 − e has lost its digits.
     const double lambda2 = lambda * lambda;
     double inUnitsOfA2;
     if (lambda < 1) {
         const double e = std::sqrt((1 - lambda) * (1 + lambda));
-        inUnitsOfA2 = lambda2 + lambda * std::asin(e) / e;
+        inUnitsOfA2 = lambda2 + lambda * std::atan2(e, lambda) / e;
     } else {
         const double e = std::sqrt((lambda - 1) * (lambda + 1)) / lambda;
         const double atanhE = e < 0.5 ? std::atanh(e) : std::log((1 + e) * lambda);

@@ -81,6 +81,19 @@ TEST(Inertia, VolumeAndAreaOfEveryShape) {
     }
 }
 
+// Slender bodies, where the meridian's quadrature loses its digits at the
+// tips: 2π a² (λ² + λ asin(e) / e) at 40 digits (mpmath), a = 2.
+TEST(Inertia, AreaOfSlenderBodies) {
+    const struct {
+        double lambda, area;
+    } table[] = {{1E-6, 0.00003947841760437717188091206},
+                 {1E-3, 0.03947843732682586767151903},
+                 {0.05, 1.976287987710195576487132}};
+    for (const auto& [lambda, area] : table) {
+        EXPECT_NEAR(Spheroid::fromAxes(2, 2 * lambda).area(), area, 2E-16 * area) << lambda;
+    }
+}
+
 // The fluid's kinetic energy ½ Vᵀ M V about a reference point r equals that of
 // the centre's motion, v + ω × (−r), with ω unchanged.
 TEST(AddedMass, TransferToAReferencePointKeepsTheKineticEnergy) {
