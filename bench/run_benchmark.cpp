@@ -4,6 +4,7 @@
 // Whole runs without drawing, with the two files written to a scratch
 // directory, and the largest grid's computation alone.
 
+#include "app/no_plot.h"
 #include "app/run.h"
 #include "support/scratch_directory.h"
 #include "support/solved_flow.h"
@@ -16,20 +17,12 @@ namespace {
 
 using namespace solva;
 
-class NoDrawing : public PlotRoutine {
-public:
-    void GRXYCU(std::string_view, Real N, const PointArray&, const PointArray&, const PointArray&,
-                int) override {
-        benchmark::DoNotOptimize(N);
-    }
-};
-
 const InputTexts Largest{"0.2", "400", "18", "10", "5"};
 
 void fullRun(benchmark::State& bench, const InputTexts& texts) {
     test::ScratchDirectory scratch;
     auto state = std::make_unique<FlowState>();
-    NoDrawing plot;
+    NoPlot plot;
     const OutputStyle style;
     for (auto _ : bench) {
         run(texts, scratch.path(), *state, plot, style);

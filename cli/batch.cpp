@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/batch.h"
 
+#include "app/no_plot.h"
 #include "app/run_error.h"
 #include "app/run_folder.h"
 #include "cli/batch_folder.h"
@@ -21,13 +22,6 @@ namespace solva::cli {
 
 namespace {
 
-// The CLI draws nothing.
-class NoPlot : public PlotRoutine {
-public:
-    void GRXYCU(std::string_view, Real, const PointArray&, const PointArray&, const PointArray&,
-                int) override {}
-};
-
 // `path` from the current folder, so that messages name it in full; as given
 // when there is none (it was deleted), and each run then reports the failure.
 std::filesystem::path fromHere(const std::filesystem::path& path) {
@@ -40,6 +34,157 @@ const char* signalName(int signal) {
     return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "a signal";
 }
 
+// A run's result and its error, when it stopped.
+struct RunOutcome {
+    long number = 0;
+    RunRecord record;
+    std::optional<RunError> error;
+};
+
+// The batch under way: where its files go, what it has written and said.
+class Batch {
+public:
+    Batch(const BatchSettings& settings, long total, std::ostream& out, std::ostream& err)
+        : settings_(settings), dir_(fromHere(settings.dir)), total_(total), out_(out), err_(err),
+          progress_(err, settings.progress, total) {
+        if (settings.numbered && (settings.files || settings.grid)) {
+            held_.emplace(dir_, settings.overwrite);
+        }
+        if (settings.grid && *settings.grid != StandardOutput) {
+            grid_ = fromHere(*settings.grid);
+        }
+    }
+
+    int status() const { return status_; }
+
+    // The table's header, in its file or on `out`.
+    void openTable() {
+        if (settings_.table && *settings_.table != StandardOutput) {
+            table_.emplace(fromHere(*settings_.table));
+            table_->write(TableHeader);
+        } else if (settings_.table) {
+            emit(out_, TableHeader);
+        }
+    }
+
+    // The table file made visible with the whole rows written so far.
+    void closeTable() {
+        if (table_) {
+            table_->commit();
+        }
+    }
+
+    RunOutcome runOne(const NumberedRun& next, const OutputStyle& style, FlowState& state);
+    void writeOutputs(const NumberedRun& next, const RunOutcome& outcome, const FlowState& state);
+    void reportInterruption(int signal);
+
+    // The batch stops on an output that failed: `why` is the last word.
+    void stop(const std::string& why) {
+        progress_.clear();
+        err_ << "ellipsoid-flow-cli: " << why << "; the batch stops here." << std::endl;
+    }
+
+private:
+    // The run's error line: "run 3 (line 5): error 11: ...".
+    void reportError(const NumberedRun& next, long number, const RunError& e);
+
+    const BatchSettings& settings_;
+    const std::filesystem::path dir_;
+    const long total_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::optional<BatchFolder> held_;
+    std::optional<std::filesystem::path> grid_;
+    Progress progress_;
+    std::optional<StagedFile> table_;
+    int status_ = 0;
+    long last_ = 0, lastLine_ = 0;
+};
+
+RunOutcome Batch::runOne(const NumberedRun& next, const OutputStyle& style, FlowState& state) {
+    RunOutcome outcome;
+    outcome.number = last_ + 1;
+    progress_.starting(outcome.number);
+    std::filesystem::path folder = dir_;
+    std::optional<std::filesystem::path> runGrid = grid_;
+    if (settings_.numbered) {
+        folder = dir_ / runFolderName(outcome.number, total_);
+        if (grid_) {
+            runGrid = folder / *settings_.grid;
+        }
+    }
+    try {
+        // A grid left from before goes first, so that a run that stops leaves
+        // none; only a plain file, never a device or a folder.
+        std::error_code e;
+        if (runGrid &&
+            std::filesystem::is_regular_file(std::filesystem::symlink_status(*runGrid, e))) {
+            std::filesystem::remove(*runGrid, e);
+        }
+        const bool folderNeeded = settings_.files || (runGrid && settings_.numbered);
+        NoPlot plot;
+        run(next.texts, folderNeeded ? createRunFolder(folder) : folder, state, plot, style,
+            outcome.record, settings_.files ? ResultFiles::Written : ResultFiles::Dropped);
+        if (runGrid) {
+            writeStaged(*runGrid,
+                        gridCsv(state, outcome.record.parameters, outcome.record.coefficients));
+        }
+    } catch (const RunError& e) {
+        outcome.error = e;
+        reportError(next, outcome.number, e);
+    }
+    last_ = outcome.number;
+    lastLine_ = next.line;
+    return outcome;
+}
+
+void Batch::reportError(const NumberedRun& next, long number, const RunError& e) {
+    status_ = 1;
+    progress_.clear();
+    if (settings_.numbered) {
+        err_ << "run " << number;
+        if (settings_.lineNumbers) {
+            err_ << " (line " << next.line << ")";
+        }
+        err_ << ": ";
+    }
+    err_ << "error " << e.number() << ": " << e.what() << std::endl;
+}
+
+void Batch::writeOutputs(const NumberedRun& next, const RunOutcome& outcome,
+                         const FlowState& state) {
+    const RunRecord& record = outcome.record;
+    if (!outcome.error && settings_.grid == StandardOutput) {
+        emit(out_, gridCsv(state, record.parameters, record.coefficients));
+    }
+    if (!outcome.error && settings_.table) {
+        const std::string rows =
+            tableRows(outcome.number, next.line, state, record.parameters, record.coefficients);
+        table_ ? table_->write(rows) : emit(out_, rows);
+    }
+    if (settings_.summary) {
+        progress_.clear();
+        emit(out_,
+             summaryJson(outcome.number, next.line, next.texts, record, state, outcome.error) +
+                 "\n");
+    }
+}
+
+void Batch::reportInterruption(int signal) {
+    progress_.clear();
+    err_ << "ellipsoid-flow-cli: stopped by " << signalName(signal);
+    if (last_ == 0) {
+        err_ << " before the first run." << std::endl;
+    } else {
+        err_ << " after run " << last_ << " of " << total_;
+        if (settings_.lineNumbers) {
+            err_ << " (line " << lastLine_ << ")";
+        }
+        err_ << "; the runs after it were not made." << std::endl;
+    }
+    closeTable(); // whole rows of the runs made
+}
+
 } // namespace
 
 std::string runFolderName(long run, long total) {
@@ -50,124 +195,30 @@ std::string runFolderName(long run, long total) {
 
 int runBatch(RunSource& runs, const BatchSettings& settings, const OutputStyle& style,
              FlowState& state, std::ostream& out, std::ostream& err) {
-    const std::filesystem::path dir = fromHere(settings.dir);
-    std::optional<BatchFolder> held;
-    if (settings.numbered && (settings.files || settings.grid)) {
-        held.emplace(dir, settings.overwrite);
-    }
-    std::optional<std::filesystem::path> grid;
-    if (settings.grid && *settings.grid != StandardOutput) {
-        grid = fromHere(*settings.grid);
-    }
-    const long total = runs.total();
-    Progress progress(err, settings.progress, total);
-    int status = 0;
-    long last = 0, lastLine = 0;
-
+    Batch batch(settings, runs.total(), out, err);
     try {
-        std::optional<StagedFile> tableFile;
-        const bool tableOut = settings.table && *settings.table == StandardOutput;
-        if (settings.table && !tableOut) {
-            tableFile.emplace(fromHere(*settings.table));
-            tableFile->write(TableHeader);
-        } else if (tableOut) {
-            emit(out, TableHeader);
-        }
-
+        batch.openTable();
         while (true) {
             if (const int signal = settings.interrupted ? settings.interrupted() : 0) {
-                progress.clear();
-                err << "ellipsoid-flow-cli: stopped by " << signalName(signal);
-                if (last == 0) {
-                    err << " before the first run." << std::endl;
-                } else {
-                    err << " after run " << last << " of " << total;
-                    if (settings.lineNumbers) {
-                        err << " (line " << lastLine << ")";
-                    }
-                    err << "; the runs after it were not made." << std::endl;
-                }
-                if (tableFile) {
-                    tableFile->commit(); // whole rows of the runs made
-                }
+                batch.reportInterruption(signal);
                 return 128 + signal;
             }
             const std::optional<NumberedRun> next = runs.next();
             if (!next) {
                 break;
             }
-            const long number = last + 1;
-            progress.starting(number);
-            std::filesystem::path folder = dir;
-            std::optional<std::filesystem::path> runGrid = grid;
-            if (settings.numbered) {
-                folder = dir / runFolderName(number, total);
-                if (grid) {
-                    runGrid = folder / *settings.grid;
-                }
-            }
-
-            RunRecord record;
-            std::optional<RunError> error;
-            try {
-                // A grid left from before goes first, so that a run that stops
-                // leaves none; only a plain file, never a device or a folder.
-                std::error_code e;
-                if (runGrid && std::filesystem::is_regular_file(
-                                   std::filesystem::symlink_status(*runGrid, e))) {
-                    std::filesystem::remove(*runGrid, e);
-                }
-                const bool folderNeeded = settings.files || (runGrid && settings.numbered);
-                NoPlot plot;
-                run(next->texts, folderNeeded ? createRunFolder(folder) : folder, state, plot,
-                    style, record, settings.files ? ResultFiles::Written : ResultFiles::Dropped);
-                if (runGrid) {
-                    writeStaged(*runGrid, gridCsv(state, record.parameters, record.coefficients));
-                }
-            } catch (const RunError& e) {
-                error = e;
-                status = 1;
-                progress.clear();
-                if (settings.numbered) {
-                    err << "run " << number;
-                    if (settings.lineNumbers) {
-                        err << " (line " << next->line << ")";
-                    }
-                    err << ": ";
-                }
-                err << "error " << e.number() << ": " << e.what() << std::endl;
-            }
-            last = number;
-            lastLine = next->line;
-            const RunParameters& p = record.parameters;
-            if (!error && settings.grid == StandardOutput) {
-                emit(out, gridCsv(state, p, record.coefficients));
-            }
-            if (!error && settings.table) {
-                const std::string rows =
-                    tableRows(number, next->line, state, p, record.coefficients);
-                tableFile ? tableFile->write(rows) : emit(out, rows);
-            }
-            if (settings.summary) {
-                progress.clear();
-                emit(out,
-                     summaryJson(number, next->line, next->texts, record, state, error) + "\n");
-            }
+            const RunOutcome outcome = batch.runOne(*next, style, state);
+            batch.writeOutputs(*next, outcome, state);
         }
-        if (tableFile) {
-            tableFile->commit();
-        }
+        batch.closeTable();
     } catch (const OutputLost& e) { // nothing more can be told, so the batch stops
-        progress.clear();
-        err << "ellipsoid-flow-cli: " << e.what() << "; the batch stops here." << std::endl;
+        batch.stop(e.what());
         return 1;
     } catch (const RunError& e) { // the table file
-        progress.clear();
-        err << "ellipsoid-flow-cli: error " << e.number() << ": " << e.what()
-            << "; the batch stops here." << std::endl;
+        batch.stop("error " + std::to_string(e.number()) + ": " + e.what());
         return 1;
     }
-    return status;
+    return batch.status();
 }
 
 } // namespace solva::cli

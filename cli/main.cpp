@@ -6,22 +6,21 @@
 // coefficients on request.
 
 #include "cli/batch.h"
+#include "cli/command_line.h"
 #include "cli/interruption.h"
-#include "cli/options.h"
 #include "cli/runs_file.h"
-#include "cli/spheroid_commands.h"
 #include "cli/strict_texts.h"
 #include "cli/sweep.h"
 #include "cli/usage_error.h"
 
 #include <cerrno>
 #include <clocale>
-#include <cstring>
 #include <fcntl.h>
 #include <iostream>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
@@ -68,35 +67,28 @@ bool outputOnErrorTerminal() {
 
 int main(int argc, char* argv[]) {
     holdClosedStandardStreams();
-    // The field and inertia subcommands, whose output is the same in every locale.
-    if (const auto status = solva::cli::runSpheroidCommand(argc, argv, std::cout, std::cerr)) {
-        return *status;
-    }
-    // The window's toolkit takes the user's locale at start; the result files
-    // follow it, so the same texts give the same bytes here.
-    std::setlocale(LC_ALL, "");
     try {
-        const std::optional<Options> options = parseOptions(argc, argv, std::cout);
-        if (!options) {
-            errno = 0;
-            if (!std::cout.flush()) {
-                std::cerr << "ellipsoid-flow-cli: cannot write to standard output"
-                          << (errno != 0 ? std::string(": ") + std::strerror(errno) : "") << '\n';
-                return 1;
-            }
-            return 0;
+        // --help, --version and the field and inertia subcommands, whose output
+        // is the same in every locale, are done here.
+        const std::variant<int, Options> line = runCommandLine(argc, argv, std::cout, std::cerr);
+        if (const int* status = std::get_if<int>(&line)) {
+            return *status;
         }
-        BatchSettings settings = options->batch;
+        const Options& options = std::get<Options>(line);
+        // The window's toolkit takes the user's locale at start; the result files
+        // follow it, so the same texts give the same bytes here.
+        std::setlocale(LC_ALL, "");
+        BatchSettings settings = options.batch;
         const bool writesOutput =
             settings.summary || settings.grid == StandardOutput || settings.table == StandardOutput;
         settings.progress =
             isatty(STDERR_FILENO) == 1 && !(writesOutput && outputOnErrorTerminal());
         settings.interrupted = interruption;
-        const std::unique_ptr<RunSource> runs = runsOf(*options);
+        const std::unique_ptr<RunSource> runs = runsOf(options);
         if (runs->total() == 0) {
             std::cerr << "ellipsoid-flow-cli: "
-                      << (*options->runs == "-" ? "standard input"
-                                                : "the runs file \"" + *options->runs + "\"")
+                      << (*options.runs == "-" ? "standard input"
+                                               : "the runs file \"" + *options.runs + "\"")
                       << " holds no run.\n";
         }
         catchInterruptions();

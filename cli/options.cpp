@@ -3,6 +3,7 @@
 #include "cli/options.h"
 
 #include "app/version.h"
+#include "cli/declared_options.h"
 #include "cli/quoted_text.h"
 #include "cli/usage_error.h"
 #include "output/plot_data_file.h"
@@ -59,33 +60,53 @@ License MIT <https://opensource.org/licenses/MIT>.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.)";
 
-// The options that take a value, and the flags, that take none.
-const std::vector<std::string> ValueOptions{"--runs", "--dir", "--grid",  "--table", "--lambda",
-                                            "--nxx",  "--nt",  "--alpha", "--beta"};
-const std::vector<std::string> Flags{"--summary",   "--no-files", "--strict",
-                                     "--overwrite", "--help",     "--version"};
+// What the options of the batch hold once parsed, the texts of one run among them.
+struct BatchValues {
+    Options options;
+    std::vector<std::string> texts;
+    std::string runs, grid, table;
+    NamedInputs named;
+};
 
-// What every usage message ends with.
-std::string hint() {
-    return "Type \"ellipsoid-flow-cli " + placeholders() +
-           "\" (for example \"ellipsoid-flow-cli 0.2 18 1 0 0\") or \"ellipsoid-flow-cli --runs "
-           "FILE\"; \"ellipsoid-flow-cli --help\" shows every option.";
+// An option as its usage shows it: "--runs FILE".
+std::string withValue(const CLI::App& program, const std::string& name) {
+    return name + " " + program.get_option(name)->get_type_name();
+}
+
+// The ways to give the runs, and the subcommands, each on a line of its own.
+std::string usageLines(const CLI::App& program, const std::string& name) {
+    std::string named;
+    for (const Input& input : Inputs) {
+        named += " " + withValue(program, "--" + std::string(input.key));
+    }
+    std::string commands;
+    for (const CLI::App* command : program.get_subcommands({})) {
+        commands += (commands.empty() ? "" : "|") + command->get_name();
+    }
+    const std::string indent = "\n       " + name + " ";
+    return "Usage: " + name + " [OPTIONS] " + placeholders() + indent + "[OPTIONS] " +
+           withValue(program, "--runs") + indent + "[OPTIONS]" + named + indent + commands +
+           " [OPTIONS]\n";
 }
 
 // CLI11 would write "[texts...]"; the five texts have names of their own.
 class Formatter : public CLI::Formatter {
 public:
-    std::string make_usage(const CLI::App*, std::string) const override {
-        return "Usage: ellipsoid-flow-cli [OPTIONS] " + placeholders() +
-               "\n       ellipsoid-flow-cli [OPTIONS] --runs FILE"
-               "\n       ellipsoid-flow-cli [OPTIONS] --lambda V --nxx V --nt V --alpha V "
-               "--beta V"
-               "\n       ellipsoid-flow-cli field|inertia [OPTIONS]\n";
+    std::string make_usage(const CLI::App* program, std::string name) const override {
+        return usageLines(*program, name);
     }
 };
 
-[[noreturn]] void usage(const std::string& problem) {
-    throw UsageError(problem + "\n" + hint());
+// What every usage message ends with.
+std::string hint(const CLI::App& program) {
+    const std::string name = program.get_name();
+    return "Type \"" + name + " " + placeholders() + "\" (for example \"" + name +
+           " 0.2 18 1 0 0\") or \"" + name + " " + withValue(program, "--runs") + "\"; \"" + name +
+           " --help\" shows every option.";
+}
+
+[[noreturn]] void usage(const CLI::App& program, const std::string& problem) {
+    throw UsageError(problem + "\n" + hint(program));
 }
 
 bool isOneOf(const std::string& arg, const std::vector<std::string>& names) {
@@ -94,21 +115,24 @@ bool isOneOf(const std::string& arg, const std::vector<std::string>& names) {
 
 // What CLI11 lets pass: an option's value that is itself one of the options
 // (--dir --summary), and a flag given a value (--summary=0).
-void checkValues(int argc, const char* const* argv) {
+void checkValues(const CLI::App& program, int argc, const char* const* argv) {
+    const std::vector<std::string> flags = optionNames(program, OptionKind::Flag, false);
+    const std::vector<std::string> flagsAnyName = optionNames(program, OptionKind::Flag, true);
+    const std::vector<std::string> valued = optionNames(program, OptionKind::Valued, true);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--") {
             return;
         }
-        if (const std::optional<std::string> problem = flagGivenValue(arg, Flags)) {
-            usage(*problem);
+        if (const std::optional<std::string> problem = flagGivenValue(arg, flags)) {
+            usage(program, *problem);
         }
         const std::string next = i + 1 < argc ? argv[i + 1] : "";
         const std::string nextName = next.substr(0, next.find('='));
-        if (isOneOf(arg, ValueOptions) &&
-            (isOneOf(nextName, ValueOptions) || isOneOf(next, Flags) || next == "-h")) {
-            usage(arg + " needs a value, and " + shown(next) + " is an option. A file or folder " +
-                  "of that name is written " + arg + "=./" + shown(next) + ".");
+        if (isOneOf(arg, valued) && (isOneOf(nextName, valued) || isOneOf(next, flagsAnyName))) {
+            usage(program, arg + " needs a value, and " + shown(next) +
+                               " is an option. A file or folder " + "of that name is written " +
+                               arg + "=./" + shown(next) + ".");
         }
     }
 }
@@ -122,147 +146,164 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 }
 
 // An output named like a result file of the folder it lands in would replace it.
-void checkNotAResultFile(const char* option, const std::filesystem::path& path, const Options& o) {
+void checkNotAResultFile(const CLI::App& program, const char* option,
+                         const std::filesystem::path& path, const Options& o) {
     if (!o.batch.files) {
         return;
     }
     for (const char* name : {ReportFileName, PlotDataFileName}) {
         const bool clash = o.batch.numbered ? path == name : sameFile(path, o.batch.dir / name);
         if (clash) {
-            usage(std::string(option) + " " + path.string() + " would replace the run's " + name +
-                  "; give the output another name.");
+            usage(program, std::string(option) + " " + path.string() + " would replace the run's " +
+                               name + "; give the output another name.");
         }
     }
 }
 
-void check(const Options& o, const std::vector<std::string>& texts) {
+void check(const CLI::App& program, const Options& o, const std::vector<std::string>& texts) {
     const int sources = (o.runs ? 1 : 0) + (o.named ? 1 : 0) + (texts.empty() ? 0 : 1);
     if (sources > 1) {
-        usage("Give the runs one way: five texts, --runs FILE, or named inputs (--lambda ...).");
+        usage(program,
+              "Give the runs one way: five texts, --runs FILE, or named inputs (--lambda ...).");
     }
     if (sources == 0 || (!texts.empty() && texts.size() != Inputs.size())) {
-        usage("A run needs five texts, " + placeholders() + ", and " +
-              std::to_string(texts.size()) + " were given (an empty box is \"\").");
+        usage(program, "A run needs five texts, " + placeholders() + ", and " +
+                           std::to_string(texts.size()) + " were given (an empty box is \"\").");
     }
     if (o.batch.dir.empty()) {
-        usage("--dir needs a folder name (\".\" for the current folder).");
+        usage(program, "--dir needs a folder name (\".\" for the current folder).");
     }
     const auto& grid = o.batch.grid;
     if (grid && !grid->has_filename()) {
-        usage("--grid needs a file name, such as grid.csv.");
+        usage(program, "--grid needs a file name, such as grid.csv.");
     }
     if (o.batch.numbered && grid && (*grid != grid->filename() || *grid == StandardOutput)) {
-        usage("For many runs, --grid takes a file name without a folder (such as grid.csv): each "
+        usage(program,
+              "For many runs, --grid takes a file name without a folder (such as grid.csv): each "
               "run writes it into its own folder DIR/NNNN/. --table FILE gives them all in one.");
     }
     const int onStandardOutput = (o.batch.summary ? 1 : 0) + (grid == StandardOutput ? 1 : 0) +
                                  (o.batch.table == StandardOutput ? 1 : 0);
     if (onStandardOutput > 1) {
-        usage("Only one of --summary, --grid - and --table - can write to standard output.");
+        usage(program,
+              "Only one of --summary, --grid - and --table - can write to standard output.");
     }
     if (o.batch.table && !o.batch.table->has_filename()) {
-        usage("--table needs a file name, such as table.csv, or - for standard output.");
+        usage(program, "--table needs a file name, such as table.csv, or - for standard output.");
     }
     if (grid) {
-        checkNotAResultFile("--grid", *grid, o);
+        checkNotAResultFile(program, "--grid", *grid, o);
     }
     if (o.batch.table && *o.batch.table != StandardOutput) {
-        checkNotAResultFile("--table", *o.batch.table, o);
+        checkNotAResultFile(program, "--table", *o.batch.table, o);
         if (grid && !o.batch.numbered && sameFile(*grid, *o.batch.table)) {
-            usage("--grid and --table name the same file; give each its own.");
+            usage(program, "--grid and --table name the same file; give each its own.");
         }
     }
+}
+
+// Declares the root's own options on `program`, bound to `v`.
+void declareOptions(CLI::App& program, BatchValues& v) {
+    auto formatter = std::make_shared<Formatter>();
+    formatter->column_width(22);
+    program.formatter(formatter);
+    program.footer(Examples);
+    program.set_version_flag("--version", std::string(Program) + " " + SOLVA_VERSION + Version);
+    program.add_option("texts", v.texts, "The five texts of one run")->type_name("TEXT");
+    program.add_option("--runs", v.runs, "Run every line of FILE (- for standard input)")
+        ->type_name("FILE");
+    for (std::size_t i = 0; i < Inputs.size(); ++i) {
+        const std::string key(Inputs[i].key);
+        program
+            .add_option("--" + key, v.named[i],
+                        i == 0 ? "One text, a range START:STOP:STEP or a list A,B"
+                               : "The same for " + std::string(Inputs[i].placeholder))
+            ->type_name("V");
+    }
+    program
+        .add_option("--dir", v.options.batch.dir,
+                    "Write the result files into DIR, made if missing")
+        ->type_name("DIR");
+    program.add_option("--grid", v.grid, "Also write a run's whole grid as CSV (- for output)")
+        ->type_name("FILE");
+    program.add_option("--table", v.table, "Write every run's grid into one CSV (- for output)")
+        ->type_name("FILE");
+    program.add_flag("--summary", v.options.batch.summary, "Print one JSON line per run");
+    program.add_flag("--no-files")->description("Write neither solva11.txt nor solva12.txt");
+    program.add_flag("--strict", v.options.strict,
+                     "Refuse texts that are not plain numbers in range");
+    program.add_flag("--overwrite", v.options.batch.overwrite,
+                     "Replace the run folders of an earlier batch");
+}
+
+// CLI11's parse, its errors told as usage errors; false after --help or --version.
+bool parsed(CLI::App& program, int argc, const char* const* argv, std::ostream& out) {
+    try {
+        program.parse(argc, argv);
+        return true;
+    } catch (const CLI::CallForHelp& e) {
+        program.exit(e, out, out);
+    } catch (const CLI::CallForVersion& e) {
+        program.exit(e, out, out);
+    } catch (const CLI::ExtrasError& e) {
+        const std::vector<std::string> extra = program.remaining();
+        if (!extra.empty() && extra.front().starts_with("--")) {
+            usage(program, "There is no option " + shown(extra.front()) + ".");
+        }
+        // CLI11 takes "-.5" or "-x" for a short option.
+        usage(program, std::string(e.what()) +
+                           "\nA text that starts with \"-\" and then not a digit "
+                           "goes after \"--\", as in \"ellipsoid-flow-cli 0.2 18 1 "
+                           "-- -.5 0\".");
+    } catch (const CLI::ParseError& e) {
+        usage(program, e.what());
+    }
+    return false;
+}
+
+// The options as the batch takes them, from what the command line held.
+Options assembled(const CLI::App& program, const BatchValues& v) {
+    Options o = v.options;
+    o.batch.files = program.count("--no-files") == 0;
+    if (program.count("--runs") > 0) {
+        o.runs = v.runs;
+        o.batch.numbered = true;
+        o.batch.lineNumbers = true;
+    }
+    const NamedInputs& named = v.named;
+    if (std::any_of(named.begin(), named.end(), [](const auto& n) { return n.has_value(); })) {
+        o.named = named;
+        o.batch.numbered =
+            std::any_of(named.begin(), named.end(), [](const auto& n) { return n && isSweep(*n); });
+    }
+    if (program.count("--grid") > 0) {
+        o.batch.grid = v.grid;
+    }
+    if (program.count("--table") > 0) {
+        o.batch.table = v.table;
+    }
+    check(program, o, v.texts);
+    if (!v.texts.empty()) {
+        o.single = inputTexts(v.texts);
+    }
+    return o;
 }
 
 } // namespace
 
-std::optional<std::string> flagGivenValue(const std::string& arg,
-                                          const std::vector<std::string>& flags) {
-    for (const std::string& flag : flags) {
-        if (arg.starts_with(flag + "=")) {
-            return flag + " takes no value; give it alone to turn it on.";
+BatchParser setUpBatchOptions(CLI::App& program) {
+    const auto values = std::make_shared<BatchValues>();
+    program.name(Program);
+    program.description(Description);
+    declareOptions(program, *values);
+    return [&program, values](int argc, const char* const* argv,
+                              std::ostream& out) -> std::optional<Options> {
+        checkValues(program, argc, argv);
+        if (!parsed(program, argc, argv, out)) {
+            return std::nullopt;
         }
-    }
-    return std::nullopt;
-}
-
-std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostream& out) {
-    checkValues(argc, argv);
-    Options o;
-    std::vector<std::string> texts;
-    std::string runs, grid, table;
-    NamedInputs named;
-
-    CLI::App app(Description, Program);
-    auto formatter = std::make_shared<Formatter>();
-    formatter->column_width(22);
-    app.formatter(formatter);
-    app.footer(Examples);
-    app.set_version_flag("--version", std::string(Program) + " " + SOLVA_VERSION + Version);
-    app.add_option("texts", texts, "The five texts of one run")->type_name("TEXT");
-    app.add_option("--runs", runs, "Run every line of FILE (- for standard input)")
-        ->type_name("FILE");
-    for (std::size_t i = 0; i < Inputs.size(); ++i) {
-        const std::string key(Inputs[i].key);
-        app.add_option("--" + key, named[i],
-                       i == 0 ? "One text, a range START:STOP:STEP or a list A,B"
-                              : "The same for " + std::string(Inputs[i].placeholder))
-            ->type_name("V");
-    }
-    app.add_option("--dir", o.batch.dir, "Write the result files into DIR, made if missing")
-        ->type_name("DIR");
-    app.add_option("--grid", grid, "Also write a run's whole grid as CSV (- for output)")
-        ->type_name("FILE");
-    app.add_option("--table", table, "Write every run's grid into one CSV (- for output)")
-        ->type_name("FILE");
-    app.add_flag("--summary", o.batch.summary, "Print one JSON line per run");
-    app.add_flag("--no-files")->description("Write neither solva11.txt nor solva12.txt");
-    app.add_flag("--strict", o.strict, "Refuse texts that are not plain numbers in range");
-    app.add_flag("--overwrite", o.batch.overwrite, "Replace the run folders of an earlier batch");
-
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        app.exit(e, out, out);
-        return std::nullopt;
-    } catch (const CLI::CallForVersion& e) {
-        app.exit(e, out, out);
-        return std::nullopt;
-    } catch (const CLI::ExtrasError& e) {
-        const std::vector<std::string> extra = app.remaining();
-        if (!extra.empty() && extra.front().starts_with("--")) {
-            usage("There is no option " + shown(extra.front()) + ".");
-        }
-        // CLI11 takes "-.5" or "-x" for a short option.
-        usage(std::string(e.what()) + "\nA text that starts with \"-\" and then not a digit "
-                                      "goes after \"--\", as in \"ellipsoid-flow-cli 0.2 18 1 "
-                                      "-- -.5 0\".");
-    } catch (const CLI::ParseError& e) {
-        usage(e.what());
-    }
-
-    o.batch.files = app.count("--no-files") == 0;
-    if (app.count("--runs") > 0) {
-        o.runs = runs;
-        o.batch.numbered = true;
-        o.batch.lineNumbers = true;
-    }
-    if (std::any_of(named.begin(), named.end(), [](const auto& v) { return v.has_value(); })) {
-        o.named = named;
-        o.batch.numbered =
-            std::any_of(named.begin(), named.end(), [](const auto& v) { return v && isSweep(*v); });
-    }
-    if (app.count("--grid") > 0) {
-        o.batch.grid = grid;
-    }
-    if (app.count("--table") > 0) {
-        o.batch.table = table;
-    }
-    check(o, texts);
-    if (!texts.empty()) {
-        o.single = inputTexts(texts);
-    }
-    return o;
+        return assembled(program, *values);
+    };
 }
 
 } // namespace solva::cli

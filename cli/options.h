@@ -11,10 +11,14 @@
 #include "cli/batch.h"
 #include "cli/sweep.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
-#include <vector>
+
+namespace CLI {
+class App;
+}
 
 namespace solva::cli {
 
@@ -29,14 +33,16 @@ struct Options {
     BatchSettings batch;
 };
 
-// Reads the command line. --help and --version print to `out` and give no
-// options; anything the program cannot act on throws UsageError with a
-// message that says what to type instead.
-std::optional<Options> parseOptions(int argc, const char* const* argv, std::ostream& out);
+// Reads the command line of the runs. --help and --version print to `out`
+// and give no options; anything the program cannot act on throws UsageError
+// with a message that says what to type instead.
+using BatchParser =
+    std::function<std::optional<Options>(int argc, const char* const* argv, std::ostream& out)>;
 
-// What to say when the argument `arg` gives one of `flags` a value
-// (--summary=0), which CLI11 would take: a flag takes none. Nothing otherwise.
-std::optional<std::string> flagGivenValue(const std::string& arg,
-                                          const std::vector<std::string>& flags);
+// Makes `program` ellipsoid-flow-cli: its name, description, help, --version
+// and the options of the runs; gives what reads them. The usage that --help
+// shows and usage errors end with lists the program's subcommands as they are
+// when it is shown. `program` must outlive the parser.
+BatchParser setUpBatchOptions(CLI::App& program);
 
 } // namespace solva::cli

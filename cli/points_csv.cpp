@@ -5,6 +5,7 @@
 #include "cli/line_reader.h"
 #include "cli/quoted_text.h"
 #include "cli/standard_output.h"
+#include "cli/usage_error.h"
 
 #include <algorithm>
 #include <array>
@@ -81,7 +82,7 @@ std::optional<char> separatorFound(std::string_view row) {
     if (const std::optional<char> separator = separatorFound(row)) {
         problem += " separated by commas (found '" + shown({&*separator, 1}) + "')";
     }
-    throw PointsError(problem + ": " + quoted(row));
+    throw UsageError(problem + ": " + quoted(row));
 }
 
 std::array<double, 3> readRow(std::string_view row, long line) {
@@ -96,8 +97,8 @@ std::array<double, 3> readRow(std::string_view row, long line) {
         const std::string_view field = row.substr(start, comma - start);
         const std::errc error = readNumber(field, p[k]);
         if (error == std::errc::result_out_of_range) {
-            throw PointsError("line " + std::to_string(line) + ": " + quoted(trimmed(field)) +
-                              " is out of range");
+            throw UsageError("line " + std::to_string(line) + ": " + quoted(trimmed(field)) +
+                             " is out of range");
         }
         if (error != std::errc()) {
             notThreeNumbers(row, line);
@@ -128,8 +129,8 @@ void readRows(LineReader& reader, Points& points) {
     }
 }
 
-PointsError unreadable(const std::string& name, int error) {
-    return PointsError("Cannot read the points file \"" + name + "\": " + std::strerror(error));
+UsageError unreadable(const std::string& name, int error) {
+    return UsageError("Cannot read the points file \"" + name + "\": " + std::strerror(error));
 }
 
 void append(std::string& line, double value) {
@@ -149,14 +150,14 @@ Points readPoints(const std::string& name) {
         if (e.error() != 0) {
             throw unreadable(name, e.error());
         }
-        throw PointsError("line " + std::to_string(e.line()) + " is longer than " +
-                          std::to_string(MaxLineBytes) + " bytes, more than any point needs");
+        throw UsageError("line " + std::to_string(e.line()) + " is longer than " +
+                         std::to_string(MaxLineBytes) + " bytes, more than any point needs");
     } catch (const std::bad_alloc&) {
         throw unreadable(name, ENOMEM);
     }
     if (points.lines.empty()) {
-        throw PointsError((name == "-" ? "standard input" : "the points file \"" + name + "\"") +
-                          " holds no point");
+        throw UsageError((name == "-" ? "standard input" : "the points file \"" + name + "\"") +
+                         " holds no point");
     }
     return points;
 }

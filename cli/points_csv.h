@@ -5,21 +5,11 @@
 // The CSV of `ellipsoid-flow-cli field`: x,y,z rows in, and the flow at each
 // point out, every number in its shortest form that reads back exactly.
 
-#include "spheroid/flow.h"
-
 #include <iosfwd>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace solva::cli {
-
-// A points file that cannot be read, holds no point or has a row that is not
-// three numbers; what() names the file or the line.
-class PointsError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The points of a CSV file: contiguous x, y, z triples, and the line each
 // came from.
@@ -36,7 +26,8 @@ struct Points {
 // the first other line when its first token (up to a comma, semicolon, tab or
 // space) is not written as a number: a heading such as x,y,z. A token written
 // as a number is made of digits, signs, points and exponent letters (e, E),
-// with at least one digit, or is inf, infinity or nan. Throws PointsError when
+// with at least one digit, or is inf, infinity or nan. Throws UsageError, its
+// what() naming the file or the line, when
 // the file cannot be read (or its points do not fit in memory), holds no
 // point, or has a line that is too long, not three numbers (naming the
 // separator when it is a semicolon, tab or space) or a number out of range.

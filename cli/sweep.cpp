@@ -47,12 +47,8 @@ std::string valueText(double v) {
     return text;
 }
 
-} // namespace
-
-bool isSweep(const std::string& given) {
-    return given.find_first_of(":,") != std::string::npos;
-}
-
+// The texts one named input stands for; a range that is not three numbers,
+// runs the wrong way or never ends throws UsageError naming the input.
 std::vector<std::string> expandInput(const Input& input, const std::string& given) {
     if (given.find(':') == std::string::npos) {
         return split(given, ',');
@@ -77,6 +73,12 @@ std::vector<std::string> expandInput(const Input& input, const std::string& give
         texts.push_back(valueText(start + static_cast<double>(k) * step));
     }
     return texts;
+}
+
+} // namespace
+
+bool isSweep(const std::string& given) {
+    return given.find_first_of(":,") != std::string::npos;
 }
 
 Sweep::Sweep(const NamedInputs& given, bool strict) {

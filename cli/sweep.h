@@ -26,17 +26,14 @@ namespace solva::cli {
 // the one text a new window shows in its box.
 using NamedInputs = std::array<std::optional<std::string>, 5>;
 
-// The texts one named input stands for; a range that is not three numbers,
-// runs the wrong way or never ends throws UsageError naming the input.
-std::vector<std::string> expandInput(const Input& input, const std::string& given);
-
 // Whether a given text is a range or a list rather than one text.
 bool isSweep(const std::string& given);
 
 class Sweep : public RunSource {
 public:
-    // `strict`: each text is checked as --strict asks. Throws UsageError as
-    // expandInput does, and when there would be more than MaxRuns runs.
+    // `strict`: each text is checked as --strict asks. Throws UsageError,
+    // naming the input, for a range that is not three numbers, runs the wrong
+    // way or never ends, and when there would be more than MaxRuns runs.
     Sweep(const NamedInputs& given, bool strict);
 
     long total() const override { return total_; }

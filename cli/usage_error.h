@@ -6,9 +6,10 @@
 
 namespace solva::cli {
 
-// A command line or runs file the program cannot act on: nothing is run, the
-// program says what to type instead and exits with status 2. Run-time
-// failures of a run are RunErrors, never this.
+// A command line, runs file or points file the program cannot act on: the
+// input the user gave cannot be used, so nothing is run or computed; the
+// program says why (and, for the command line, what to type instead) and
+// exits with status 2. Run-time failures of a run are RunErrors, never this.
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

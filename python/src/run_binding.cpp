@@ -6,6 +6,7 @@
 // arrays. The Python side (ellipsoid_flow/_run.py) turns numbers into texts
 // and the results into a RunResult.
 
+#include "app/no_plot.h"
 #include "app/run.h"
 #include "app/run_error.h"
 #include "app/run_folder.h"
@@ -32,12 +33,6 @@ namespace py = pybind11;
 namespace solva::python {
 
 namespace {
-
-class NoPlot : public PlotRoutine {
-public:
-    void GRXYCU(std::string_view, Real, const PointArray&, const PointArray&, const PointArray&,
-                int) override {}
-};
 
 // The files follow the locale the environment names (LC_ALL, LC_NUMERIC,
 // LANG), as the window's do; it is read once, as a window reads it when it

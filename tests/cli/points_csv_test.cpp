@@ -5,6 +5,7 @@
 // line numbers of the rows, and what stops the reading.
 
 #include "cli/points_csv.h"
+#include "cli/usage_error.h"
 #include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST(PointsCsv, AHeadingIsAFirstRowNotWrittenAsANumber) {
                 EXPECT_TRUE(points.xyz[i] == c.xyz[i] || bothNaN) << c.text << i;
             }
             EXPECT_EQ(points.lines, c.lines) << c.text;
-        } catch (const cli::PointsError& e) {
+        } catch (const cli::UsageError& e) {
             EXPECT_EQ(e.what(), c.error) << c.text;
         }
     }

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What the subcommands of ellipsoid-flow-cli that use the spheroid library
+// (field_command.h, inertia_command.h) share: the body and stream options,
+// and how a subcommand is declared and what it does once parsed.
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace solva::cli {
+
+// --lambda (a number or a fraction such as 1/8), --alpha and --beta
+// (degrees), as parsed.
+struct BodyAndStream {
+    double lambda = 0;
+    std::optional<double> alpha, beta;
+};
+
+// A subcommand declared on the program's app, and what it does with the
+// values of its options once they are parsed: it writes its output on `out`
+// and throws UsageError for an input that cannot be used (status 2), another
+// std::exception for a value the flow cannot take or output that `out` cannot
+// take (status 1).
+struct SpheroidCommand {
+    CLI::App* app = nullptr;
+    std::function<void(std::ostream& out)> run;
+};
+
+// Adds the subcommand `name` to `program` with `description` and `footer`
+// and its first options, --lambda (required), --alpha and --beta (required
+// when `anglesRequired`), bound to `values`. Its help lists only its own
+// options, in CLI11's own layout, and the program's help does not list it.
+CLI::App& addSpheroidCommand(CLI::App& program, const std::string& name,
+                             const std::string& description, const std::string& footer,
+                             BodyAndStream& values, bool anglesRequired);
+
+} // namespace solva::cli
