@@ -14,10 +14,15 @@
 
 namespace solva::cli {
 
+namespace {
+
+// Whether `name` is that of a numbered run folder.
 bool isRunFolderName(const std::string& name) {
     return name.size() >= 4 &&
            std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
+
+} // namespace
 
 BatchFolder::BatchFolder(const std::filesystem::path& dir, bool overwrite) {
     std::error_code e;

@@ -28,7 +28,4 @@ private:
     int lock_ = -1;
 };
 
-// Whether `name` is that of a numbered run folder.
-bool isRunFolderName(const std::string& name);
-
 } // namespace solva::cli
