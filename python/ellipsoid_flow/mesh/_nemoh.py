@@ -46,9 +46,9 @@ def read_nemoh(stream, name):
     Parameters
     ----------
     stream : text file
-        Open for reading, lines as the file holds them.
+        The Nemoh file, open for reading.
     name : str
-        The file's name, for messages.
+        The file's name, which messages quote.
 
     Returns
     -------

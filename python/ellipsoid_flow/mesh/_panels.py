@@ -26,6 +26,7 @@ def mesh_from_panels(corners, half, name):
     Returns
     -------
     Mesh
+        The panels as cells, corners of equal coordinates merged.
 
     Raises
     ------
