@@ -25,13 +25,14 @@ from ._panels import mesh_from_panels
 def write_gdf(mesh, stream):
     """Writes `mesh` as a low-order GDF file, each coordinate to the last bit.
 
+    ULEN is written 1, GRAV 9.80665, ISX 0, and ISY 1 for a half mesh.
+
     Parameters
     ----------
     mesh : Mesh
-        The mesh; coordinates in its own length unit, written unscaled.
+        Its coordinates go out unscaled, in the mesh's own length unit.
     stream : text file
-        Open for writing.
-        ULEN is written 1, GRAV 9.80665, ISX 0 and ISY 1 for a half mesh.
+        The GDF file, open for writing.
     """
     stream.write("Ellipsoid Flow mesh, low-order panels\n")
     stream.write("1.0 9.80665   ULEN GRAV\n")

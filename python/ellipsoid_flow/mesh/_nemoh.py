@@ -22,14 +22,15 @@ from ._panels import mesh_from_panels
 def write_nemoh(mesh, stream):
     """Writes `mesh` as a Nemoh mesh file, each coordinate to the last bit.
 
+    Vertices are numbered from 1 in the mesh's order; ISYM is 1 for a half
+    mesh.
+
     Parameters
     ----------
     mesh : Mesh
         The mesh; coordinates in its own length unit, written unscaled.
     stream : text file
-        Open for writing.
-        Vertices are numbered from 1 in the mesh's order; ISYM is 1 for a
-        half mesh.
+        The Nemoh file, open for writing.
     """
     stream.write(f"2 {int(mesh.half)}\n")
     for number, point in enumerate(mesh.points, start=1):
