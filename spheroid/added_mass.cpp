@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "spheroid/checks.h"
-#include "spheroid/scaled_number.h"
+#include "spheroid/detail/checks.h"
+#include "spheroid/detail/scaled_number.h"
 
 namespace solva::spheroid {
 

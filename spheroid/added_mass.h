@@ -21,10 +21,10 @@
 // (Spheroid::scaled by its length), the reference point in metres and the
 // density in kg/m³.
 // Accuracy: that of k₁, k₂, k′ (spheroid.h) plus a few roundings. The
-// products are formed without overflow (scaled_number.h), so an entry is
-// right wherever the true one lies within the range of a double, and the
-// same to the last bit as plain double arithmetic gives where no step of it
-// leaves the normal range.
+// products are formed without overflow (each factor a mantissa and an
+// exponent of its own), so an entry is right wherever the true one lies
+// within the range of a double, and the same to the last bit as plain double
+// arithmetic gives where no step of it leaves the normal range.
 
 #include <array>
 

@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "spheroid/checks.h"
-#include "spheroid/field_kernel.h"
+#include "spheroid/detail/checks.h"
+#include "spheroid/detail/field_kernel.h"
 #include "spheroid/spheroid_error.h"
 #include "spheroid/stream_direction.h"
 

@@ -8,7 +8,8 @@
 // Stream: unit speed U = 1 at infinity in the direction
 //   d = (cos α cos β, sin β, sin α cos β)
 // (α the angle of attack, β the yaw angle; body axes of vector3.h). With s
-// the confocal parameter of the point (Spheroid::confocalParameter) and I_a,
+// the parameter of the confocal spheroid x²/(a² + s) + (y² + z²)/(b² + s) = 1
+// through the point (docs/mathematics.md, "The confocal coordinate") and I_a,
 // I_b the integrals there (Lamb, Hydrodynamics, §§114-115, 373):
 //   Φ = d₁ x (1 + I_a(s) / (2 − α₀)) + (d₂ y + d₃ z)(1 + I_b(s) / (2 − β₀)),
 // the disturbance Φ − d · p vanishing at infinity as 1/r². The velocity is
@@ -129,16 +130,16 @@ public:
     // the axis towards the stream. Units ρ U² L³ (N·m for kg/m³, m/s and a body
     // in metres). Equal to the moment of the surface pressure ½ ρ U² Cp
     // integrated over the body (tested); the force is zero. Formed without
-    // overflow (scaled_number.h), so a component is 0 or in range wherever
-    // the true one is. Throws SpheroidError unless density is finite and
-    // positive and speed finite, and ResultOutOfRange naming the inputs when a
-    // component is beyond the largest double.
+    // overflow (each factor a mantissa and an exponent of its own), so a
+    // component is 0 or in range wherever the true one is. Throws
+    // SpheroidError unless density is finite and positive and speed finite,
+    // and ResultOutOfRange naming the inputs when a component is beyond the
+    // largest double.
     Vector3 munkMoment(double density = 1, double speed = 1) const;
 
 private:
     Spheroid body_;
     Vector3 d_, w_;
-    double factorA_, factorB_; // 1 / (2 − α₀), 1 / (2 − β₀)
 };
 
 } // namespace solva::spheroid

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "spheroid/checks.h"
+#include "spheroid/detail/checks.h"
 
 namespace solva::spheroid {
 

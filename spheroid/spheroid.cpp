@@ -5,9 +5,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "spheroid/checks.h"
-#include "spheroid/confocal.h"
-#include "spheroid/spheroid_error.h"
+#include "spheroid/detail/checks.h"
+#include "spheroid/detail/confocal.h"
 
 namespace solva::spheroid {
 
@@ -66,20 +65,6 @@ ShapeIntegrals Spheroid::confocalIntegrals(double s) const {
 bool Spheroid::contains(const Vector3& p) const {
     const double x = p[0] / a_, y = p[1] / b_, z = p[2] / b_;
     return x * x + y * y + z * z < 1 - confocal::surfaceTolerance;
-}
-
-double Spheroid::confocalParameter(const Vector3& p) const {
-    for (const double coordinate : p) {
-        checkedFinite("point coordinate", coordinate);
-    }
-    const double x = p[0] / a_, y = p[1] / a_, z = p[2] / a_;
-    if (contains(p) || std::fabs(x) > confocal::farthest || std::fabs(y) > confocal::farthest ||
-        std::fabs(z) > confocal::farthest) {
-        throw SpheroidError("the point (" + shortest(p[0]) + ", " + shortest(p[1]) + ", " +
-                            shortest(p[2]) + ") lies " +
-                            (contains(p) ? "inside the body" : "too far from the body"));
-    }
-    return a_ * a_ * confocal::parameter(confocal::shapeOf(lambda()), x * x, y * y + z * z);
 }
 
 double Spheroid::k1() const {

@@ -59,13 +59,6 @@ public:
     // Throws SpheroidError unless 0 ≤ s ≤ (1E60 a)², as far as points go.
     ShapeIntegrals confocalIntegrals(double s) const;
 
-    // The parameter s ≥ 0 of the confocal spheroid x²/(a² + s) + (y² + z²)/(b² + s) = 1
-    // through point p on or outside the body: the larger root of a quadratic.
-    // Points within 1E-12 (relative) of the surface count as on it, s = 0.
-    // Throws SpheroidError for a point inside the body, a non-finite one, or
-    // one farther than 1E60 semi-axes a from the centre.
-    double confocalParameter(const Vector3& p) const;
-
     // Whether p lies inside the body: x²/a² + (y² + z²)/b² < 1 − 1E-12.
     bool contains(const Vector3& p) const;
 

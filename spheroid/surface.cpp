@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "spheroid/checks.h"
+#include "spheroid/detail/checks.h"
 #include "spheroid/flow.h"
 
 namespace solva::spheroid {

@@ -3,6 +3,7 @@
 
 #include "flow_values.h"
 #include "bindings.h"
+#include "spheroid/stream_direction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,11 +71,6 @@ std::vector<Doubles> allocateOutputs(const std::vector<py::ssize_t>& shape,
                                    : wanted.cp) = values;
     }
     return outputs;
-}
-
-// Degrees to radians as the library converts its angles.
-double radians(double degrees) {
-    return degrees * (4 * std::atan(1.0)) / 180;
 }
 
 void copyVector(const Vector3& v, Doubles& into, py::ssize_t index) {

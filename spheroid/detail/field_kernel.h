@@ -14,7 +14,7 @@
 
 #include <cstddef>
 
-#include "spheroid/confocal.h"
+#include "spheroid/detail/confocal.h"
 #include "spheroid/spheroid.h"
 #include "spheroid/vector3.h"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
-#include "spheroid/field_kernel.h"
+#include "spheroid/detail/field_kernel.h"
 
 #include <cmath>
 #include <limits>

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "spheroid/scaled_number.h"
+#include "spheroid/detail/scaled_number.h"
 
 namespace solva::spheroid {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
-#include "spheroid/scaled_number.h"
+#include "spheroid/detail/scaled_number.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
-#include "spheroid/checks.h"
+#include "spheroid/detail/checks.h"
 
 #include <charconv>
 #include <cmath>
