@@ -5,6 +5,7 @@
 #include <string>
 
 #include "spheroid/detail/checks.h"
+#include "spheroid/detail/rigid_transfer_terms.h"
 #include "spheroid/detail/scaled_number.h"
 
 namespace solva::spheroid {
@@ -12,30 +13,6 @@ namespace solva::spheroid {
 namespace {
 
 using ScaledMatrix6 = std::array<std::array<ScaledNumber, 6>, 6>;
-
-// Tᵀ diag(centre) T, T = [[I, [r]ₓ], [0, I]] with [r]ₓ the matrix of r × ·.
-ScaledMatrix6 transferred(const std::array<ScaledNumber, 6>& centre, const Vector3& r) {
-    const auto [rx, ry, rz] = r;
-    const double skew[3][3] = {{0, -rz, ry}, {rz, 0, -rx}, {-ry, rx, 0}};
-    double T[6][6] = {};
-    for (int i = 0; i < 6; ++i) {
-        T[i][i] = 1;
-    }
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            T[i][3 + j] = skew[i][j];
-        }
-    }
-    ScaledMatrix6 M{};
-    for (int i = 0; i < 6; ++i) {
-        for (int j = 0; j < 6; ++j) {
-            for (int k = 0; k < 6; ++k) {
-                M[i][j] = M[i][j] + centre[k] * (ScaledNumber(T[k][i]) * T[k][j]);
-            }
-        }
-    }
-    return M;
-}
 
 std::string inputsOf(const Spheroid& body, const Vector3& about, double density) {
     return "density " + shortest(density) + ", semi-axes a = " + shortest(body.a()) +
@@ -56,7 +33,11 @@ Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double densi
         ScaledNumber(body.k1()) * m,     ScaledNumber(body.k2()) * m,
         ScaledNumber(body.k2()) * m,     0.0,
         ScaledNumber(body.kPrime()) * J, ScaledNumber(body.kPrime()) * J};
-    const ScaledMatrix6 scaled = transferred(centre, about);
+    ScaledMatrix6 aboutCentre{};
+    for (std::size_t i = 0; i < 6; ++i) {
+        aboutCentre[i][i] = centre[i];
+    }
+    const ScaledMatrix6 scaled = transferredTerms(aboutCentre, about);
     const std::string inputs = inputsOf(body, about, density);
     Matrix6 M{};
     for (std::size_t i = 0; i < 6; ++i) {
