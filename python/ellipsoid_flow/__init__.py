@@ -4,7 +4,8 @@
 
 Runs as the window makes them (run, FlowState, RunResult, RunError), and the
 exact flow anywhere about a spheroid (Spheroid, Flow, FieldValues,
-SurfaceValues).
+SurfaceValues) and about any ellipsoid, at rest in a stream or moving
+(Ellipsoid, EllipsoidFlow, EllipsoidMotion).
 
 Conventions: body axes with x along the axis of revolution, y towards the
 circumferential angle 0 (the plane of the yaw angle beta), z towards 90
@@ -21,6 +22,9 @@ subpackage that uses it.
 """
 
 from ._core import (
+    Ellipsoid,
+    EllipsoidFlow,
+    EllipsoidMotion,
     FieldValues,
     Flow,
     FlowState,
@@ -32,6 +36,9 @@ from ._core import (
 from ._run import RunResult, run
 
 __all__ = [
+    "Ellipsoid",
+    "EllipsoidFlow",
+    "EllipsoidMotion",
     "FieldValues",
     "Flow",
     "FlowState",

@@ -9,6 +9,7 @@
 
 namespace solva::python {
 
+void bindEllipsoid(pybind11::module_& m);
 void bindFlowState(pybind11::module_& m);
 void bindRun(pybind11::module_& m);
 void bindSpheroid(pybind11::module_& m);

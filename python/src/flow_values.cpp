@@ -38,7 +38,8 @@ py::object scalarOrArray(const Doubles& out) {
 // NaN is for points inside the body: a NaN result at a point outside it (the
 // point is finite) is one beyond the flow's range, refused as a non-finite
 // point is. `result` holds one or three values a point, NaN where refused.
-void requireNearBody(const Spheroid& body, const Doubles& xyz, const Doubles& result) {
+template <class Body>
+void requireNearBody(const Body& body, const Doubles& xyz, const Doubles& result) {
     const py::ssize_t points = xyz.size() / 3;
     const py::ssize_t stride = points == 0 ? 1 : result.size() / points;
     for (py::ssize_t i = 0; i < points; ++i) {
@@ -97,9 +98,14 @@ void defineValueTypes(py::module_& m) {
         "The flow at points (..., 3): potential (...), velocity (..., 3), Cu and Cp (...).");
 }
 
-std::vector<py::object> evaluate(const Flow& flow, const py::handle& points,
-                                 const std::string& inside,
-                                 std::initializer_list<Quantity> quantities) {
+namespace {
+
+// The quantities at the points, `run` filling the library's outputs from the
+// points (a span of 3n doubles) without the GIL.
+template <class Body, class Run>
+std::vector<py::object> evaluateWith(const Body& body, const py::handle& points,
+                                     const std::string& inside,
+                                     std::initializer_list<Quantity> quantities, const Run& run) {
     const InsidePoints mode = insideMode(inside);
     const Doubles xyz = asPoints(points, "points");
     if (mode == InsidePoints::NaN) {
@@ -110,10 +116,11 @@ std::vector<py::object> evaluate(const Flow& flow, const py::handle& points,
     const std::vector<Doubles> outputs = allocateOutputs(leadingShape(xyz), quantities, wanted);
     {
         py::gil_scoped_release released;
-        flow.evaluate({xyz.data(), static_cast<std::size_t>(xyz.size())}, wanted, mode);
+        run(std::span<const double>(xyz.data(), static_cast<std::size_t>(xyz.size())), wanted,
+            mode);
     }
     if (mode == InsidePoints::NaN) {
-        requireNearBody(flow.body(), xyz, outputs.front());
+        requireNearBody(body, xyz, outputs.front());
     }
     std::vector<py::object> results;
     for (const Doubles& out : outputs) {
@@ -122,11 +129,41 @@ std::vector<py::object> evaluate(const Flow& flow, const py::handle& points,
     return results;
 }
 
-py::object fieldValues(const Flow& flow, const py::handle& points, const std::string& inside) {
+} // namespace
+
+template <class FlowT>
+std::vector<py::object> evaluate(const FlowT& flow, const py::handle& points,
+                                 const std::string& inside,
+                                 std::initializer_list<Quantity> quantities) {
+    return evaluateWith(flow.body(), points, inside, quantities,
+                        [&flow](std::span<const double> xyz, const FieldOutput& out,
+                                InsidePoints mode) { flow.evaluate(xyz, out, mode); });
+}
+
+template <class FlowT>
+py::object fieldValues(const FlowT& flow, const py::handle& points, const std::string& inside) {
     const std::vector<py::object> v =
         evaluate(flow, points, inside,
                  {Quantity::Potential, Quantity::Velocity, Quantity::Cu, Quantity::Cp});
     return coreAttribute("FieldValues")(v[0], v[1], v[2], v[3]);
+}
+
+template std::vector<py::object> evaluate(const Flow&, const py::handle&, const std::string&,
+                                          std::initializer_list<Quantity>);
+template std::vector<py::object> evaluate(const ellipsoid::Flow&, const py::handle&,
+                                          const std::string&, std::initializer_list<Quantity>);
+template py::object fieldValues(const Flow&, const py::handle&, const std::string&);
+template py::object fieldValues(const ellipsoid::Flow&, const py::handle&, const std::string&);
+
+std::vector<py::object> motionValues(const ellipsoid::Motion& motion,
+                                     const ellipsoid::Ellipsoid& body, const py::handle& points,
+                                     const std::string& inside,
+                                     std::initializer_list<Quantity> quantities) {
+    return evaluateWith(
+        body, points, inside, quantities,
+        [&motion](std::span<const double> xyz, const FieldOutput& out, InsidePoints mode) {
+            motion.evaluate(xyz, out.potential, out.velocity, mode);
+        });
 }
 
 py::object surfaceValues(const Flow& flow, const py::handle& FI, const py::handle& theta) {

@@ -6,8 +6,10 @@
 // the surface, and along the suction-peak curve. Results have the leading
 // shape of the input (a 0-d input gives a float, or a 3-vector), velocities
 // in units of the stream speed, potentials in that speed times the length
-// unit. The library's SpheroidError passes through.
+// unit. The libraries' errors (SpheroidError, EllipsoidError) pass through.
 
+#include "ellipsoid/flow.h"
+#include "ellipsoid/motion.h"
 #include "points.h"
 #include "spheroid/flow.h"
 #include "spheroid/vector3.h"
@@ -30,14 +32,24 @@ void defineValueTypes(pybind11::module_& m);
 // an array of the points' shape (with an axis of 3 added for the velocity).
 // `inside` is "error" (a point inside the body raises ValueError naming it)
 // or "nan" (NaN there); anything else, a non-finite point, or one beyond the
-// flow's range raises ValueError.
-std::vector<pybind11::object> evaluate(const spheroid::Flow& flow, const pybind11::handle& points,
+// flow's range raises ValueError. FlowT is spheroid::Flow or ellipsoid::Flow.
+template <class FlowT>
+std::vector<pybind11::object> evaluate(const FlowT& flow, const pybind11::handle& points,
                                        const std::string& inside,
                                        std::initializer_list<Quantity> quantities);
 
 // All four quantities as a FieldValues.
-pybind11::object fieldValues(const spheroid::Flow& flow, const pybind11::handle& points,
+template <class FlowT>
+pybind11::object fieldValues(const FlowT& flow, const pybind11::handle& points,
                              const std::string& inside);
+
+// The fluid's potential and velocity about the moving body, as evaluate()
+// (quantities Potential and Velocity only).
+std::vector<pybind11::object> motionValues(const ellipsoid::Motion& motion,
+                                           const ellipsoid::Ellipsoid& body,
+                                           const pybind11::handle& points,
+                                           const std::string& inside,
+                                           std::initializer_list<Quantity> quantities);
 
 // A SurfaceValues at eccentric angle FI and circumferential angle theta
 // (degrees, arrays that broadcast together). ValueError if they do not.

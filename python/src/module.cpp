@@ -17,4 +17,5 @@ PYBIND11_MODULE(_core, m) {
     solva::python::bindFlowState(m);
     solva::python::bindRun(m);
     solva::python::bindSpheroid(m);
+    solva::python::bindEllipsoid(m);
 }

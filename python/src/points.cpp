@@ -67,6 +67,18 @@ Doubles asPoints(const py::handle& values, const std::string& what) {
     return p;
 }
 
+spheroid::Vector3 asVector(const py::handle& value, const std::string& what) {
+    const Doubles v = asDoubles(value, what);
+    if (v.ndim() != 1 || v.shape(0) != 3) {
+        throw py::value_error(what + " must be three numbers x, y, z");
+    }
+    return {v.data()[0], v.data()[1], v.data()[2]};
+}
+
+std::string floatRepr(double v) {
+    return py::repr(py::float_(v)).cast<std::string>();
+}
+
 std::vector<py::ssize_t> leadingShape(const Doubles& points) {
     return {points.shape(), points.shape() + points.ndim() - 1};
 }

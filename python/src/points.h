@@ -5,6 +5,8 @@
 // Arrays handed in from Python, checked and brought to contiguous doubles,
 // copied only when they are not that already.
 
+#include "spheroid/vector3.h"
+
 #include <pybind11/numpy.h>
 
 #include <string>
@@ -21,6 +23,13 @@ Doubles asDoubles(const pybind11::handle& values, const std::string& what);
 // `values` as points: an array of shape (..., 3), x, y, z along the last
 // axis. Throws TypeError or ValueError naming `what` and the expected shape.
 Doubles asPoints(const pybind11::handle& values, const std::string& what);
+
+// `value` as a vector: three numbers x, y, z. Throws TypeError or ValueError
+// naming `what`.
+spheroid::Vector3 asVector(const pybind11::handle& value, const std::string& what);
+
+// v as Python's repr() gives it, for the classes' own __repr__.
+std::string floatRepr(double v);
 
 // The shape of the leading axes of points (all but the last).
 std::vector<pybind11::ssize_t> leadingShape(const Doubles& points);

@@ -33,18 +33,6 @@ struct StreamFlow {
     double alpha, beta; // degrees
 };
 
-std::string floatRepr(double v) {
-    return py::repr(py::float_(v)).cast<std::string>();
-}
-
-Vector3 asVector(const py::handle& value, const char* what) {
-    const Doubles v = asDoubles(value, what);
-    if (v.ndim() != 1 || v.shape(0) != 3) {
-        throw py::value_error(std::string(what) + " must be three numbers x, y, z");
-    }
-    return {v.data()[0], v.data()[1], v.data()[2]};
-}
-
 // The library's errors as Python's: a result beyond a double's range as
 // OverflowError, any other SpheroidError as ValueError.
 void translateSpheroidErrors(std::exception_ptr p) {

@@ -1,0 +1,234 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+
+// The flows about an ellipsoid over NumPy arrays of points: EllipsoidFlow,
+// the stream past the body at rest, and EllipsoidMotion, the fluid about the
+// body moving. Made by Ellipsoid.flow and Ellipsoid.motion
+// (ellipsoid_binding.cpp); each method is a named function below.
+
+#include "constructed.h"
+#include "ellipsoid/ellipsoid_error.h"
+#include "ellipsoid_flows.h"
+#include "flow_values.h"
+#include "points.h"
+
+#include <pybind11/stl.h>
+
+#include <cmath>
+#include <string>
+
+namespace py = pybind11;
+using namespace solva::ellipsoid;
+
+namespace solva::python {
+
+EllipsoidStream makeEllipsoidStream(const Ellipsoid& body, double alpha, double beta,
+                                    std::optional<Vector3> direction) {
+    if (direction) {
+        return EllipsoidStream{Flow(body, *direction), alpha, beta, direction};
+    }
+    return EllipsoidStream{Flow(body, alpha, beta), alpha, beta, std::nullopt};
+}
+
+MovingEllipsoid makeMovingEllipsoid(const Ellipsoid& body, const std::array<double, 6>& speeds) {
+    const Motion motion(body, {speeds[0], speeds[1], speeds[2]}, {speeds[3], speeds[4], speeds[5]});
+    return MovingEllipsoid{body, speeds, motion};
+}
+
+namespace {
+
+std::string vectorRepr(const Vector3& v) {
+    return "(" + floatRepr(v[0]) + ", " + floatRepr(v[1]) + ", " + floatRepr(v[2]) + ")";
+}
+
+std::string bodyRepr(const Ellipsoid& e) {
+    return "Ellipsoid(a=" + floatRepr(e.a()) + ", b=" + floatRepr(e.b()) +
+           ", c=" + floatRepr(e.c()) + ")";
+}
+
+// --- EllipsoidFlow's methods
+
+Ellipsoid streamBody(Constructed<EllipsoidStream> f) {
+    return f->flow.body();
+}
+
+Doubles streamDirection(Constructed<EllipsoidStream> f) {
+    return vectorArray(f->flow.stream());
+}
+
+Doubles streamW(Constructed<EllipsoidStream> f) {
+    return vectorArray(f->flow.w());
+}
+
+template <Quantity q>
+py::object quantityAt(Constructed<EllipsoidStream> f, const py::handle& points,
+                      const std::string& inside) {
+    return evaluate(f->flow, points, inside, {q})[0];
+}
+
+py::object streamField(Constructed<EllipsoidStream> f, const py::handle& points,
+                       const std::string& inside) {
+    return fieldValues(f->flow, points, inside);
+}
+
+py::tuple stagnationPoints(Constructed<EllipsoidStream> f) {
+    const StagnationPoints s = f->flow.stagnationPoints();
+    return py::make_tuple(vectorArray(s.front), vectorArray(s.rear));
+}
+
+double cpMin(Constructed<EllipsoidStream> f) {
+    return f->flow.cpMin();
+}
+
+// The library's moment is for unit speed; it grows as the speed squared.
+Doubles munkMoment(Constructed<EllipsoidStream> f, double rho, double speed) {
+    if (!std::isfinite(speed) || speed <= 0) {
+        throw EllipsoidError("speed must be finite and positive, not " + floatRepr(speed));
+    }
+    Vector3 m = f->flow.munkMoment(rho);
+    for (double& component : m) {
+        component *= speed * speed;
+    }
+    return vectorArray(m);
+}
+
+std::string streamRepr(Constructed<EllipsoidStream> f) {
+    const std::string how = f->direction
+                                ? "direction=" + vectorRepr(*f->direction)
+                                : "alpha=" + floatRepr(f->alpha) + ", beta=" + floatRepr(f->beta);
+    return bodyRepr(f->flow.body()) + ".flow(" + how + ")";
+}
+
+py::tuple streamState(Constructed<EllipsoidStream> f) {
+    const py::object direction =
+        f->direction ? py::object(vectorArray(*f->direction)) : py::object(py::none());
+    return py::make_tuple(f->flow.body(), f->alpha, f->beta, direction);
+}
+
+EllipsoidStream streamFromState(const py::tuple& t) {
+    const Ellipsoid& body = *t[0].cast<Constructed<Ellipsoid>>();
+    std::optional<Vector3> direction;
+    if (!t[3].is_none()) {
+        direction = asVector(t[3], "direction");
+    }
+    return makeEllipsoidStream(body, t[1].cast<double>(), t[2].cast<double>(), direction);
+}
+
+// --- EllipsoidMotion's methods
+
+Ellipsoid motionBody(Constructed<MovingEllipsoid> m) {
+    return m->body;
+}
+
+std::array<double, 6> motionSpeeds(Constructed<MovingEllipsoid> m) {
+    return m->speeds;
+}
+
+template <Quantity q>
+py::object motionAt(Constructed<MovingEllipsoid> m, const py::handle& points,
+                    const std::string& inside) {
+    return motionValues(m->motion, m->body, points, inside, {q})[0];
+}
+
+std::string motionRepr(Constructed<MovingEllipsoid> m) {
+    const char* names[] = {"u", "v", "w", "p", "q", "r"};
+    std::string text = bodyRepr(m->body) + ".motion(";
+    for (std::size_t i = 0; i < 6; ++i) {
+        text += std::string(i > 0 ? ", " : "") + names[i] + "=" + floatRepr(m->speeds[i]);
+    }
+    return text + ")";
+}
+
+py::tuple motionState(Constructed<MovingEllipsoid> m) {
+    return py::make_tuple(m->body, m->speeds);
+}
+
+MovingEllipsoid motionFromState(const py::tuple& t) {
+    return makeMovingEllipsoid(*t[0].cast<Constructed<Ellipsoid>>(),
+                               t[1].cast<std::array<double, 6>>());
+}
+
+// --- Docstrings
+
+constexpr const char* FlowDoc =
+    R"(The exact potential flow about an ellipsoid at rest in a uniform stream.
+
+Made by Ellipsoid.flow: unit speed U at infinity in the direction `stream`.
+Potentials are in U L (L the unit of the axes), velocities in U; accurate
+to 1e-14 of U.
+
+Points are any array of shape (..., 3); results have the leading shape (a
+single point gives a float, or a 3-vector for the velocity). A point inside
+the body raises ValueError naming the first one, or gives NaN with
+inside="nan"; NaN or infinite coordinates, and points farther than 1e60
+times the largest semi-axis from the centre, raise ValueError either way.
+The work runs without the GIL and, for large arrays, on all cores.)";
+
+constexpr const char* MotionDoc =
+    R"(The fluid about an ellipsoid moving through fluid at rest far away.
+
+Made by Ellipsoid.motion(u, v, w, p, q, r): the centre's velocity V and the
+angular velocity about the centre (radians per unit time), body axes. The
+potential is in V L, the fluid's velocity in V; accurate to 1e-14 of the
+body's speed. Points and `inside` as for EllipsoidFlow.)";
+
+constexpr const char* MunkMomentDoc =
+    R"(The Munk moment of the stream on the body about its centre, a vector (3,).
+
+M = rho U^2 V (K d) x d, K = diag(k1, k2, k3); in units of rho U^2 L^3 for
+rho = speed = 1, else dimensional (N m for kg/m^3, m/s and axes in m).
+Raises ValueError unless rho and speed are finite and positive.)";
+
+// --- The classes
+
+void bindStreamClass(py::module_& m) {
+    py::class_<EllipsoidStream> c(m, "EllipsoidFlow", FlowDoc);
+    c.def_property_readonly("ellipsoid", &streamBody, "The body.")
+        .def_property_readonly("stream", &streamDirection, "Unit direction d of the stream.")
+        .def_property_readonly(
+            "w", &streamW,
+            "W = ((1 + k1) d1, (1 + k2) d2, (1 + k3) d3): the surface velocity is its tangent "
+            "part.")
+        .def_property_readonly(
+            "stagnation_points", &stagnationPoints,
+            "(front, rear): the upstream and downstream stagnation points on the body.")
+        .def_property_readonly("cp_min", &cpMin,
+                               "The suction peak, the least Cp on the body: 1 - |W|^2.");
+    c.def("potential", &quantityAt<Quantity::Potential>, py::arg("points"), py::kw_only(),
+          py::arg("inside") = "error",
+          "Velocity potential (d . x plus a disturbance vanishing at infinity) at the points.")
+        .def("velocity", &quantityAt<Quantity::Velocity>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Velocity (u, v, w) at the points, shape (..., 3).")
+        .def("cu", &quantityAt<Quantity::Cu>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
+        .def("cp", &quantityAt<Quantity::Cp>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
+        .def("field", &streamField, py::arg("points"), py::kw_only(), py::arg("inside") = "error",
+             "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.")
+        .def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0,
+             MunkMomentDoc)
+        .def("__repr__", &streamRepr)
+        .def(py::pickle(&streamState, &streamFromState));
+}
+
+void bindMotionClass(py::module_& m) {
+    py::class_<MovingEllipsoid> c(m, "EllipsoidMotion", MotionDoc);
+    c.def_property_readonly("ellipsoid", &motionBody, "The body.")
+        .def_property_readonly("speeds", &motionSpeeds, "(u, v, w, p, q, r) as given.")
+        .def("potential", &motionAt<Quantity::Potential>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "The fluid's velocity potential at the points, V L.")
+        .def("velocity", &motionAt<Quantity::Velocity>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
+             "The fluid's velocity at the points, shape (..., 3), in units of V.")
+        .def("__repr__", &motionRepr)
+        .def(py::pickle(&motionState, &motionFromState));
+}
+
+} // namespace
+
+void bindEllipsoidFlows(py::module_& m) {
+    bindStreamClass(m);
+    bindMotionClass(m);
+}
+
+} // namespace solva::python
