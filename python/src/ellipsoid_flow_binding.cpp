@@ -15,6 +15,7 @@
 #include <pybind11/stl.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 namespace py = pybind11;
@@ -80,14 +81,19 @@ double cpMin(Constructed<EllipsoidStream> f) {
     return f->flow.cpMin();
 }
 
-// The library's moment is for unit speed; it grows as the speed squared.
+// The library's moment is for unit speed; it grows as the speed squared,
+// applied one factor at a time so that no intermediate overflows needlessly.
 Doubles munkMoment(Constructed<EllipsoidStream> f, double rho, double speed) {
     if (!std::isfinite(speed) || speed <= 0) {
         throw EllipsoidError("speed must be finite and positive, not " + floatRepr(speed));
     }
     Vector3 m = f->flow.munkMoment(rho);
-    for (double& component : m) {
-        component *= speed * speed;
+    for (std::size_t i = 0; i < 3; ++i) {
+        m[i] = m[i] * speed * speed;
+        if (!std::isfinite(m[i])) {
+            throw std::overflow_error(std::string("Munk moment ") + "xyz"[i] +
+                                      " component is beyond the range of a double");
+        }
     }
     return vectorArray(m);
 }
@@ -120,8 +126,8 @@ Ellipsoid motionBody(Constructed<MovingEllipsoid> m) {
     return m->body;
 }
 
-std::array<double, 6> motionSpeeds(Constructed<MovingEllipsoid> m) {
-    return m->speeds;
+py::tuple motionSpeeds(Constructed<MovingEllipsoid> m) {
+    return py::tuple(py::cast(m->speeds));
 }
 
 template <Quantity q>

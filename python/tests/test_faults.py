@@ -116,6 +116,26 @@ def properties(cls):
     return [name for name, value in vars(cls).items() if isinstance(value, property)]
 
 
+def unmade_ellipsoid_calls():
+    """A call of every method and property of the ellipsoid's classes on an unmade instance."""
+    made = {ef.Ellipsoid: ef.Ellipsoid(3.0, 2.0, 1.0)}
+    made[ef.EllipsoidFlow], made[ef.EllipsoidMotion] = made[ef.Ellipsoid].flow(), made[ef.Ellipsoid].motion(1)
+    calls = [(cls, name, lambda o, name=name: getattr(o, name))
+             for cls in made for name in properties(cls)]
+    calls += [(cls, name, repr if name == "repr" else pickle.dumps)
+              for cls in made for name in ("repr", "pickle")]
+    calls += [(ef.Ellipsoid, name, lambda o, name=name: getattr(o, name)([3.0, 0, 0]))
+              for name in ("contains", "mode_potentials", "mode_normals", "added_mass")]
+    calls += [(ef.Ellipsoid, "flow", lambda o: o.flow()), (ef.Ellipsoid, "motion", lambda o: o.motion()),
+              (ef.EllipsoidFlow, "munk_moment", lambda o: o.munk_moment())]
+    calls += [(cls, name, lambda o, name=name: getattr(o, name)([4.0, 0, 0]))
+              for cls in (ef.EllipsoidFlow, ef.EllipsoidMotion) for name in ("velocity", "potential")]
+    return [pytest.param({}, lambda _, cls=cls, call=call: call(unmade(cls)), TypeError,
+                         f"^{cls.__name__} object was made without running its constructor",
+                         lambda: True, id=f"{cls.__name__} made without its constructor: {name}")
+            for cls, name, call in calls]
+
+
 def fortran_copy_beyond_the_memory_limit(tmp_path):
     """A Fortran-order array to be copied where the address space has no room for the copy."""
     script = textwrap.dedent("""
@@ -312,6 +332,27 @@ CASES = [
         ef.Spheroid(0.125).added_mass(about=(-5, 0, 0), rho=1025, length=80),
         added_mass_in_mpmath(SHIP, (-5, 0, 0), 1025)),
                  None, "", lambda: True, id="reference point in metres"),
+    # The ellipsoid from Python: objects made without their constructor, wrong
+    # arguments, results beyond a double.
+    *unmade_ellipsoid_calls(),
+    pytest.param({}, lambda _: unmade(ef.EllipsoidFlow).__setstate__(
+        (unmade(ef.Ellipsoid), 0.0, 0.0, None)), TypeError, "^Ellipsoid object", lambda: True,
+                 id="an EllipsoidFlow pickled with an unmade Ellipsoid"),
+    pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).flow(10, direction=(1, 0, 0)),
+                 TypeError, "either the angles alpha and beta or a direction", lambda: True,
+                 id="a stream given by angles and a direction"),
+    pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).added_mass(rotation=np.eye(2)),
+                 ValueError, "^rotation must be a 3 x 3 matrix", lambda: True,
+                 id="a pose of the wrong shape"),
+    pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).added_mass(rotation=-np.eye(3)),
+                 ValueError, "det", lambda: True, id="a reflection for a pose"),
+    pytest.param({}, lambda _: ef.Ellipsoid(3.0, 0.0, 1.0), ValueError, "", lambda: True,
+                 id="an ellipsoid of a zero axis"),
+    pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).mode_normals([4.0, 0, 0]),
+                 ValueError, "", lambda: True, id="a mode normal off the body"),
+    pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).flow(20, 30).munk_moment(1e300, 1e200),
+                 OverflowError, "^Munk moment x component is beyond", lambda: True,
+                 id="an ellipsoid's Munk moment beyond a double"),
 ]
 
 
