@@ -127,9 +127,8 @@ MovingEllipsoid motionOf(Constructed<Ellipsoid> e, double u, double v, double w,
     return makeMovingEllipsoid(*e, {u, v, w, p, q, r});
 }
 
-std::string ellipsoidRepr(Constructed<Ellipsoid> e) {
-    return "Ellipsoid(a=" + floatRepr(e->a()) + ", b=" + floatRepr(e->b()) +
-           ", c=" + floatRepr(e->c()) + ")";
+std::string reprOf(Constructed<Ellipsoid> e) {
+    return ellipsoidRepr(*e);
 }
 
 py::tuple ellipsoidState(Constructed<Ellipsoid> e) {
@@ -232,7 +231,7 @@ void bindEllipsoidMethods(py::class_<Ellipsoid>& c) {
              py::arg("direction") = py::none(), FlowMethodDoc)
         .def("motion", &motionOf, py::arg("u") = 0.0, py::arg("v") = 0.0, py::arg("w") = 0.0,
              py::arg("p") = 0.0, py::arg("q") = 0.0, py::arg("r") = 0.0, MotionMethodDoc)
-        .def("__repr__", &ellipsoidRepr)
+        .def("__repr__", &reprOf)
         .def(py::pickle(&ellipsoidState, &ellipsoidFromState));
 }
 

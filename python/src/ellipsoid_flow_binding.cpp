@@ -23,6 +23,11 @@ using namespace solva::ellipsoid;
 
 namespace solva::python {
 
+std::string ellipsoidRepr(const Ellipsoid& e) {
+    return "Ellipsoid(a=" + floatRepr(e.a()) + ", b=" + floatRepr(e.b()) +
+           ", c=" + floatRepr(e.c()) + ")";
+}
+
 EllipsoidStream makeEllipsoidStream(const Ellipsoid& body, double alpha, double beta,
                                     std::optional<Vector3> direction) {
     if (direction) {
@@ -40,11 +45,6 @@ namespace {
 
 std::string vectorRepr(const Vector3& v) {
     return "(" + floatRepr(v[0]) + ", " + floatRepr(v[1]) + ", " + floatRepr(v[2]) + ")";
-}
-
-std::string bodyRepr(const Ellipsoid& e) {
-    return "Ellipsoid(a=" + floatRepr(e.a()) + ", b=" + floatRepr(e.b()) +
-           ", c=" + floatRepr(e.c()) + ")";
 }
 
 // --- EllipsoidFlow's methods
@@ -102,7 +102,7 @@ std::string streamRepr(Constructed<EllipsoidStream> f) {
     const std::string how = f->direction
                                 ? "direction=" + vectorRepr(*f->direction)
                                 : "alpha=" + floatRepr(f->alpha) + ", beta=" + floatRepr(f->beta);
-    return bodyRepr(f->flow.body()) + ".flow(" + how + ")";
+    return ellipsoidRepr(f->flow.body()) + ".flow(" + how + ")";
 }
 
 py::tuple streamState(Constructed<EllipsoidStream> f) {
@@ -138,7 +138,7 @@ py::object motionAt(Constructed<MovingEllipsoid> m, const py::handle& points,
 
 std::string motionRepr(Constructed<MovingEllipsoid> m) {
     const char* names[] = {"u", "v", "w", "p", "q", "r"};
-    std::string text = bodyRepr(m->body) + ".motion(";
+    std::string text = ellipsoidRepr(m->body) + ".motion(";
     for (std::size_t i = 0; i < 6; ++i) {
         text += std::string(i > 0 ? ", " : "") + names[i] + "=" + floatRepr(m->speeds[i]);
     }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace solva::python {
 
@@ -29,6 +30,9 @@ struct MovingEllipsoid {
     std::array<double, 6> speeds;
     ellipsoid::Motion motion;
 };
+
+// "Ellipsoid(a=…, b=…, c=…)", the body's repr.
+std::string ellipsoidRepr(const ellipsoid::Ellipsoid& body);
 
 EllipsoidStream makeEllipsoidStream(const ellipsoid::Ellipsoid& body, double alpha, double beta,
                                     std::optional<ellipsoid::Vector3> direction);
