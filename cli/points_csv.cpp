@@ -138,6 +138,24 @@ void append(std::string& line, double value) {
     line.append(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
+// The header, then one row a point: the values row(i) gives for point i.
+template <class Row>
+void writeRows(std::ostream& out, const char* header, std::size_t n, const Row& row) {
+    write(out, header);
+    std::string line;
+    for (std::size_t i = 0; i < n; ++i) {
+        line.clear();
+        for (const double value : row(i)) {
+            append(line, value);
+            line += ',';
+        }
+        line.back() = '\r';
+        line += '\n';
+        write(out, line);
+    }
+    flush(out);
+}
+
 } // namespace
 
 Points readPoints(const std::string& name) {
@@ -165,21 +183,19 @@ Points readPoints(const std::string& name) {
 void writeField(std::ostream& out, const std::vector<double>& xyz,
                 const std::vector<double>& potential, const std::vector<double>& velocity,
                 const std::vector<double>& cu, const std::vector<double>& cp) {
-    write(out, "x,y,z,phi,u,v,w,Cu,Cp\r\n");
-    std::string line;
-    for (std::size_t i = 0; i < potential.size(); ++i) {
-        line.clear();
-        for (const double value :
-             {xyz[3 * i], xyz[3 * i + 1], xyz[3 * i + 2], potential[i], velocity[3 * i],
-              velocity[3 * i + 1], velocity[3 * i + 2], cu[i], cp[i]}) {
-            append(line, value);
-            line += ',';
-        }
-        line.back() = '\r';
-        line += '\n';
-        write(out, line);
-    }
-    flush(out);
+    writeRows(out, "x,y,z,phi,u,v,w,Cu,Cp\r\n", potential.size(), [&](std::size_t i) {
+        return std::array{xyz[3 * i],          xyz[3 * i + 1],  xyz[3 * i + 2],
+                          potential[i],        velocity[3 * i], velocity[3 * i + 1],
+                          velocity[3 * i + 2], cu[i],           cp[i]};
+    });
+}
+
+void writeMotion(std::ostream& out, const std::vector<double>& xyz,
+                 const std::vector<double>& potential, const std::vector<double>& velocity) {
+    writeRows(out, "x,y,z,phi,u,v,w\r\n", potential.size(), [&](std::size_t i) {
+        return std::array{xyz[3 * i],      xyz[3 * i + 1],      xyz[3 * i + 2],     potential[i],
+                          velocity[3 * i], velocity[3 * i + 1], velocity[3 * i + 2]};
+    });
 }
 
 } // namespace solva::cli

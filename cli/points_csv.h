@@ -3,7 +3,8 @@
 #pragma once
 
 // The CSV of `ellipsoid-flow-cli field`: x,y,z rows in, and the flow at each
-// point out, every number in its shortest form that reads back exactly.
+// point out (of the stream or about the moving body), every number in its
+// shortest form that reads back exactly.
 
 #include <iosfwd>
 #include <string>
@@ -40,5 +41,10 @@ Points readPoints(const std::string& name);
 void writeField(std::ostream& out, const std::vector<double>& xyz,
                 const std::vector<double>& potential, const std::vector<double>& velocity,
                 const std::vector<double>& cu, const std::vector<double>& cp);
+
+// Writes the header x,y,z,phi,u,v,w and one row a point as writeField does:
+// the fluid about a moving body.
+void writeMotion(std::ostream& out, const std::vector<double>& xyz,
+                 const std::vector<double>& potential, const std::vector<double>& velocity);
 
 } // namespace solva::cli
