@@ -31,10 +31,10 @@ the centre, in ρU²L³ (N·m with kg/m³, m/s and m; U = 1 without --speed). A 
 flow exerts no net force on the body, so there is none to give. A result beyond the range
 of a double is an error (status 1) naming the quantity and the inputs.
 
-With --axes A,B,C (semi-axes along x, y, z, in the length unit L, so no --length; U = 1,
-so no --speed) the object holds axes, shape_integrals, k_translation and k_rotation (one
-value an axis), volume, area, rho, about and added_mass (rows and columns u, v, w, p, q,
-r), and with --alpha or --beta the stream's values as above.
+With --axes A,B,C (semi-axes along x, y, z, in the length unit L, so no --length) the
+object holds axes, shape_integrals, k_translation and k_rotation (one value an axis),
+volume, area, rho, about and added_mass (rows and columns u, v, w, p, q, r), and with
+--alpha, --beta or --speed the stream's values as above.
 
 Examples:
   ellipsoid-flow-cli inertia --lambda 0.2 --about 0.25,0,0 --alpha 10 --beta 0
@@ -116,9 +116,9 @@ json spheroidInertia(const InertiaInputs& in, const Vector3& about, double densi
 json ellipsoidInertia(const InertiaInputs& in, const Vector3& about, double density) {
     const ellipsoid::Ellipsoid body = ellipsoidOf(in.stream);
     json result = bodyValues(body, about, density);
-    if (in.stream.alpha || in.stream.beta) {
+    if (in.stream.alpha || in.stream.beta || in.speed) {
         const ellipsoid::Flow flow(body, in.stream.alpha.value_or(0), in.stream.beta.value_or(0));
-        addStreamValues(result, flow, in.stream, flow.munkMoment(density));
+        addStreamValues(result, flow, in.stream, flow.munkMoment(density, in.speed.value_or(1)));
     }
     return result;
 }
@@ -146,8 +146,7 @@ SpheroidCommand setUpInertiaCommand(CLI::App& program) {
         ->expected(3);
     command.add_option("--rho", in->rho, "Fluid density (default 1)");
     command.add_option("--length", in->length, "Axis length 2a (default 1)")->excludes("--axes");
-    command.add_option("--speed", in->speed, "Stream speed U of the Munk moment (default 1)")
-        ->excludes("--axes");
+    command.add_option("--speed", in->speed, "Stream speed U of the Munk moment (default 1)");
     command.callback([&command] { checkBody(command, false); });
     return {&command, [in](std::ostream& out) { inertia(*in, out); }};
 }

@@ -71,10 +71,14 @@ public:
     // EllipsoidError unless t is finite.
     Vector3 cpMinCurve(double t) const;
 
-    // The Munk moment about the centre, M = ρ V (K d) × d, K = diag(k₁, k₂, k₃),
-    // units ρ U² L³; equal to the moment of the surface pressure (tested).
-    // Throws EllipsoidError unless density is finite and positive.
-    Vector3 munkMoment(double density = 1) const;
+    // The Munk moment about the centre, M = ρ U² V (K d) × d, K = diag(k₁, k₂,
+    // k₃), in ρ U² L³ (N·m for kg/m³, m/s and m); equal to the moment of the
+    // surface pressure (tested). Formed without overflow: a component is right
+    // wherever the true one lies within the range of a double. Throws
+    // EllipsoidError unless density is finite and positive and speed finite,
+    // and spheroid::ResultOutOfRange naming the component and the inputs when
+    // one is beyond the largest double.
+    Vector3 munkMoment(double density = 1, double speed = 1) const;
 
 private:
     Ellipsoid body_;

@@ -5,11 +5,16 @@
 // tangential part of W, the stagnation points and the suction peak are where
 // the normal is parallel and perpendicular to W.
 #include <cmath>
+#include <string>
 
 #include "ellipsoid/detail/checks.h"
 #include "ellipsoid/flow.h"
+#include "spheroid/detail/checks.h"
+#include "spheroid/detail/scaled_number.h"
 
 namespace solva::ellipsoid {
+
+using spheroid::ScaledNumber;
 
 namespace {
 
@@ -86,13 +91,29 @@ Vector3 Flow::cpMinCurve(double t) const {
                             {c * e1[0] + s * e2[0], c * e1[1] + s * e2[1], c * e1[2] + s * e2[2]});
 }
 
-Vector3 Flow::munkMoment(double density) const {
+Vector3 Flow::munkMoment(double density, double speed) const {
     detail::checkedPositive("density", density);
-    const double mass = density * body_.volume();
-    const Vector3 impulse{mass * body_.kTranslation()[0] * d_[0],
-                          mass * body_.kTranslation()[1] * d_[1],
-                          mass * body_.kTranslation()[2] * d_[2]};
-    return spheroid::cross(impulse, d_);
+    detail::checkedFinite("speed", speed);
+    const ScaledNumber mass = ScaledNumber(density) * body_.volume();
+    const ScaledNumber speed2 = ScaledNumber(speed) * speed;
+    const Vector3& k = body_.kTranslation();
+    const ScaledNumber impulse[3] = {mass * (k[0] * d_[0]), mass * (k[1] * d_[1]),
+                                     mass * (k[2] * d_[2])};
+    const auto component = [&](int i, int j) { // (I × d)ₖ = I_i d_j − I_j d_i, (i, j, k) cyclic
+        return (impulse[i] * d_[j] + -(impulse[j] * d_[i])) * speed2;
+    };
+    const ScaledNumber moment[3] = {component(1, 2), component(2, 0), component(0, 1)};
+    const std::string inputs = "density " + detail::text(density) + ", speed " +
+                               detail::text(speed) + ", semi-axes " + detail::text(body_.a()) +
+                               ", " + detail::text(body_.b()) + ", " + detail::text(body_.c()) +
+                               ", stream direction (" + detail::text(d_[0]) + ", " +
+                               detail::text(d_[1]) + ", " + detail::text(d_[2]) + ")";
+    Vector3 result;
+    for (std::size_t i = 0; i < 3; ++i) {
+        result[i] = spheroid::checkedRepresentable(
+            std::string("Munk moment ") + "xyz"[i] + " component", moment[i], inputs);
+    }
+    return result;
 }
 
 } // namespace solva::ellipsoid

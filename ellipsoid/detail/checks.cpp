@@ -33,6 +33,13 @@ double checkedPositive(std::string_view name, double value) {
     throw EllipsoidError(std::string(name) + " must be finite and positive, not " + text(value));
 }
 
+double checkedFinite(std::string_view name, double value) {
+    if (std::isfinite(value)) {
+        return value;
+    }
+    throw EllipsoidError(std::string(name) + " must be finite, not " + text(value));
+}
+
 const spheroid::Vector3& checkedFinite(std::string_view name, const spheroid::Vector3& v) {
     if (std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2])) {
         return v;

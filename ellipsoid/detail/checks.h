@@ -23,6 +23,8 @@ std::string text(const spheroid::Vector3& p);
 double checkedInRange(std::string_view name, double value, double low, double high);
 // value, if finite and positive.
 double checkedPositive(std::string_view name, double value);
+// value, if finite.
+double checkedFinite(std::string_view name, double value);
 // v, if each of its coordinates is finite.
 const spheroid::Vector3& checkedFinite(std::string_view name, const spheroid::Vector3& v);
 

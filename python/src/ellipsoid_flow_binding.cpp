@@ -81,21 +81,8 @@ double cpMin(Constructed<EllipsoidStream> f) {
     return f->flow.cpMin();
 }
 
-// The library's moment is for unit speed; it grows as the speed squared,
-// applied one factor at a time so that no intermediate overflows needlessly.
 Doubles munkMoment(Constructed<EllipsoidStream> f, double rho, double speed) {
-    if (!std::isfinite(speed) || speed <= 0) {
-        throw EllipsoidError("speed must be finite and positive, not " + floatRepr(speed));
-    }
-    Vector3 m = f->flow.munkMoment(rho);
-    for (std::size_t i = 0; i < 3; ++i) {
-        m[i] = m[i] * speed * speed;
-        if (!std::isfinite(m[i])) {
-            throw std::overflow_error(std::string("Munk moment ") + "xyz"[i] +
-                                      " component is beyond the range of a double");
-        }
-    }
-    return vectorArray(m);
+    return vectorArray(f->flow.munkMoment(rho, speed));
 }
 
 std::string streamRepr(Constructed<EllipsoidStream> f) {

@@ -351,7 +351,7 @@ CASES = [
     pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).mode_normals([4.0, 0, 0]),
                  ValueError, "", lambda: True, id="a mode normal off the body"),
     pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).flow(20, 30).munk_moment(1e300, 1e200),
-                 OverflowError, "^Munk moment x component is beyond", lambda: True,
+                 OverflowError, "^Munk moment x component is about .*, beyond the largest double", lambda: True,
                  id="an ellipsoid's Munk moment beyond a double"),
 ]
 

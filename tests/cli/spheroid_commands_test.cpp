@@ -191,8 +191,8 @@ TEST(CliEllipsoid, FieldOfTwoEqualAxesIsTheSpheroids) {
 
 TEST(CliEllipsoid, InertiaOfTwoEqualAxesIsTheSpheroids) {
     ScratchDirectory scratch;
-    const std::vector<std::string> common{"--about", "0.3,0,-0.1", "--rho",  "1025",
-                                          "--alpha", "15",         "--beta", "5"};
+    const std::vector<std::string> common{"--about", "0.3,0,-0.1", "--rho", "1025",    "--alpha",
+                                          "15",      "--beta",     "5",     "--speed", "7.5"};
     const auto inertia = [&](std::vector<std::string> args) {
         args.insert(args.end(), common.begin(), common.end());
         const CliResult cli = runCli(scratch.path(), args);
