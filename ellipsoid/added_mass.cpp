@@ -3,9 +3,13 @@
 #include "ellipsoid/added_mass.h"
 
 #include <cmath>
+#include <string>
 
 #include "ellipsoid/detail/checks.h"
 #include "ellipsoid/ellipsoid_error.h"
+#include "spheroid/detail/checks.h"
+#include "spheroid/detail/rigid_transfer_terms.h"
+#include "spheroid/detail/scaled_number.h"
 
 namespace solva::ellipsoid {
 
@@ -39,32 +43,42 @@ const Matrix3& checkedRotation(const Matrix3& R) {
     return R;
 }
 
-// ρ diag(k V, k′ I) in body axes about the centre.
-Matrix6 aboutCentre(const Ellipsoid& body, double density) {
-    const double mass = density * body.volume();
-    Matrix6 M{};
+using spheroid::ScaledNumber;
+using ScaledMatrix6 = std::array<std::array<ScaledNumber, 6>, 6>;
+
+// ρ diag(k V, k′ I) in body axes about the centre; scaled numbers, so that
+// no product of the density and the body's size overflows on the way.
+ScaledMatrix6 aboutCentre(const Ellipsoid& body, double density) {
+    const ScaledNumber mass = ScaledNumber(density) * body.volume();
+    ScaledMatrix6 M{};
     for (int i = 0; i < 3; ++i) {
         const double aj = body.axes()[(i + 1) % 3], ak = body.axes()[(i + 2) % 3];
-        M[i][i] = body.kTranslation()[i] * mass;
-        M[3 + i][3 + i] = body.kRotation()[i] * mass * (aj * aj + ak * ak) / 5;
+        M[i][i] = ScaledNumber(body.kTranslation()[i]) * mass;
+        M[3 + i][3 + i] = ScaledNumber(body.kRotation()[i]) * mass * (aj * aj + ak * ak) / 5;
     }
     return M;
 }
 
 // Q M Qᵀ, Q = diag(R, R).
-Matrix6 rotated(const Matrix6& M, const Matrix3& R) {
-    Matrix6 result{};
+ScaledMatrix6 rotated(const ScaledMatrix6& M, const Matrix3& R) {
+    ScaledMatrix6 result{};
     for (int i = 0; i < 6; ++i) {
         for (int j = 0; j < 6; ++j) {
             for (int k = 0; k < 3; ++k) {
                 for (int l = 0; l < 3; ++l) {
                     const double q = R[i % 3][k] * R[j % 3][l];
-                    result[i][j] += q * M[3 * (i / 3) + k][3 * (j / 3) + l];
+                    result[i][j] = result[i][j] + M[3 * (i / 3) + k][3 * (j / 3) + l] * q;
                 }
             }
         }
     }
     return result;
+}
+
+std::string inputsOf(const Ellipsoid& body, const Vector3& about, double density) {
+    return "density " + detail::text(density) + ", semi-axes " + detail::text(body.a()) + ", " +
+           detail::text(body.b()) + ", " + detail::text(body.c()) + ", reference point " +
+           detail::text(about);
 }
 
 } // namespace
@@ -73,8 +87,18 @@ Matrix6 addedMassMatrix(const Ellipsoid& body, const Vector3& about, double dens
                         const Matrix3& rotation) {
     detail::checkedPositive("density", density);
     detail::checkedFinite("reference point", about);
-    return spheroid::transferred(rotated(aboutCentre(body, density), checkedRotation(rotation)),
-                                 about);
+    const ScaledMatrix6 scaled = spheroid::transferredTerms(
+        rotated(aboutCentre(body, density), checkedRotation(rotation)), about);
+    const std::string inputs = inputsOf(body, about, density);
+    Matrix6 M{};
+    for (std::size_t i = 0; i < 6; ++i) {
+        for (std::size_t j = 0; j < 6; ++j) {
+            const std::string entry = "M" + std::to_string(i + 1) + std::to_string(j + 1);
+            M[i][j] =
+                spheroid::checkedRepresentable("added-mass entry " + entry, scaled[i][j], inputs);
+        }
+    }
+    return M;
 }
 
 } // namespace solva::ellipsoid

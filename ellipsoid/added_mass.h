@@ -18,7 +18,8 @@
 // Units: masses in ρ L³, couplings in ρ L⁴, moments of inertia in ρ L⁵, L
 // the unit of the axes and ρ the density given (1: the matrix in units of ρ).
 // Accuracy: that of k and k′ (ellipsoid.h) plus a few roundings per entry.
-// Entries overflow for bodies whose L⁵ exceeds the largest double.
+// The products are formed without overflow, so an entry is right wherever
+// the true one lies within the range of a double.
 
 #include <array>
 
@@ -36,7 +37,8 @@ inline constexpr Matrix3 identity{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
 // in the pose rotation, for fluid of density density. Throws EllipsoidError
 // unless density is finite and positive, about is finite, and rotation is a
 // proper rotation: finite, RᵀR within 1E-12 of the identity in each entry and
-// det R > 0 (the message says which fails).
+// det R > 0 (the message says which fails); throws spheroid::ResultOutOfRange
+// naming the entry and the inputs when an entry is beyond the largest double.
 Matrix6 addedMassMatrix(const Ellipsoid& body, const Vector3& about = {0, 0, 0}, double density = 1,
                         const Matrix3& rotation = identity);
 

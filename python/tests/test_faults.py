@@ -353,6 +353,15 @@ CASES = [
     pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).flow(20, 30).munk_moment(1e300, 1e200),
                  OverflowError, "^Munk moment x component is about .*, beyond the largest double", lambda: True,
                  id="an ellipsoid's Munk moment beyond a double"),
+    pytest.param({}, lambda _: ef.Ellipsoid(3.0, 2.0, 1.0).added_mass(about=(1e300, 0, 0)),
+                 OverflowError, "^added-mass entry M55 is about 3.42E\\+601", lambda: True,
+                 id="an ellipsoid's added mass beyond a double"),
+    # M55 = M33 x² + I55 about the centre, I55 some 1E-300 here: x² alone is beyond a double.
+    pytest.param({}, lambda _: equal_to_14_digits(
+        ef.Ellipsoid(3.0, 2.0, 1.0).added_mass(about=(1e160, 0, 0), rho=1e-300)[4, 4],
+        float(mpmath.mpf(ef.Ellipsoid(3.0, 2.0, 1.0).added_mass(rho=1e-300)[2, 2])
+              * mpmath.mpf(1e160) ** 2)),
+                 None, "", lambda: True, id="an ellipsoid's lever arm squared beyond a double"),
 ]
 
 
