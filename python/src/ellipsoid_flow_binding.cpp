@@ -11,6 +11,7 @@
 #include "ellipsoid_flows.h"
 #include "flow_values.h"
 #include "points.h"
+#include "stream_methods.h"
 
 #include <pybind11/stl.h>
 
@@ -51,25 +52,6 @@ std::string vectorRepr(const Vector3& v) {
 
 Ellipsoid streamBody(Constructed<EllipsoidStream> f) {
     return f->flow.body();
-}
-
-Doubles streamDirection(Constructed<EllipsoidStream> f) {
-    return vectorArray(f->flow.stream());
-}
-
-Doubles streamW(Constructed<EllipsoidStream> f) {
-    return vectorArray(f->flow.w());
-}
-
-template <Quantity q>
-py::object quantityAt(Constructed<EllipsoidStream> f, const py::handle& points,
-                      const std::string& inside) {
-    return evaluate(f->flow, points, inside, {q})[0];
-}
-
-py::object streamField(Constructed<EllipsoidStream> f, const py::handle& points,
-                       const std::string& inside) {
-    return fieldValues(f->flow, points, inside);
 }
 
 py::tuple stagnationPoints(Constructed<EllipsoidStream> f) {
@@ -177,9 +159,10 @@ Raises ValueError unless rho and speed are finite and positive.)";
 void bindStreamClass(py::module_& m) {
     py::class_<EllipsoidStream> c(m, "EllipsoidFlow", FlowDoc);
     c.def_property_readonly("ellipsoid", &streamBody, "The body.")
-        .def_property_readonly("stream", &streamDirection, "Unit direction d of the stream.")
+        .def_property_readonly("stream", &streamDirection<EllipsoidStream>,
+                               "Unit direction d of the stream.")
         .def_property_readonly(
-            "w", &streamW,
+            "w", &streamW<EllipsoidStream>,
             "W = ((1 + k1) d1, (1 + k2) d2, (1 + k3) d3): the surface velocity is its tangent "
             "part.")
         .def_property_readonly(
@@ -187,16 +170,18 @@ void bindStreamClass(py::module_& m) {
             "(front, rear): the upstream and downstream stagnation points on the body.")
         .def_property_readonly("cp_min", &cpMin,
                                "The suction peak, the least Cp on the body: 1 - |W|^2.");
-    c.def("potential", &quantityAt<Quantity::Potential>, py::arg("points"), py::kw_only(),
-          py::arg("inside") = "error",
+    c.def("potential", &quantityAt<Quantity::Potential, EllipsoidStream>, py::arg("points"),
+          py::kw_only(), py::arg("inside") = "error",
           "Velocity potential (d . x plus a disturbance vanishing at infinity) at the points.")
-        .def("velocity", &quantityAt<Quantity::Velocity>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "Velocity (u, v, w) at the points, shape (..., 3).")
-        .def("cu", &quantityAt<Quantity::Cu>, py::arg("points"), py::kw_only(),
+        .def("velocity", &quantityAt<Quantity::Velocity, EllipsoidStream>, py::arg("points"),
+             py::kw_only(), py::arg("inside") = "error",
+             "Velocity (u, v, w) at the points, shape (..., 3).")
+        .def("cu", &quantityAt<Quantity::Cu, EllipsoidStream>, py::arg("points"), py::kw_only(),
              py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
-        .def("cp", &quantityAt<Quantity::Cp>, py::arg("points"), py::kw_only(),
+        .def("cp", &quantityAt<Quantity::Cp, EllipsoidStream>, py::arg("points"), py::kw_only(),
              py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
-        .def("field", &streamField, py::arg("points"), py::kw_only(), py::arg("inside") = "error",
+        .def("field", &streamField<EllipsoidStream>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
              "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.")
         .def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0,
              MunkMomentDoc)

@@ -14,6 +14,7 @@
 #include "spheroid/flow.h"
 #include "spheroid/shape_integrals.h"
 #include "spheroid/spheroid_error.h"
+#include "stream_methods.h"
 
 #include <pybind11/stl.h>
 
@@ -113,26 +114,6 @@ double flowAlpha(Constructed<StreamFlow> f) {
 
 double flowBeta(Constructed<StreamFlow> f) {
     return f->beta;
-}
-
-Doubles flowStream(Constructed<StreamFlow> f) {
-    return vectorArray(f->flow.stream());
-}
-
-Doubles flowW(Constructed<StreamFlow> f) {
-    return vectorArray(f->flow.w());
-}
-
-// A method of Flow giving one quantity at the points.
-template <Quantity q>
-py::object quantityAt(Constructed<StreamFlow> f, const py::handle& points,
-                      const std::string& inside) {
-    return evaluate(f->flow, points, inside, {q})[0];
-}
-
-py::object flowField(Constructed<StreamFlow> f, const py::handle& points,
-                     const std::string& inside) {
-    return fieldValues(f->flow, points, inside);
 }
 
 py::object flowSurface(const StreamFlow& f, const py::handle& FI, const py::handle& theta) {
@@ -284,9 +265,10 @@ void bindFlowProperties(py::class_<StreamFlow>& c) {
     c.def_property_readonly("spheroid", &flowBody)
         .def_property_readonly("alpha", &flowAlpha, "Angle of attack, degrees.")
         .def_property_readonly("beta", &flowBeta, "Yaw angle, degrees.")
-        .def_property_readonly("stream", &flowStream, "Unit direction d of the stream.")
+        .def_property_readonly("stream", &streamDirection<StreamFlow>,
+                               "Unit direction d of the stream.")
         .def_property_readonly(
-            "w", &flowW,
+            "w", &streamW<StreamFlow>,
             "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent "
             "part.")
         .def_property_readonly(
@@ -299,17 +281,18 @@ void bindFlowProperties(py::class_<StreamFlow>& c) {
 // The methods taking points (..., 3) and the choice of what a point inside
 // the body gives.
 void bindFlowAtPoints(py::class_<StreamFlow>& c) {
-    c.def("potential", &quantityAt<Quantity::Potential>, py::arg("points"), py::kw_only(),
-          py::arg("inside") = "error",
+    c.def("potential", &quantityAt<Quantity::Potential, StreamFlow>, py::arg("points"),
+          py::kw_only(), py::arg("inside") = "error",
           "Velocity potential (disturbance vanishing at infinity) at the points.")
-        .def("velocity", &quantityAt<Quantity::Velocity>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error",
+        .def("velocity", &quantityAt<Quantity::Velocity, StreamFlow>, py::arg("points"),
+             py::kw_only(), py::arg("inside") = "error",
              "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.")
-        .def("cu", &quantityAt<Quantity::Cu>, py::arg("points"), py::kw_only(),
+        .def("cu", &quantityAt<Quantity::Cu, StreamFlow>, py::arg("points"), py::kw_only(),
              py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
-        .def("cp", &quantityAt<Quantity::Cp>, py::arg("points"), py::kw_only(),
+        .def("cp", &quantityAt<Quantity::Cp, StreamFlow>, py::arg("points"), py::kw_only(),
              py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
-        .def("field", &flowField, py::arg("points"), py::kw_only(), py::arg("inside") = "error",
+        .def("field", &streamField<StreamFlow>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
              "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.");
 }
 

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The methods the module's two stream classes share, whichever body the
+// stream flows about: `Stream` is a bound struct holding the library's flow
+// as `flow` (a spheroid's or an ellipsoid's, which evaluate alike).
+
+#include "constructed.h"
+#include "flow_values.h"
+#include "points.h"
+
+#include <pybind11/pybind11.h>
+
+#include <string>
+
+namespace solva::python {
+
+// Unit direction d of the stream.
+template <class Stream> Doubles streamDirection(Constructed<Stream> f) {
+    return vectorArray(f->flow.stream());
+}
+
+// W, whose part tangential to the body is the surface velocity.
+template <class Stream> Doubles streamW(Constructed<Stream> f) {
+    return vectorArray(f->flow.w());
+}
+
+// One quantity at the points.
+template <Quantity q, class Stream>
+pybind11::object quantityAt(Constructed<Stream> f, const pybind11::handle& points,
+                            const std::string& inside) {
+    return evaluate(f->flow, points, inside, {q})[0];
+}
+
+// Every quantity at the points, as a FieldValues.
+template <class Stream>
+pybind11::object streamField(Constructed<Stream> f, const pybind11::handle& points,
+                             const std::string& inside) {
+    return fieldValues(f->flow, points, inside);
+}
+
+} // namespace solva::python
