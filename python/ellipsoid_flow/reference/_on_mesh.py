@@ -172,13 +172,20 @@ def on_mesh(
     check_outward(shape, centroids, geometry.normals)
     on_surface, moved = onto_surface(shape, centroids, geometry.normals)
 
-    flow = body.flow(alpha, beta)
-    potential = flow.potential(on_surface)
+    table = _cell_table(geometry, on_surface, moved, offset, body.flow(alpha, beta))
+    added_mass = body.added_mass(about=tuple(-offset))
+    return MeshReference(
+        mesh, table, np.asarray(added_mass), fit, shape, float(alpha), float(beta), tuple(offset)
+    )
 
+
+def _cell_table(geometry, on_surface, moved, offset, flow):
+    """The table of COLUMNS, a row a cell: its geometry and the flow at its surface point."""
     import pandas
 
-    table = pandas.DataFrame(
-        {"cell": np.arange(len(mesh))}
+    potential = flow.potential(on_surface)
+    return pandas.DataFrame(
+        {"cell": np.arange(len(geometry.areas))}
         | _columns("cx cy cz", geometry.centroids)
         | {"area": geometry.areas}
         | _columns("nx ny nz", geometry.normals)
@@ -191,10 +198,6 @@ def on_mesh(
             "dn": geometry.normals @ flow.stream,
         }
     )[list(COLUMNS)]
-    added_mass = body.added_mass(about=tuple(-offset))
-    return MeshReference(
-        mesh, table, np.asarray(added_mass), fit, shape, float(alpha), float(beta), tuple(offset)
-    )
 
 
 def _shape(lamda, a, b):
