@@ -170,21 +170,10 @@ void bindStreamClass(py::module_& m) {
             "(front, rear): the upstream and downstream stagnation points on the body.")
         .def_property_readonly("cp_min", &cpMin,
                                "The suction peak, the least Cp on the body: 1 - |W|^2.");
-    c.def("potential", &quantityAt<Quantity::Potential, EllipsoidStream>, py::arg("points"),
-          py::kw_only(), py::arg("inside") = "error",
-          "Velocity potential (d . x plus a disturbance vanishing at infinity) at the points.")
-        .def("velocity", &quantityAt<Quantity::Velocity, EllipsoidStream>, py::arg("points"),
-             py::kw_only(), py::arg("inside") = "error",
-             "Velocity (u, v, w) at the points, shape (..., 3).")
-        .def("cu", &quantityAt<Quantity::Cu, EllipsoidStream>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
-        .def("cp", &quantityAt<Quantity::Cp, EllipsoidStream>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
-        .def("field", &streamField<EllipsoidStream>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error",
-             "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.")
-        .def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0,
-             MunkMomentDoc)
+    bindStreamAtPoints(
+        c, "Velocity potential (d . x plus a disturbance vanishing at infinity) at the points.",
+        "Velocity (u, v, w) at the points, shape (..., 3).");
+    c.def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0, MunkMomentDoc)
         .def("__repr__", &streamRepr)
         .def(py::pickle(&streamState, &streamFromState));
 }

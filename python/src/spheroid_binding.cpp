@@ -278,28 +278,12 @@ void bindFlowProperties(py::class_<StreamFlow>& c) {
                                "The suction peak, the least Cp on the body: 1 - |W|^2.");
 }
 
-// The methods taking points (..., 3) and the choice of what a point inside
-// the body gives.
-void bindFlowAtPoints(py::class_<StreamFlow>& c) {
-    c.def("potential", &quantityAt<Quantity::Potential, StreamFlow>, py::arg("points"),
-          py::kw_only(), py::arg("inside") = "error",
-          "Velocity potential (disturbance vanishing at infinity) at the points.")
-        .def("velocity", &quantityAt<Quantity::Velocity, StreamFlow>, py::arg("points"),
-             py::kw_only(), py::arg("inside") = "error",
-             "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.")
-        .def("cu", &quantityAt<Quantity::Cu, StreamFlow>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
-        .def("cp", &quantityAt<Quantity::Cp, StreamFlow>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
-        .def("field", &streamField<StreamFlow>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error",
-             "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.");
-}
-
 void bindFlowClass(py::module_& m) {
     py::class_<StreamFlow> c(m, "Flow", FlowDoc);
     bindFlowProperties(c);
-    bindFlowAtPoints(c);
+    bindStreamAtPoints(
+        c, "Velocity potential (disturbance vanishing at infinity) at the points.",
+        "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.");
     c.def("surface", checked(&flowSurface), py::arg("FI"), py::arg("theta"),
           "Surface quantities at eccentric angle FI and circumferential angle theta (degrees, "
           "arrays that broadcast together), the point (a cos FI, b sin FI cos theta, b sin FI "

@@ -40,4 +40,23 @@ pybind11::object streamField(Constructed<Stream> f, const pybind11::handle& poin
     return fieldValues(f->flow, points, inside);
 }
 
+// The methods taking points (..., 3) and the choice of what a point inside
+// the body gives; potentialDoc and velocityDoc say what those two are.
+template <class Stream>
+void bindStreamAtPoints(pybind11::class_<Stream>& c, const char* potentialDoc,
+                        const char* velocityDoc) {
+    namespace py = pybind11;
+    c.def("potential", &quantityAt<Quantity::Potential, Stream>, py::arg("points"), py::kw_only(),
+          py::arg("inside") = "error", potentialDoc)
+        .def("velocity", &quantityAt<Quantity::Velocity, Stream>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", velocityDoc)
+        .def("cu", &quantityAt<Quantity::Cu, Stream>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
+        .def("cp", &quantityAt<Quantity::Cp, Stream>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
+        .def("field", &streamField<Stream>, py::arg("points"), py::kw_only(),
+             py::arg("inside") = "error",
+             "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.");
+}
+
 } // namespace solva::python
