@@ -7,9 +7,7 @@
 
 #include "ellipsoid/detail/checks.h"
 #include "ellipsoid/ellipsoid_error.h"
-#include "spheroid/detail/checks.h"
-#include "spheroid/detail/rigid_transfer_terms.h"
-#include "spheroid/detail/scaled_number.h"
+#include "numeric/rigid_transfer_terms.h"
 
 namespace solva::ellipsoid {
 
@@ -30,7 +28,7 @@ const Matrix3& checkedRotation(const Matrix3& R) {
     if (!(worst <= 1E-12)) { // NaN too
         throw EllipsoidError("the rotation must be orthonormal to 1e-12, but RᵀR differs from "
                              "the identity by " +
-                             detail::text(worst));
+                             detail::shortest(worst));
     }
     const double det = R[0][0] * (R[1][1] * R[2][2] - R[1][2] * R[2][1]) -
                        R[0][1] * (R[1][0] * R[2][2] - R[1][2] * R[2][0]) +
@@ -38,12 +36,12 @@ const Matrix3& checkedRotation(const Matrix3& R) {
     if (!(det > 0)) {
         throw EllipsoidError("the rotation must be proper (determinant +1), not a reflection "
                              "(determinant " +
-                             detail::text(det) + ")");
+                             detail::shortest(det) + ")");
     }
     return R;
 }
 
-using spheroid::ScaledNumber;
+using detail::ScaledNumber;
 using ScaledMatrix6 = std::array<std::array<ScaledNumber, 6>, 6>;
 
 // ρ diag(k V, k′ I) in body axes about the centre; scaled numbers, so that
@@ -76,18 +74,18 @@ ScaledMatrix6 rotated(const ScaledMatrix6& M, const Matrix3& R) {
 }
 
 std::string inputsOf(const Ellipsoid& body, const Vector3& about, double density) {
-    return "density " + detail::text(density) + ", semi-axes " + detail::text(body.a()) + ", " +
-           detail::text(body.b()) + ", " + detail::text(body.c()) + ", reference point " +
-           detail::text(about);
+    return "density " + detail::shortest(density) + ", semi-axes " + detail::shortest(body.a()) +
+           ", " + detail::shortest(body.b()) + ", " + detail::shortest(body.c()) +
+           ", reference point " + detail::shortest(about);
 }
 
 } // namespace
 
 Matrix6 addedMassMatrix(const Ellipsoid& body, const Vector3& about, double density,
                         const Matrix3& rotation) {
-    detail::checkedPositive("density", density);
-    detail::checkedFinite("reference point", about);
-    const ScaledMatrix6 scaled = spheroid::transferredTerms(
+    detail::Check::positive("density", density);
+    detail::Check::finite("reference point", about);
+    const ScaledMatrix6 scaled = numeric::transferredTerms(
         rotated(aboutCentre(body, density), checkedRotation(rotation)), about);
     const std::string inputs = inputsOf(body, about, density);
     Matrix6 M{};
@@ -95,7 +93,7 @@ Matrix6 addedMassMatrix(const Ellipsoid& body, const Vector3& about, double dens
         for (std::size_t j = 0; j < 6; ++j) {
             const std::string entry = "M" + std::to_string(i + 1) + std::to_string(j + 1);
             M[i][j] =
-                spheroid::checkedRepresentable("added-mass entry " + entry, scaled[i][j], inputs);
+                detail::checkedRepresentable("added-mass entry " + entry, scaled[i][j], inputs);
         }
     }
     return M;

@@ -19,10 +19,10 @@ namespace {
 
 // The axes, if each is in range and they are within maxAxisRatio of each other.
 Vector3 checkedAxes(double a, double b, double c) {
-    detail::checkedInRange("semi-axis a", a, smallestAxis, largestAxis);
-    detail::checkedInRange("semi-axis b", b, smallestAxis, largestAxis);
-    detail::checkedInRange("semi-axis c", c, smallestAxis, largestAxis);
-    detail::checkedInRange("ratio of the largest semi-axis to the smallest",
+    detail::Check::inRange("semi-axis a", a, smallestAxis, largestAxis);
+    detail::Check::inRange("semi-axis b", b, smallestAxis, largestAxis);
+    detail::Check::inRange("semi-axis c", c, smallestAxis, largestAxis);
+    detail::Check::inRange("ratio of the largest semi-axis to the smallest",
                            std::max({a, b, c}) / std::min({a, b, c}), 1, maxAxisRatio);
     return {a, b, c};
 }
@@ -66,6 +66,9 @@ Ellipsoid::Ellipsoid(double a, double b, double c)
         kTranslation_[i] = A[i] / (A[j] + A[k]);
         const Rotation rotation = rotationAbout(shape, A, i);
         const double difference = shape.differences[i];
+        // A_j − A_k = a b c (a_k² − a_j²) J_i(0), from the two integrands' difference.
+        kDifferences_[i] =
+            -2 * shape.abc * difference * rotation.J / ((A[k] + A[i]) * (A[i] + A[j]));
         kRotation_[i] =
             difference * difference * shape.abc * rotation.J / ((q[j] + q[k]) * rotation.E);
         rotationConstants_[i] = -shape.abc * difference / rotation.E;
@@ -74,17 +77,17 @@ Ellipsoid::Ellipsoid(double a, double b, double c)
 
 Vector3 Ellipsoid::shapeIntegralsAt(double s) const {
     const double reach = detail::farthest * unit_;
-    detail::checkedInRange("confocal parameter s", s, 0, reach * reach);
+    detail::Check::inRange("confocal parameter s", s, 0, reach * reach);
     const detail::Shape shape = detail::scaledShape(*this);
     return detail::shapeIntegralsAt(shape, s / unit_ / unit_);
 }
 
 double Ellipsoid::coordinate(const Vector3& p) const {
-    detail::checkedFinite("point", p);
+    detail::Check::finite("point", p);
     const detail::Shape shape = detail::scaledShape(*this);
     const Vector3 scaled{p[0] / unit_, p[1] / unit_, p[2] / unit_};
     if (detail::refused(shape, scaled)) {
-        throw EllipsoidError("the point " + detail::text(p) + " lies " +
+        throw EllipsoidError("the point " + detail::shortest(p) + " lies " +
                              (contains(p) ? "inside the body" : "too far from the body"));
     }
     return detail::coordinate(shape, scaled) * unit_ * unit_;

@@ -73,6 +73,12 @@ public:
     // against 30 digits: tests/ellipsoid/bodies.tsv).
     const Vector3& kTranslation() const { return kTranslation_; }
     const Vector3& kRotation() const { return kRotation_; }
+    // k_j − k_k, (i, j, k) cyclic, what the Munk moment goes as, formed as
+    //   2 a b c (a_k² − a_j²) J_i(0) / ((A_k + A_i)(A_i + A_j))
+    // without the cancellation of the plain difference: within 2E-15 of its
+    // own size for axes 1 part in 1E9 apart as for any other (tested against
+    // 30 digits); exactly 0 where a_j = a_k.
+    const Vector3& kTranslationDifferences() const { return kDifferences_; }
 
     // C_i / L⁵, the constant of the rotational potential φ_{3+i} = C_i x_j x_k J_i(λ),
     //   C_i = −a b c (a_j² − a_k²) / E_i,
@@ -87,7 +93,7 @@ public:
 private:
     Vector3 axes_;
     double unit_;
-    Vector3 shapeIntegrals_, kTranslation_, kRotation_, rotationConstants_;
+    Vector3 shapeIntegrals_, kTranslation_, kRotation_, kDifferences_, rotationConstants_;
 };
 
 } // namespace solva::ellipsoid

@@ -17,8 +17,8 @@ namespace solva::ellipsoid {
 namespace {
 
 Vector3 unitDirection(const Vector3& direction) {
-    const double length = spheroid::norm(detail::checkedFinite("stream direction", direction));
-    detail::checkedPositive("length of the stream direction", length);
+    const double length = spheroid::norm(detail::Check::finite("stream direction", direction));
+    detail::Check::positive("length of the stream direction", length);
     return {direction[0] / length, direction[1] / length, direction[2] / length};
 }
 
@@ -62,8 +62,8 @@ void store(const FieldPoint& f, std::size_t i, const FieldOutput& out) {
 Flow::Flow(const Ellipsoid& body, double alphaDeg, double betaDeg)
     : Flow(body,
            spheroid::streamDirection(
-               spheroid::radians(detail::checkedInRange("angle of attack", alphaDeg, -360, 360)),
-               spheroid::radians(detail::checkedInRange("yaw angle", betaDeg, -360, 360)))) {}
+               spheroid::radians(detail::Check::inRange("angle of attack", alphaDeg, -360, 360)),
+               spheroid::radians(detail::Check::inRange("yaw angle", betaDeg, -360, 360)))) {}
 
 Flow::Flow(const Ellipsoid& body, const Vector3& direction)
     : body_(body), d_(unitDirection(direction)) {
@@ -82,11 +82,11 @@ FieldPoint Flow::at(const Vector3& p) const {
 
 void Flow::evaluate(std::span<const double> xyz, const FieldOutput& out, InsidePoints inside,
                     unsigned threads) const {
-    const std::size_t n = detail::checkedPointCount(xyz);
-    detail::checkedOutput("potential", out.potential, n);
-    detail::checkedOutput("velocity", out.velocity, 3 * n);
-    detail::checkedOutput("Cu", out.cu, n);
-    detail::checkedOutput("Cp", out.cp, n);
+    const std::size_t n = detail::Check::pointCount(xyz);
+    detail::Check::output("potential", out.potential, n);
+    detail::Check::output("velocity", out.velocity, 3 * n);
+    detail::Check::output("Cu", out.cu, n);
+    detail::Check::output("Cp", out.cp, n);
     const detail::ModeBody body = detail::modeBody(body_);
     const double unit = body_.unit();
     const std::size_t refused =

@@ -73,7 +73,10 @@ public:
 
     // The Munk moment about the centre, M = ρ U² V (K d) × d, K = diag(k₁, k₂,
     // k₃), in ρ U² L³ (N·m for kg/m³, m/s and m); equal to the moment of the
-    // surface pressure (tested). Formed without overflow: a component is right
+    // surface pressure (tested). Component i is ρ U² V (k_j − k_k) d_j d_k,
+    // (i, j, k) cyclic, with Ellipsoid::kTranslationDifferences: within 4E-15
+    // of its own size, axes 1 part in 1E9 apart included (tested against 30
+    // digits). Formed without overflow: a component is right
     // wherever the true one lies within the range of a double. Throws
     // EllipsoidError unless density is finite and positive and speed finite,
     // and spheroid::ResultOutOfRange naming the component and the inputs when

@@ -33,8 +33,8 @@ detail::Modes modesInUnits(const detail::ModeBody& body, double unit, const Vect
 
 Motion::Motion(const Ellipsoid& body, const Vector3& velocity, const Vector3& angularVelocity)
     : body_(body) {
-    detail::checkedFinite("velocity", velocity);
-    detail::checkedFinite("angular velocity", angularVelocity);
+    detail::Check::finite("velocity", velocity);
+    detail::Check::finite("angular velocity", angularVelocity);
     speeds_ = {velocity[0],        velocity[1],        velocity[2],
                angularVelocity[0], angularVelocity[1], angularVelocity[2]};
 }
@@ -48,9 +48,9 @@ MotionPoint Motion::at(const Vector3& p) const {
 
 void Motion::evaluate(std::span<const double> xyz, std::span<double> potential,
                       std::span<double> velocity, InsidePoints inside, unsigned threads) const {
-    const std::size_t n = detail::checkedPointCount(xyz);
-    detail::checkedOutput("potential", potential, n);
-    detail::checkedOutput("velocity", velocity, 3 * n);
+    const std::size_t n = detail::Check::pointCount(xyz);
+    detail::Check::output("potential", potential, n);
+    detail::Check::output("velocity", velocity, 3 * n);
     const detail::ModeBody body = detail::modeBody(body_);
     const double unit = body_.unit(), nan = std::numeric_limits<double>::quiet_NaN();
     const auto range = [&](std::size_t first, std::size_t last) {
@@ -92,7 +92,7 @@ std::array<double, 6> modePotentials(const Ellipsoid& body, const Vector3& p) {
 }
 
 std::array<double, 6> modeNormals(const Ellipsoid& body, const Vector3& p) {
-    detail::checkedFinite("body point", p);
+    detail::Check::finite("body point", p);
     Vector3 n;
     double level = 0;
     for (int i = 0; i < 3; ++i) {
@@ -101,7 +101,7 @@ std::array<double, 6> modeNormals(const Ellipsoid& body, const Vector3& p) {
         n[i] = ratio / body.axes()[i];
     }
     if (!(std::fabs(level - 1) <= 1E-9)) {
-        throw EllipsoidError("the point " + detail::text(p) + " is not on the body");
+        throw EllipsoidError("the point " + detail::shortest(p) + " is not on the body");
     }
     const double length = spheroid::norm(n);
     n = {n[0] / length, n[1] / length, n[2] / length};

@@ -9,12 +9,10 @@
 
 #include "ellipsoid/detail/checks.h"
 #include "ellipsoid/flow.h"
-#include "spheroid/detail/checks.h"
-#include "spheroid/detail/scaled_number.h"
 
 namespace solva::ellipsoid {
 
-using spheroid::ScaledNumber;
+using detail::ScaledNumber;
 
 namespace {
 
@@ -45,7 +43,7 @@ Vector3 pointInDirection(const Ellipsoid& body, const Vector3& v) {
 } // namespace
 
 SurfacePoint Flow::onSurface(double u, double v) const {
-    detail::checkedFinite("surface angles", {u, v, 0});
+    detail::Check::finite("surface angles", {u, v, 0});
     const Vector3 unit{std::cos(u), std::sin(u) * std::cos(v), std::sin(u) * std::sin(v)};
     Vector3 position, n;
     for (int i = 0; i < 3; ++i) {
@@ -77,7 +75,7 @@ Vector3 Flow::cpMinPlaneNormal() const {
 }
 
 Vector3 Flow::cpMinCurve(double t) const {
-    detail::checkedFinite("curve parameter", {t, 0, 0});
+    detail::Check::finite("curve parameter", {t, 0, 0});
     const Vector3 m = scaled(cpMinPlaneNormal(), 1 / spheroid::norm(cpMinPlaneNormal()));
     // +x projected into the plane, or +y when the plane is x = 0.
     Vector3 e1{1 - m[0] * m[0], -m[0] * m[1], -m[0] * m[2]};
@@ -92,25 +90,24 @@ Vector3 Flow::cpMinCurve(double t) const {
 }
 
 Vector3 Flow::munkMoment(double density, double speed) const {
-    detail::checkedPositive("density", density);
-    detail::checkedFinite("speed", speed);
+    detail::Check::positive("density", density);
+    detail::Check::finite("speed", speed);
     const ScaledNumber mass = ScaledNumber(density) * body_.volume();
     const ScaledNumber speed2 = ScaledNumber(speed) * speed;
-    const Vector3& k = body_.kTranslation();
-    const ScaledNumber impulse[3] = {mass * (k[0] * d_[0]), mass * (k[1] * d_[1]),
-                                     mass * (k[2] * d_[2])};
-    const auto component = [&](int i, int j) { // (I × d)ₖ = I_i d_j − I_j d_i, (i, j, k) cyclic
-        return (impulse[i] * d_[j] + -(impulse[j] * d_[i])) * speed2;
-    };
-    const ScaledNumber moment[3] = {component(1, 2), component(2, 0), component(0, 1)};
-    const std::string inputs = "density " + detail::text(density) + ", speed " +
-                               detail::text(speed) + ", semi-axes " + detail::text(body_.a()) +
-                               ", " + detail::text(body_.b()) + ", " + detail::text(body_.c()) +
-                               ", stream direction (" + detail::text(d_[0]) + ", " +
-                               detail::text(d_[1]) + ", " + detail::text(d_[2]) + ")";
+    // (K d × d)_i = (k_j − k_k) d_j d_k, (i, j, k) cyclic.
+    ScaledNumber moment[3];
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3, k = (i + 2) % 3;
+        moment[i] = mass * (body_.kTranslationDifferences()[i] * d_[j]) * d_[k] * speed2;
+    }
+    const std::string inputs =
+        "density " + detail::shortest(density) + ", speed " + detail::shortest(speed) +
+        ", semi-axes " + detail::shortest(body_.a()) + ", " + detail::shortest(body_.b()) + ", " +
+        detail::shortest(body_.c()) + ", stream direction (" + detail::shortest(d_[0]) + ", " +
+        detail::shortest(d_[1]) + ", " + detail::shortest(d_[2]) + ")";
     Vector3 result;
     for (std::size_t i = 0; i < 3; ++i) {
-        result[i] = spheroid::checkedRepresentable(
+        result[i] = detail::checkedRepresentable(
             std::string("Munk moment ") + "xyz"[i] + " component", moment[i], inputs);
     }
     return result;

@@ -13,8 +13,9 @@ bodies.tsv: per body of semi-axes a, b, c, the shape integrals A_i, the
 inertia coefficients k_i = A_i / (2 - A_i) and k'_i of Lamb, Hydrodynamics,
 sec. 115, from Lamb's own forms evaluated at 80 digits, so that their
 cancellation near equal axes costs nothing at 30; where two axes are equal,
-k'_i of the axis between them is 0; and the area
-4 pi a b c R_G(1/a^2, 1/b^2, 1/c^2). Needs Debian's python3-mpmath.
+k'_i of the axis between them is 0; the area
+4 pi a b c R_G(1/a^2, 1/b^2, 1/c^2); and the differences dk_i = k_j - k_k,
+(i, j, k) cyclic, which the Munk moment goes as. Needs Debian's python3-mpmath.
 """
 import sys
 
@@ -79,13 +80,14 @@ def bodies():
 
 
 def write_bodies(out):
-    out.write("# a\tb\tc\tA1\tA2\tA3\tk1\tk2\tk3\tkr1\tkr2\tkr3\tarea\n")
+    out.write("# a\tb\tc\tA1\tA2\tA3\tk1\tk2\tk3\tkr1\tkr2\tkr3\tarea\tdk1\tdk2\tdk3\n")
     for axes in bodies():
         A = shape_integrals(axes)
         k = [A[i] / (2 - A[i]) for i in range(3)]
         a, b, c = (mp.mpf(v) for v in axes)
         area = 4 * mp.pi * a * b * c * mp.elliprg(1 / a**2, 1 / b**2, 1 / c**2)
-        values = A + k + k_rotation(axes, A) + [area]
+        differences = [k[(i + 1) % 3] - k[(i + 2) % 3] for i in range(3)]
+        values = A + k + k_rotation(axes, A) + [area] + differences
         out.write("\t".join([repr(v) for v in axes] + [mp.nstr(v, 30) for v in values]) + "\n")
 
 

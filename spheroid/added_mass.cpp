@@ -4,9 +4,8 @@
 
 #include <string>
 
+#include "numeric/rigid_transfer_terms.h"
 #include "spheroid/detail/checks.h"
-#include "spheroid/detail/rigid_transfer_terms.h"
-#include "spheroid/detail/scaled_number.h"
 
 namespace solva::spheroid {
 
@@ -23,9 +22,9 @@ std::string inputsOf(const Spheroid& body, const Vector3& about, double density)
 } // namespace
 
 Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double density) {
-    checkedPositive("density", density);
+    Check::positive("density", density);
     for (const double coordinate : about) {
-        checkedFinite("reference point coordinate", coordinate);
+        Check::finite("reference point coordinate", coordinate);
     }
     const ScaledNumber m = ScaledNumber(density) * body.volume();
     const ScaledNumber J = m * (body.a() * body.a() + body.b() * body.b()) / 5;
@@ -37,7 +36,7 @@ Matrix6 addedMassMatrix(const Spheroid& body, const Vector3& about, double densi
     for (std::size_t i = 0; i < 6; ++i) {
         aboutCentre[i][i] = centre[i];
     }
-    const ScaledMatrix6 scaled = transferredTerms(aboutCentre, about);
+    const ScaledMatrix6 scaled = numeric::transferredTerms(aboutCentre, about);
     const std::string inputs = inputsOf(body, about, density);
     Matrix6 M{};
     for (std::size_t i = 0; i < 6; ++i) {

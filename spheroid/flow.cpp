@@ -24,13 +24,6 @@ namespace {
 constexpr std::size_t pointsPerThread = std::size_t{1} << 15;
 constexpr std::size_t chunkSize = std::size_t{1} << 13;
 
-void checkSize(std::string_view name, std::span<double> output, std::size_t size) {
-    if (!output.empty() && output.size() != size) {
-        throw SpheroidError("the " + std::string(name) + " output holds " +
-                            std::to_string(output.size()) + " values, not " + std::to_string(size));
-    }
-}
-
 // Evaluates points [first, last) block by block into out; returns the index
 // of the first refused point, or last.
 std::size_t evaluateRange(const FieldKernel& kernel, const double* xyz, std::size_t first,
@@ -66,7 +59,7 @@ std::size_t evaluateRange(const FieldKernel& kernel, const double* xyz, std::siz
 // Why the flow is not defined at p.
 std::string refusal(const Spheroid& body, const Vector3& p) {
     const bool finite = std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
-    return "(" + shortest(p[0]) + ", " + shortest(p[1]) + ", " + shortest(p[2]) + ") " +
+    return shortest(p) + " " +
            (!finite            ? "is not finite"
             : body.contains(p) ? "lies inside the body"
                                : "lies too far from the body");
@@ -75,8 +68,8 @@ std::string refusal(const Spheroid& body, const Vector3& p) {
 } // namespace
 
 Flow::Flow(const Spheroid& body, double alphaDeg, double betaDeg) : body_(body) {
-    const double alfa = radians(checkedInRange("angle of attack", alphaDeg, -360, 360));
-    const double beta = radians(checkedInRange("yaw angle", betaDeg, -360, 360));
+    const double alfa = radians(Check::inRange("angle of attack", alphaDeg, -360, 360));
+    const double beta = radians(Check::inRange("yaw angle", betaDeg, -360, 360));
     d_ = streamDirection(alfa, beta);
     const double k1 = body_.k1(), k2 = body_.k2();
     w_ = {(1 + k1) * d_[0], (1 + k2) * d_[1], (1 + k2) * d_[2]};
@@ -94,15 +87,11 @@ FieldPoint Flow::at(const Vector3& p) const {
 
 void Flow::evaluate(std::span<const double> xyz, const FieldOutput& out, InsidePoints inside,
                     unsigned threads) const {
-    if (xyz.size() % 3 != 0) {
-        throw SpheroidError("the points hold " + std::to_string(xyz.size()) +
-                            " coordinates, not a multiple of 3");
-    }
-    const std::size_t n = xyz.size() / 3;
-    checkSize("potential", out.potential, n);
-    checkSize("velocity", out.velocity, 3 * n);
-    checkSize("Cu", out.cu, n);
-    checkSize("Cp", out.cp, n);
+    const std::size_t n = Check::pointCount(xyz);
+    Check::output("potential", out.potential, n);
+    Check::output("velocity", out.velocity, 3 * n);
+    Check::output("Cu", out.cu, n);
+    Check::output("Cp", out.cp, n);
 
     const FieldKernel kernel = fieldKernel(body_, d_);
     if (threads == 0) {

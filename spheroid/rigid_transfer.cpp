@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "spheroid/rigid_transfer.h"
 
-#include "spheroid/detail/rigid_transfer_terms.h"
+#include "numeric/rigid_transfer_terms.h"
 
 namespace solva::spheroid {
 
 Matrix6 transferred(const Matrix6& M, const Vector3& r) {
-    return transferredTerms(M, r);
+    return numeric::transferredTerms(M, r);
 }
 
 } // namespace solva::spheroid

@@ -118,7 +118,7 @@ ShapeIntegrals oblate(double lambda) {
 } // namespace
 
 ShapeIntegrals shapeIntegrals(double lambda) {
-    checkedInRange("thickness ratio", lambda, minLambda, maxLambda);
+    Check::inRange("thickness ratio", lambda, minLambda, maxLambda);
     if (lambda == 1) {
         return {2.0 / 3, 2.0 / 3};
     }

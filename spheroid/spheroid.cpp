@@ -31,26 +31,26 @@ double kPrimeNearSphere(double lambda) {
 
 Spheroid::Spheroid(double a, double b)
     : a_(a), b_(b), integrals_(shapeIntegrals(
-                        checkedInRange("thickness ratio b/a", b / a, minLambda, maxLambda))) {}
+                        Check::inRange("thickness ratio b/a", b / a, minLambda, maxLambda))) {}
 
 Spheroid Spheroid::fromLambda(double lambda) {
-    checkedInRange("thickness ratio", lambda, minLambda, maxLambda);
+    Check::inRange("thickness ratio", lambda, minLambda, maxLambda);
     return Spheroid(0.5, lambda / 2);
 }
 
 Spheroid Spheroid::fromAxes(double a, double b) {
-    checkedInRange("semi-axis a", a, smallestAxis, largestAxis);
-    checkedInRange("semi-axis b", b, smallestAxis, largestAxis);
+    Check::inRange("semi-axis a", a, smallestAxis, largestAxis);
+    Check::inRange("semi-axis b", b, smallestAxis, largestAxis);
     return Spheroid(a, b);
 }
 
 Spheroid Spheroid::scaled(double length) const {
-    checkedPositive("length", length);
+    Check::positive("length", length);
     return fromAxes(a_ * length, b_ * length);
 }
 
 ShapeIntegrals Spheroid::confocalIntegrals(double s) const {
-    checkedInRange("confocal parameter s", s, 0, confocal::farthest * confocal::farthest * a_ * a_);
+    Check::inRange("confocal parameter s", s, 0, confocal::farthest * confocal::farthest * a_ * a_);
     const confocal::Shape shape = confocal::shapeOf(lambda());
     const confocal::Confocal c = confocal::confocalAt(shape, s / (a_ * a_));
     const auto integrals = [&]<confocal::Kind kind>() {

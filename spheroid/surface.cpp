@@ -35,8 +35,8 @@ Vector3 pointInDirection(const Spheroid& body, const Vector3& v) {
 } // namespace
 
 SurfacePoint Flow::onSurface(double fi, double theta) const {
-    checkedFinite("eccentric angle", fi);
-    checkedFinite("circumferential angle", theta);
+    Check::finite("eccentric angle", fi);
+    Check::finite("circumferential angle", theta);
     const double a = body_.a(), b = body_.b(), lambda = body_.lambda();
     const double sinFi = std::sin(fi), cosFi = std::cos(fi);
     const double cosT = std::cos(theta), sinT = std::sin(theta);
@@ -64,7 +64,7 @@ Vector3 Flow::cpMinPlaneNormal() const {
 }
 
 Vector3 Flow::cpMinCurve(double t) const {
-    checkedFinite("curve parameter", t);
+    Check::finite("curve parameter", t);
     const Vector3 m = scaled(cpMinPlaneNormal(), 1 / norm(cpMinPlaneNormal()));
     // +x projected into the plane, or +y when the plane is x = 0.
     Vector3 e1{1 - m[0] * m[0], -m[0] * m[1], -m[0] * m[2]};
@@ -79,8 +79,8 @@ Vector3 Flow::cpMinCurve(double t) const {
 }
 
 Vector3 Flow::munkMoment(double density, double speed) const {
-    checkedPositive("density", density);
-    checkedFinite("speed", speed);
+    Check::positive("density", density);
+    Check::finite("speed", speed);
     const ScaledNumber scale =
         ScaledNumber(density) * body_.volume() * (body_.k2() - body_.k1()) * d_[0];
     const ScaledNumber speed2 = ScaledNumber(speed) * speed;

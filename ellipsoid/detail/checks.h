@@ -2,35 +2,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The input checks of the ellipsoid library: each returns its value or throws
-// EllipsoidError naming the input and the value it was given.
+// The input checks of the ellipsoid library (numeric/checks.h): each returns
+// its value or throws EllipsoidError naming the input and the value it was
+// given. A result beyond the range of a double is the spheroid library's
+// ResultOutOfRange, the one kind callers of both tell apart.
 
-#include <cstddef>
-#include <span>
-#include <string>
 #include <string_view>
 
-#include "spheroid/vector3.h"
+#include "ellipsoid/ellipsoid_error.h"
+#include "numeric/checks.h"
+#include "numeric/scaled_number.h"
+#include "spheroid/spheroid_error.h"
 
 namespace solva::ellipsoid::detail {
 
-// The shortest text that reads back as value.
-std::string text(double value);
-// "(x, y, z)" of p, each coordinate as text().
-std::string text(const spheroid::Vector3& p);
+using Check = numeric::Checks<EllipsoidError>;
+using numeric::ScaledNumber;
 
-// value, if finite and within [low, high].
-double checkedInRange(std::string_view name, double value, double low, double high);
-// value, if finite and positive.
-double checkedPositive(std::string_view name, double value);
-// value, if finite.
-double checkedFinite(std::string_view name, double value);
-// v, if each of its coordinates is finite.
-const spheroid::Vector3& checkedFinite(std::string_view name, const spheroid::Vector3& v);
+// The shortest text that reads back as value, or "(x, y, z)" of a point.
+using numeric::shortest;
 
-// The number of points in xyz (contiguous triples), if its size is a multiple of 3.
-std::size_t checkedPointCount(std::span<const double> xyz);
-// output, if empty (not wanted) or of exactly size values.
-std::span<double> checkedOutput(std::string_view name, std::span<double> output, std::size_t size);
+// value as a double; throws spheroid::ResultOutOfRange naming quantity, its
+// size and the inputs when its magnitude is beyond the largest double.
+inline double checkedRepresentable(std::string_view quantity, const ScaledNumber& value,
+                                   std::string_view inputs) {
+    return numeric::checkedRepresentable<spheroid::ResultOutOfRange>(quantity, value, inputs);
+}
 
 } // namespace solva::ellipsoid::detail

@@ -56,7 +56,7 @@ void throwRefused(const Ellipsoid& body, std::span<const double> xyz, std::size_
     const char* why = !std::isfinite(p[0] + p[1] + p[2]) ? "is not finite"
                       : body.contains(p)                 ? "lies inside the body"
                                                          : "lies too far from the body";
-    throw EllipsoidError("point " + std::to_string(index) + " " + text(p) + " " + why);
+    throw EllipsoidError("point " + std::to_string(index) + " " + shortest(p) + " " + why);
 }
 
 double coordinate(const Shape& shape, const Vector3& p) {

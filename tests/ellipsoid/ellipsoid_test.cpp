@@ -3,6 +3,7 @@
 #include "ellipsoid/ellipsoid.h"
 
 #include "ellipsoid/ellipsoid_error.h"
+#include "ellipsoid/flow.h"
 #include "spheroid/spheroid.h"
 #include "support/number_table.h"
 #include "support/quadrature.h"
@@ -17,14 +18,20 @@ namespace solva::ellipsoid {
 namespace {
 
 // Columns a, b, c, A₁…A₃, k₁…k₃, k′₁…k′₃ from Lamb's forms at 80 digits, area,
-// including axes 1 part in 1E9 apart.
+// k₂ − k₃, k₃ − k₁, k₁ − k₂, including axes 1 part in 1E9 apart; the Munk
+// moment in a stream along (1, 1, 1) goes as those differences.
 TEST(Ellipsoid, IntegralsAndInertiaAgreeWithTheThirtyDigitTable) {
     const auto rows = test::readNumberTable(SOLVA_BODIES_TABLE);
     ASSERT_GT(rows.size(), 20u);
     for (const auto& row : rows) {
         const Ellipsoid body(row[0], row[1], row[2]);
         EXPECT_NEAR(body.area(), row[12], 2E-15 * row[12]);
+        const Vector3 munk = Flow(body, {1, 1, 1}).munkMoment();
         for (int i = 0; i < 3; ++i) {
+            const long double dk = row[13 + i];
+            EXPECT_NEAR(body.kTranslationDifferences()[i], dk, 2E-15 * std::fabs(dk))
+                << row[0] << " " << row[1] << " " << row[2] << " " << i;
+            EXPECT_NEAR(munk[i], body.volume() * dk / 3, 4E-15 * std::fabs(body.volume() * dk));
             const long double A = row[3 + i], k = row[6 + i], kr = row[9 + i];
             EXPECT_NEAR(body.shapeIntegrals()[i], A, 4E-16 * A) << row[0] << " " << i;
             EXPECT_NEAR(body.shapeIntegralsAt(0)[i], A, 4E-15 * A) << row[0] << " " << i;

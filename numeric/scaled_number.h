@@ -7,7 +7,7 @@
 // (a density of 1E-300 times the square of a lever arm of 1E160): products,
 // quotients and sums never overflow nor lose bits to underflow, and a result
 // is checked against the range of a double only once it is complete
-// (checkedRepresentable, checks.h).
+// (checkedRepresentable, numeric/checks.h).
 //
 // Scaling by a power of two is exact, so each operation rounds exactly as
 // the same operation on plain doubles does whenever those stay in the normal
@@ -15,7 +15,7 @@
 // last bit there. Terms of a sum more than 2¹⁰²² below the larger one, which
 // could not change it, may be dropped.
 
-namespace solva::spheroid {
+namespace solva::numeric {
 
 class ScaledNumber {
 public:
@@ -42,4 +42,4 @@ private:
     int exponent_ = 0;
 };
 
-} // namespace solva::spheroid
+} // namespace solva::numeric

@@ -2,18 +2,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Tᵀ M T of rigid_transfer.h for any number type with +, * and a Number made
-// from a double: plain doubles, or ScaledNumber where the products of a
-// density and a lever arm would leave the range of a double. One home for
-// the formula; the public transferred() and the spheroid's overflow-free
-// added-mass matrix both call it.
+// The 6 × 6 added-mass matrix of a rigid body moved to another reference
+// point, for any number type with +, * and a Number made from a double:
+// plain doubles, or ScaledNumber where the products of a density and a lever
+// arm would leave the range of a double. With rows and columns (u, v, w, p,
+// q, r) and the reference point at r from the one M is given about,
+//   M_r = Tᵀ M T,  T = [[I, [r]ₓ], [0, I]],  [r]ₓ ω = r × ω
+// (the standard rigid-body transfer). One home for the formula: the
+// spheroid's public transferred() and both bodies' overflow-free matrices
+// call it.
 
 #include <array>
 
-#include "spheroid/detail/scaled_number.h"
-#include "spheroid/vector3.h"
+#include "numeric/scaled_number.h"
 
-namespace solva::spheroid {
+namespace solva::numeric {
 
 inline bool isZero(double x) {
     return x == 0;
@@ -27,7 +30,7 @@ inline bool isZero(const ScaledNumber& x) {
 // sum of the other terms, taken in the order k, l, is unchanged by that.
 template <class Number>
 std::array<std::array<Number, 6>, 6> transferredTerms(const std::array<std::array<Number, 6>, 6>& M,
-                                                      const Vector3& r) {
+                                                      const std::array<double, 3>& r) {
     // T = [[I, [r]ₓ], [0, I]] with [r]ₓ the matrix of r × ·.
     const auto [rx, ry, rz] = r;
     const double skew[3][3] = {{0, -rz, ry}, {rz, 0, -rx}, {-ry, rx, 0}};
@@ -55,4 +58,4 @@ std::array<std::array<Number, 6>, 6> transferredTerms(const std::array<std::arra
     return result;
 }
 
-} // namespace solva::spheroid
+} // namespace solva::numeric

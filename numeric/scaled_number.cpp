@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 // SPDX-License-Identifier: MIT
-#include "spheroid/detail/scaled_number.h"
+#include "numeric/scaled_number.h"
 
 #include <cmath>
 
-namespace solva::spheroid {
+namespace solva::numeric {
 
 ScaledNumber::ScaledNumber(double value) {
     mantissa_ = std::frexp(value, &exponent_);
@@ -39,4 +39,4 @@ ScaledNumber operator+(const ScaledNumber& x, const ScaledNumber& y) {
         x.mantissa_ + std::ldexp(y.mantissa_, y.exponent_ - x.exponent_), x.exponent_);
 }
 
-} // namespace solva::spheroid
+} // namespace solva::numeric
