@@ -173,6 +173,10 @@ void bindStreamClass(py::module_& m) {
     bindStreamAtPoints(
         c, "Velocity potential (d . x plus a disturbance vanishing at infinity) at the points.",
         "Velocity (u, v, w) at the points, shape (..., 3).");
+    bindStreamOnBody(c,
+                     "Surface quantities at angles FI and theta (degrees, arrays that broadcast "
+                     "together), the point (a cos FI, b sin FI cos theta, c sin FI sin theta): a "
+                     "SurfaceValues (position, normal, velocity, Cu, Cp).");
     c.def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0, MunkMomentDoc)
         .def("__repr__", &streamRepr)
         .def(py::pickle(&streamState, &streamFromState));

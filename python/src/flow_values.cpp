@@ -166,7 +166,8 @@ std::vector<py::object> motionValues(const ellipsoid::Motion& motion,
         });
 }
 
-py::object surfaceValues(const Flow& flow, const py::handle& FI, const py::handle& theta) {
+template <class FlowT>
+py::object surfaceValues(const FlowT& flow, const py::handle& FI, const py::handle& theta) {
     py::module_ np = py::module_::import("numpy");
     const Doubles fiIn = asDoubles(FI, "FI");
     const Doubles thetaIn = asDoubles(theta, "theta");
@@ -197,7 +198,7 @@ py::object surfaceValues(const Flow& flow, const py::handle& FI, const py::handl
                                           scalarOrArray(cp));
 }
 
-py::object cpMinCurvePoints(const Flow& flow, const py::handle& t) {
+template <class FlowT> py::object cpMinCurvePoints(const FlowT& flow, const py::handle& t) {
     const Doubles ts = asDoubles(t, "t");
     std::vector<py::ssize_t> shape(ts.shape(), ts.shape() + ts.ndim());
     shape.push_back(3);
@@ -207,6 +208,11 @@ py::object cpMinCurvePoints(const Flow& flow, const py::handle& t) {
     }
     return out;
 }
+
+template py::object surfaceValues(const Flow&, const py::handle&, const py::handle&);
+template py::object surfaceValues(const ellipsoid::Flow&, const py::handle&, const py::handle&);
+template py::object cpMinCurvePoints(const Flow&, const py::handle&);
+template py::object cpMinCurvePoints(const ellipsoid::Flow&, const py::handle&);
 
 Doubles vectorArray(const Vector3& v) {
     Doubles out(3);

@@ -52,12 +52,16 @@ std::vector<pybind11::object> motionValues(const ellipsoid::Motion& motion,
                                            std::initializer_list<Quantity> quantities);
 
 // A SurfaceValues at eccentric angle FI and circumferential angle theta
-// (degrees, arrays that broadcast together). ValueError if they do not.
-pybind11::object surfaceValues(const spheroid::Flow& flow, const pybind11::handle& FI,
+// (degrees, arrays that broadcast together), the body point
+// (a cos FI, b sin FI cos theta, c sin FI sin theta). ValueError if they do
+// not broadcast. FlowT is spheroid::Flow or ellipsoid::Flow.
+template <class FlowT>
+pybind11::object surfaceValues(const FlowT& flow, const pybind11::handle& FI,
                                const pybind11::handle& theta);
 
 // Points (..., 3) of the curve where Cp = cp_min, at parameters t (radians).
-pybind11::object cpMinCurvePoints(const spheroid::Flow& flow, const pybind11::handle& t);
+template <class FlowT>
+pybind11::object cpMinCurvePoints(const FlowT& flow, const pybind11::handle& t);
 
 // A vector as an array (3,).
 Doubles vectorArray(const spheroid::Vector3& v);

@@ -116,10 +116,6 @@ double flowBeta(Constructed<StreamFlow> f) {
     return f->beta;
 }
 
-py::object flowSurface(const StreamFlow& f, const py::handle& FI, const py::handle& theta) {
-    return surfaceValues(f.flow, FI, theta);
-}
-
 py::tuple stagnationPoints(Constructed<StreamFlow> f) {
     const StagnationPoints s = f->flow.stagnationPoints();
     return py::make_tuple(vectorArray(s.front), vectorArray(s.rear));
@@ -127,10 +123,6 @@ py::tuple stagnationPoints(Constructed<StreamFlow> f) {
 
 double cpMin(Constructed<StreamFlow> f) {
     return f->flow.cpMin();
-}
-
-py::object cpMinCurve(const StreamFlow& f, const py::handle& t) {
-    return cpMinCurvePoints(f.flow, t);
 }
 
 Doubles munkMoment(Constructed<StreamFlow> self, double rho, double speed, double length) {
@@ -284,15 +276,12 @@ void bindFlowClass(py::module_& m) {
     bindStreamAtPoints(
         c, "Velocity potential (disturbance vanishing at infinity) at the points.",
         "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.");
-    c.def("surface", checked(&flowSurface), py::arg("FI"), py::arg("theta"),
-          "Surface quantities at eccentric angle FI and circumferential angle theta (degrees, "
-          "arrays that broadcast together), the point (a cos FI, b sin FI cos theta, b sin FI "
-          "sin theta): a SurfaceValues (position, normal, velocity, Cu, Cp).")
-        .def("cp_min_curve", checked(&cpMinCurve), py::arg("t"),
-             "Points (..., 3) of the closed curve on the body where Cp = cp_min, at parameter t "
-             "(radians, one turn the whole curve).")
-        .def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0,
-             py::arg("length") = 1.0, MunkMomentDoc)
+    bindStreamOnBody(
+        c, "Surface quantities at eccentric angle FI and circumferential angle theta (degrees, "
+           "arrays that broadcast together), the point (a cos FI, b sin FI cos theta, b sin FI "
+           "sin theta): a SurfaceValues (position, normal, velocity, Cu, Cp).");
+    c.def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0,
+          py::arg("length") = 1.0, MunkMomentDoc)
         .def("streamline", &streamline, py::arg("seed"), py::arg("length"), StreamlineDoc)
         .def("__repr__", &flowRepr)
         .def(py::pickle(&flowState, &flowFromState));

@@ -40,6 +40,29 @@ pybind11::object streamField(Constructed<Stream> f, const pybind11::handle& poin
     return fieldValues(f->flow, points, inside);
 }
 
+// Surface values at angles FI, theta (degrees).
+template <class Stream>
+pybind11::object streamSurface(Constructed<Stream> f, const pybind11::handle& FI,
+                               const pybind11::handle& theta) {
+    return surfaceValues(f->flow, FI, theta);
+}
+
+// Points of the suction-peak curve at parameters t (radians).
+template <class Stream>
+pybind11::object streamCpMinCurve(Constructed<Stream> f, const pybind11::handle& t) {
+    return cpMinCurvePoints(f->flow, t);
+}
+
+// The methods on the body, surface() (surfaceDoc says which point the angles
+// give) and cp_min_curve().
+template <class Stream> void bindStreamOnBody(pybind11::class_<Stream>& c, const char* surfaceDoc) {
+    namespace py = pybind11;
+    c.def("surface", &streamSurface<Stream>, py::arg("FI"), py::arg("theta"), surfaceDoc)
+        .def("cp_min_curve", &streamCpMinCurve<Stream>, py::arg("t"),
+             "Points (..., 3) of the closed curve on the body where Cp = cp_min, at parameter t "
+             "(radians, one turn the whole curve).");
+}
+
 // The methods taking points (..., 3) and the choice of what a point inside
 // the body gives; potentialDoc and velocityDoc say what those two are.
 template <class Stream>

@@ -39,10 +39,26 @@ def test_a_body_of_revolution_is_the_spheroid(a, b):
     # Potentials to 1e-13 of U L, the rest of U or U^2.
     for given, expected in zip(body.flow(10, 5).field(points), spheroid.flow(10, 5).field(points)):
         np.testing.assert_allclose(given, expected, rtol=1e-13, atol=1e-13 * max(a, b))
+    FI, theta = np.linspace(0, 180, 7), np.linspace(-90, 270, 7)
+    for given, expected in zip(body.flow(10, 5).surface(FI, theta),
+                               spheroid.flow(10, 5).surface(FI, theta)):
+        close(given, expected, 1e-13)
+    t = np.linspace(0, 2 * np.pi, 9)
+    close(body.flow(10, 5).cp_min_curve(t), spheroid.flow(10, 5).cp_min_curve(t), 1e-12)
     # The moment goes as k2 - k1: to 1e-13 of rho U^2 V k, not of itself.
     scale = 1025 * 3**2 * spheroid.volume * max(spheroid.k1, spheroid.k2)
     np.testing.assert_allclose(body.flow(10, 5).munk_moment(1025, 3),
                                spheroid.flow(10, 5).munk_moment(1025, 3), atol=1e-13 * scale)
+
+
+def test_surface_values_and_the_suction_curve_agree_with_the_field():
+    flow = BODY.flow(20, 10)
+    s = flow.surface(np.linspace(5, 175, 9)[:, None], np.linspace(0, 360, 8))
+    close(np.sum((s.position / BODY.axes) ** 2, axis=-1), np.ones((9, 8)), 1e-15)
+    close(s.Cp, flow.cp(s.position), 1e-13)
+    close(s.velocity, flow.velocity(s.position), 1e-13)
+    curve = flow.cp_min_curve(np.linspace(0, 2 * np.pi, 12))
+    close(flow.cp(curve), np.full(12, flow.cp_min), 1e-12)
 
 
 def test_the_sphere():
