@@ -29,6 +29,14 @@ Mesh formats, by file suffix or --format: .stl, .msh (Gmsh 4.1; gmsh22 for 2.2),
 its options; docs/reference.md walks through a study.
 """
 
+_ON_MESH_DESCRIPTION = (
+    "Checks that MESH fits the spheroid (or, with --axes, the ellipsoid in its pose), then "
+    "gives for every cell its centroid, area, normal, the centroid moved onto the exact "
+    "surface, and there the exact potential, velocity, Cu, Cp and d . n (with --axes also "
+    "the six mode potentials phi1..phi6 and the normals n1..n6 of the mesh's frame); and "
+    "the body's 6 x 6 added-mass matrix about the mesh's origin (density 1)."
+)
+
 _COMPARE_EPILOG = """\
 The study file is a CSV table with a header and one row per mesh, coarse to fine:
   mesh,cp,added_mass
@@ -114,29 +122,11 @@ def _parser():
     exact = commands.add_parser(
         "on-mesh",
         help="exact values on each cell of a mesh",
-        description="Checks that MESH fits the spheroid (or, with --axes, the ellipsoid in "
-        "its pose), then gives for every cell its centroid, area, normal, the centroid "
-        "moved onto the exact surface, and there the exact potential, velocity, Cu, Cp "
-        "and d . n (with --axes also the six mode potentials phi1..phi6 and the normals "
-        "n1..n6 of the mesh's frame); and the body's 6 x 6 added-mass matrix about the "
-        "mesh's origin (density 1).",
+        description=_ON_MESH_DESCRIPTION,
     )
     exact.add_argument("mesh", type=Path, help="mesh file")
     _body_options(exact)
-    posed = exact.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
-    posed.add_argument(
-        "--axes",
-        type=_numbers(3, "A,B,C"),
-        metavar="A,B,C",
-        help="semi-axes along the body's x, y, z, in the mesh's unit",
-    )
-    posed.add_argument(
-        "--rotation",
-        type=_numbers(9, "R11,R12,...,R33"),
-        metavar="R11,...,R33",
-        help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
-        "(default the identity)",
-    )
+    _pose_options(exact)
     exact.add_argument("--csv", type=Path, help="write the cell table as CSV")
     exact.add_argument(
         "--vtu", type=Path, help="write the mesh with the table as cell data (ParaView)"
@@ -202,6 +192,24 @@ def _body_options(parser):
     )
     body.add_argument(
         "--format", choices=list(meshes.FORMATS), help="mesh format, if not by suffix"
+    )
+
+
+def _pose_options(parser):
+    """The options of on-mesh giving an ellipsoid in any pose."""
+    posed = parser.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
+    posed.add_argument(
+        "--axes",
+        type=_numbers(3, "A,B,C"),
+        metavar="A,B,C",
+        help="semi-axes along the body's x, y, z, in the mesh's unit",
+    )
+    posed.add_argument(
+        "--rotation",
+        type=_numbers(9, "R11,R12,...,R33"),
+        metavar="R11,...,R33",
+        help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
+        "(default the identity); --rotation=-0.6,... when the first is negative",
     )
 
 

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-"""How well a mesh fits a spheroid or ellipsoid, and the points of the exact surface under its cells.
+"""How well a mesh fits a spheroid or ellipsoid, and the exact surface points under its cells.
 
 The body x²/a² + y²/b² + z²/c² = 1 is centred at the origin of the
 coordinates passed here, its axes along theirs; callers take the points into
@@ -47,7 +47,9 @@ class Shape:
     def pose_hint(self):
         """What to check when the mesh does not fit."""
         if self.c is None:
-            return "check the body's size, thickness ratio and centre, and that its axis lies along x"
+            return (
+                "check the body's size, thickness ratio and centre, and that its axis lies along x"
+            )
         return "check the body's axes, centre and rotation"
 
 

@@ -50,7 +50,10 @@ COLUMNS = {
 MODE_COLUMNS = {
     **{f"phi{k + 1}": f"potential of mode {k + 1} at the surface point" for k in range(6)},
     **{f"n{k + 1}": f"unit normal {axis} at the centroid" for k, axis in enumerate("xyz")},
-    **{f"n{k + 4}": f"(r × n) {axis}, r the centroid from the origin" for k, axis in enumerate("xyz")},
+    **{
+        f"n{k + 4}": f"(r × n) {axis}, r the centroid from the origin"
+        for k, axis in enumerate("xyz")
+    },
 }
 
 
@@ -177,34 +180,30 @@ def on_mesh(
         frame, a proper rotation as `Ellipsoid.added_mass` takes it
         (default the identity).
     alpha, beta : float
-        Angle of attack and yaw angle of the unit stream, degrees, in the
-        mesh's frame: direction (cos α cos β, sin β, sin α cos β).
+        Angle of attack and yaw angle of the unit stream, degrees, in the mesh's frame.
     centre : 3 floats
         The body's centre in the mesh's coordinates; a spheroid's axis is parallel to x.
     tolerance : float
-        The largest distance of a vertex from the surface allowed, relative
-        to the body's length (an ellipsoid's longest diameter).
+        The largest distance of a vertex from the surface allowed, over the
+        body's length (an ellipsoid's longest diameter).
     format : str, optional
         The mesh file's format, as for `mesh.read`.
 
     Returns
     -------
     MeshReference
-        Values in the mesh's frame, the added mass about its origin.
 
     Raises
     ------
     ReferenceDataError
         The body given two ways or none, a rotation without `axes`, a size,
         tolerance or centre that is not a (positive, finite) number, a mesh
-        that does not approximate that body (naming the worst vertex and its
-        distance), or cells facing inwards.
+        not fitting the body (the worst vertex named), or inward cells.
     mesh.MeshError
         A mesh that cannot be read or has cells without area.
     ValueError
         A shape beyond the range `Spheroid` or `Ellipsoid` takes, a rotation
-        that is not proper (the library's message), or an angle beyond ±360
-        degrees.
+        that is not proper (the library's message), or an angle beyond ±360°.
     """
     mesh = as_mesh(mesh_or_path, format)
     if axes is None:
@@ -217,16 +216,10 @@ def on_mesh(
     table = _cell_table(geometry, on_surface, moved, pose, _flow(body, pose, alpha, beta))
     if axes is not None:
         table = table.join(_mode_columns(table, body, pose))
+    added_mass = np.asarray(_added_mass(body, pose))
+    angles = float(alpha), float(beta)
     return MeshReference(
-        mesh,
-        table,
-        np.asarray(_added_mass(body, pose)),
-        fit,
-        shape,
-        float(alpha),
-        float(beta),
-        tuple(pose.centre),
-        pose.rotation,
+        mesh, table, added_mass, fit, shape, *angles, tuple(pose.centre), pose.rotation
     )
 
 
@@ -303,7 +296,8 @@ def _mode_columns(table, body, pose):
     import pandas
 
     points = pose.to_body(table[["px", "py", "pz"]].to_numpy())
-    centroids, normals = (table[names].to_numpy() for names in (["cx", "cy", "cz"], ["nx", "ny", "nz"]))
+    centroids = table[["cx", "cy", "cz"]].to_numpy()
+    normals = table[["nx", "ny", "nz"]].to_numpy()
     potentials = pose.modes_to_mesh(body.mode_potentials(points))
     return pandas.DataFrame(
         _columns("phi1 phi2 phi3 phi4 phi5 phi6", potentials)
