@@ -7,6 +7,7 @@ import csv
 import sys
 from pathlib import Path
 
+from .. import Ellipsoid
 from .. import mesh as meshes
 from .._errors import ReferenceDataError
 from .._user_text import quoted
@@ -27,6 +28,14 @@ Mesh formats, by file suffix or --format: .stl, .msh (Gmsh 4.1; gmsh22 for 2.2),
 .vtk, .vtu, .obj, .gdf (WAMIT), .dat (Nemoh). Run a subcommand with --help for
 its options; docs/reference.md walks through a study.
 """
+
+_ON_MESH_DESCRIPTION = (
+    "Checks that MESH fits the spheroid (or, with --axes, the ellipsoid in its pose), then "
+    "gives for every cell its centroid, area, normal, the centroid moved onto the exact "
+    "surface, and there the exact potential, velocity, Cu, Cp and d . n (with --axes also "
+    "the six mode potentials phi1..phi6 and the normals n1..n6 of the mesh's frame); and "
+    "the body's 6 x 6 added-mass matrix about the mesh's origin (density 1)."
+)
 
 _COMPARE_EPILOG = """\
 The study file is a CSV table with a header and one row per mesh, coarse to fine:
@@ -113,18 +122,20 @@ def _parser():
     exact = commands.add_parser(
         "on-mesh",
         help="exact values on each cell of a mesh",
-        description="Checks that MESH fits the spheroid, then gives for every cell its "
-        "centroid, area, normal, the centroid moved onto the exact surface, and "
-        "there the exact potential, velocity, Cu, Cp and d . n; and the body's "
-        "6 x 6 added-mass matrix about the mesh's origin (density 1).",
+        description=_ON_MESH_DESCRIPTION,
     )
     exact.add_argument("mesh", type=Path, help="mesh file")
     _body_options(exact)
+    _pose_options(exact)
     exact.add_argument("--csv", type=Path, help="write the cell table as CSV")
     exact.add_argument(
         "--vtu", type=Path, help="write the mesh with the table as cell data (ParaView)"
     )
-    exact.add_argument("--added-mass", type=Path, help="write the 6 x 6 added mass as CSV")
+    exact.add_argument(
+        "--added-mass",
+        type=Path,
+        help="write the 6 x 6 added mass as CSV (with --axes as JSON, as inertia's added_mass)",
+    )
     exact.set_defaults(run=_on_mesh, command=exact)
 
     study = commands.add_parser(
@@ -184,6 +195,24 @@ def _body_options(parser):
     )
 
 
+def _pose_options(parser):
+    """The options of on-mesh giving an ellipsoid in any pose."""
+    posed = parser.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
+    posed.add_argument(
+        "--axes",
+        type=_numbers(3, "A,B,C"),
+        metavar="A,B,C",
+        help="semi-axes along the body's x, y, z, in the mesh's unit",
+    )
+    posed.add_argument(
+        "--rotation",
+        type=_numbers(9, "R11,R12,...,R33"),
+        metavar="R11,...,R33",
+        help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
+        "(default the identity); --rotation=-0.6,... when the first is negative",
+    )
+
+
 def _number(text):
     """A number, or a fraction p/q as the double nearest to it.
 
@@ -198,15 +227,26 @@ def _number(text):
         ) from None
 
 
-def _triple(text):
-    """Three numbers "X,Y,Z" as a tuple; argparse.ArgumentTypeError otherwise."""
-    try:
-        values = tuple(float(part) for part in text.split(","))
-    except ValueError:
-        values = ()
-    if len(values) != 3:
-        raise argparse.ArgumentTypeError(f"expected three numbers X,Y,Z, not {quoted(text)}")
-    return values
+def _numbers(count, form):
+    """The argument type of `count` comma-separated numbers, written as `form` in messages."""
+
+    def parsed(text):
+        """The numbers as a tuple; argparse.ArgumentTypeError otherwise."""
+        try:
+            values = tuple(float(part) for part in text.split(","))
+        except ValueError:
+            values = ()
+        if len(values) != count:
+            raise argparse.ArgumentTypeError(
+                f"expected {_COUNTS[count]} numbers {form}, not {quoted(text)}"
+            )
+        return values
+
+    return parsed
+
+
+_COUNTS = {3: "three", 9: "nine"}
+_triple = _numbers(3, "X,Y,Z")
 
 
 def _body(arguments):
@@ -245,8 +285,27 @@ def _refuse_clashes(arguments, inputs, outputs):
         arguments.command.error(message)
 
 
+def _ellipsoid_options(arguments):
+    """The keyword arguments of `on_mesh` for --axes and --rotation; usage errors (status 2)."""
+    if arguments.axes is None:
+        if arguments.rotation is not None:
+            arguments.command.error("--rotation needs the ellipsoid given by --axes")
+        return {}
+    if arguments.lamda is not None or arguments.a is not None or arguments.b is not None:
+        arguments.command.error("--axes gives the body: leave out --lambda, --a and --b")
+    if arguments.rotation is None:
+        return {"axes": arguments.axes}
+    rotation = [arguments.rotation[row : row + 3] for row in (0, 3, 6)]
+    try:
+        Ellipsoid(1.0, 1.0, 1.0).added_mass(rotation=rotation)  # the library's check
+    except ValueError as error:
+        arguments.command.error(f"--rotation: {error}")
+    return {"axes": arguments.axes, "rotation": rotation}
+
+
 def _on_mesh(arguments):
     """The command on-mesh: writes the files asked for; prints the fit, Cp range, added mass."""
+    posed = _ellipsoid_options(arguments)
     _refuse_clashes(
         arguments,
         [("the mesh", arguments.mesh)],
@@ -256,11 +315,11 @@ def _on_mesh(arguments):
             ("--added-mass", arguments.added_mass),
         ],
     )
-    exact = on_mesh(arguments.mesh, **_body(arguments))
+    exact = on_mesh(arguments.mesh, **_body(arguments), **posed)
     for path, write in (
         (arguments.csv, exact.write_csv),
         (arguments.vtu, exact.write_vtu),
-        (arguments.added_mass, exact.write_added_mass),
+        (arguments.added_mass, exact.write_added_mass_json if posed else exact.write_added_mass),
     ):
         if path is not None:
             write(path)
