@@ -37,21 +37,11 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import panel_method  # noqa: E402  (the demonstration beside this file)
 from panel_convergence import gmsh_surface  # noqa: E402
 
-
-def _turn(axis, degrees):
-    """The rotation by `degrees` about coordinate axis `axis` (0, 1, 2)."""
-    c, s = np.cos(np.radians(degrees)), np.sin(np.radians(degrees))
-    i, j = [k for k in range(3) if k != axis]
-    turn = np.eye(3)
-    turn[[i, i, j, j], [i, j, i, j]] = c, -s, s, c
-    return turn
-
-
 SEMI_AXES = (1.5, 1.0, 0.5)
-# The body's pose in the mesh: its axes turned 40° about z, then 25° about y,
-# then 15° about x (columns: the body's axes in the mesh's frame), its centre
-# off the origin, so that every added-mass entry couples.
-ROTATION = _turn(2, 40.0) @ _turn(1, 25.0) @ _turn(0, 15.0)
+# The body's pose in the mesh: turned 96.4° about the axis (2, 1, 0) (columns:
+# the body's axes in the mesh's frame), its centre off the origin, so that
+# every added-mass entry couples.
+ROTATION = np.array([[7, 4, 4], [4, 1, -8], [-4, 8, -1]]) / 9
 CENTRE = (0.3, -0.2, 0.1)
 # Element sizes on the ellipsoid: each halves the panel area of the one before.
 SIZES = (0.3, 0.21, 0.15, 0.105, 0.075)
