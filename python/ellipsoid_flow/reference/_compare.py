@@ -110,8 +110,8 @@ class Comparison:
             "m55": ("added mass m55", ">--"),
         }
         curves |= {
-            f"{mode}_l2": (f"φ{mode[3:]}, L2 (area-weighted RMS)", style)
-            for mode, style in zip(MODES, ["o:", "s:", "^:", "v-.", "<-.", ">-."])
+            f"{mode}_l2": (f"φ{mode[3:]} ({motion}), L2", style)
+            for mode, motion, style in zip(MODES, "uvwpqr", ["o:", "s:", "^:", "v-.", "<-.", ">-."])
             if f"{mode}_l2" in self.table
         }
         for column, (label, style) in curves.items():
@@ -123,7 +123,9 @@ class Comparison:
         axes.set_ylabel("error")
         axes.set_title(title or "Error against the exact solution")
         axes.grid(True, which="both", alpha=0.3)
-        axes.legend(fontsize="small")
+        # The six modes' curves besides the others: two narrower columns.
+        crowded = len(axes.get_lines()) > 8
+        axes.legend(fontsize="x-small" if crowded else "small", ncol=2 if crowded else 1)
         figure.tight_layout()
         if path is not None:
             kind = Path(path).suffix.lstrip(".").lower()
