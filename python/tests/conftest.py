@@ -49,3 +49,19 @@ def run_command(*arguments, cwd) -> subprocess.CompletedProcess:
         capture_output=True,
         text=True,
     )
+
+
+def proper_rotation(seed):
+    """A random rotation (orthonormal, det +1), its columns a body's axes."""
+    import numpy as np
+
+    q, r = np.linalg.qr(np.random.default_rng(seed).normal(size=(3, 3)))
+    q = q * np.sign(np.diag(r))
+    return q * np.sign(np.linalg.det(q))
+
+
+def posed_mesh(body, rotation, centre):
+    """`body`, a mesh in its own frame, turned by `rotation` and moved to `centre`."""
+    from ellipsoid_flow import mesh
+
+    return mesh.Mesh(body.points @ rotation.T + centre, body.cells, body.half)

@@ -19,7 +19,7 @@ import pytest
 import ellipsoid_flow as ef
 from ellipsoid_flow import mesh, reference
 
-from conftest import run_command
+from conftest import posed_mesh, proper_rotation, run_command
 
 BODY = mesh.spheroid(0.5, 4, 6)
 
@@ -108,6 +108,16 @@ def compare_radiation(result):
 def modes_of(cells):
     """A mode-potential file of zeros, a row for each of `cells`."""
     return "cell,phi1,phi2,phi3,phi4,phi5,phi6\n" + "".join(f"{c},0,0,0,0,0,0\n" for c in cells)
+
+
+def posed_command(*arguments):
+    return lambda tmp_path: run_command("on-mesh", "e.gdf", "--axes", "3,2,1", *arguments,
+                                        cwd=tmp_path)
+
+
+OVAL = mesh.ellipsoid(3, 2, 1, 6, 8)
+TURN = proper_rotation(3)
+MIRROR = "1,0,0,0,1,0,0,0,-1"
 
 
 FLOW = ef.Spheroid(0.2).flow(10, 5)
@@ -274,6 +284,55 @@ CASES = [
                  r"cell 24 does not exist: cells count from 0, the mesh has 24 \(0 to 23\)",
                  lambda: True, id="cells counted from 1"),
     pytest.param({}, the_same_values, None, "", lambda: True, id="a mesh given as arrays"),
+    # The ellipsoid in a pose: its axes, its rotation, the body given twice, a mesh
+    # that does not fit it, meshes handed over in memory.
+    pytest.param({}, lambda _: reference.on_mesh(OVAL, axes=(3, 0, 1)), reference.ReferenceDataError,
+                 "^b must be a positive number, not 0$", lambda: True, id="an axis of 0"),
+    pytest.param({}, lambda _: reference.on_mesh(OVAL, axes=(3, 2)), reference.ReferenceDataError,
+                 r"^axes must be three semi-axes \(a, b, c\), not \(3, 2\)$", lambda: True,
+                 id="two axes"),
+    pytest.param({}, lambda _: reference.on_mesh(OVAL, axes=(3, 2, 1), rotation=-TURN),
+                 ValueError, "det", lambda: True, id="a reflection for the body's pose"),
+    pytest.param({}, lambda _: reference.on_mesh(OVAL, axes=(3, 2, 1), rotation=TURN[:2]),
+                 ValueError, "^rotation must be a 3 x 3 matrix", lambda: True,
+                 id="a pose of two rows"),
+    pytest.param({}, lambda _: reference.on_mesh(OVAL, 0.5, axes=(3, 2, 1)),
+                 reference.ReferenceDataError, "by axes or as a spheroid, not both", lambda: True,
+                 id="axes with lamda"),
+    pytest.param({}, lambda _: reference.on_mesh(BODY, 0.5, rotation=TURN),
+                 reference.ReferenceDataError, r"^a rotation needs the body given by axes",
+                 lambda: True, id="a rotation for a spheroid"),
+    pytest.param({}, lambda _: reference.on_mesh(OVAL, axes=(3, 2, 1), rotation=TURN),
+                 reference.ReferenceDataError, r"does not fit the ellipsoid a = 3, b = 2, c = 1: "
+                 r"vertex \d+ .*; check the body's axes, centre and rotation$", lambda: True,
+                 id="a mesh not turned as the body"),
+    pytest.param({}, lambda _: reference.on_mesh(posed_mesh(OVAL, TURN, [0, 0, 1]), axes=(3, 2, 1),
+                                                 rotation=TURN), reference.ReferenceDataError,
+                 "does not fit the ellipsoid", lambda: True, id="a mesh moved but not the body"),
+    pytest.param({}, lambda _: reference.on_mesh((OVAL.points, OVAL.cells, True), axes=(3, 2, 1)),
+                 mesh.MeshError, r"^a mesh given as arrays must be the pair \(points, cells\), not 3",
+                 lambda: True, id="a mesh as three arrays"),
+    pytest.param({}, lambda _: reference.on_mesh((OVAL.points[:, :2], OVAL.cells), axes=(3, 2, 1)),
+                 mesh.MeshError, r"^the vertices must be an \(N, 3\) array", lambda: True,
+                 id="a mesh of two coordinates"),
+    pytest.param({}, lambda _: reference.on_mesh(OVAL.points, axes=(3, 2, 1)), mesh.MeshError,
+                 "^expected a mesh.Mesh, .* not ndarray$", lambda: True, id="a mesh as one array"),
+    pytest.param({"e.gdf": OVAL}, posed_command("--lambda", "0.5"), 2,
+                 "--axes gives the body: leave out --lambda, --a and --b", lambda: True,
+                 id="--axes with --lambda"),
+    pytest.param({"e.gdf": OVAL}, posed_command("--rotation", MIRROR, "--csv", "c.csv"), 2,
+                 "--rotation: ", lambda: not os.path.exists("c.csv"), id="a mirror for --rotation"),
+    pytest.param({"e.gdf": OVAL}, posed_command("--rotation", "1,0,0,0,1,0"), 2,
+                 "expected nine numbers R11,R12,...,R33, not '1,0,0,0,1,0'", lambda: True,
+                 id="six numbers for --rotation"),
+    pytest.param({"e.gdf": OVAL}, lambda here: run_command(
+        "on-mesh", "e.gdf", "--a", "3", "--b", "2", "--rotation", "0,0,1,1,0,0,0,1,0", cwd=here), 2,
+                 "--rotation needs the ellipsoid given by --axes", lambda: True,
+                 id="--rotation without --axes"),
+    pytest.param({"e.gdf": OVAL}, lambda here: run_command(
+        "on-mesh", "e.gdf", "--axes", "3,2,2", "--csv", "c.csv", cwd=here), 1,
+                 "does not fit the ellipsoid a = 3, b = 2, c = 2", lambda: not os.path.exists("c.csv"),
+                 id="--axes of another body"),
     # The compiled core: copies that cannot be made, objects made without their
     # constructor, points beyond the flow's range, folder names.
     *[pytest.param({}, lambda _, name=name: getattr(FLOW, name)(HUGE_POINTS), MemoryError,

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-"""Spheroid meshes and mesh files: round trips of every format, the geometry, bad files."""
+"""Spheroid and ellipsoid meshes and mesh files: round trips of every format, the geometry, bad files."""
 
 import numpy as np
 import pytest
@@ -13,14 +13,26 @@ MESHES = {
     "tri": dict(cells="tri", spacing="uniform"),
     "half quad": dict(cells="quad", half=True),
     "half tri": dict(cells="tri", half=True),
+    "ellipsoid quad": dict(cells="quad", axes=(1.0, 0.4, 0.25)),
+    "ellipsoid tri": dict(cells="tri", spacing="uniform", axes=(1.0, 0.4, 0.25)),
+    "ellipsoid half tri": dict(cells="tri", half=True, axes=(0.3, 1.0, 0.5)),
 }
+
+
+def made(kind, n_axial, n_around):
+    """The mesh of MESHES[kind]: an ellipsoid of the axes given, else the spheroid 2 long, λ = 1/4."""
+    options = dict(MESHES[kind])
+    axes = options.pop("axes", None)
+    if axes is None:
+        return mesh.spheroid(0.25, n_axial, n_around, length=2.0, **options), (1.0, 0.25, 0.25)
+    return mesh.ellipsoid(*axes, n_axial, n_around, **options), axes
 FILES = ["m.stl", "m.msh", "m.vtk", "m.vtu", "m.obj", "m.gdf", "m.dat"]
 
 
 @pytest.mark.parametrize("kind", MESHES)
 @pytest.mark.parametrize("name", FILES + ["gmsh22"])
 def test_a_written_mesh_reads_back_unchanged(tmp_path, kind, name):
-    body = mesh.spheroid(0.3, 7, 10, **MESHES[kind])
+    body, _ = made(kind, 7, 10)
     path, format = (tmp_path / "m.msh", "gmsh22") if name == "gmsh22" else (tmp_path / name, None)
     if name == "m.stl" and "quad" in kind:
         with pytest.raises(mesh.MeshError, match="triangles only"):
@@ -37,19 +49,17 @@ def test_a_written_mesh_reads_back_unchanged(tmp_path, kind, name):
 
 
 @pytest.mark.parametrize("kind", MESHES)
-def test_a_spheroid_mesh_lies_on_the_body_and_faces_out(kind):
-    lamda, length = 0.25, 2.0
-    body = mesh.spheroid(lamda, 24, 32, length=length, **MESHES[kind])
-    a, b = length / 2, lamda * length / 2
+def test_a_mesh_lies_on_the_body_and_faces_out(kind):
+    body, (a, b, c) = made(kind, 24, 32)
     x, y, z = body.points.T
-    np.testing.assert_allclose((x / a) ** 2 + (y**2 + z**2) / b**2, 1.0, atol=1e-14)
+    np.testing.assert_allclose((x / a) ** 2 + (y / b) ** 2 + (z / c) ** 2, 1.0, atol=1e-14)
     geometry = mesh.cell_geometry(body)
     # Outward cells enclose a positive volume (divergence theorem), that of the
     # body less the inscribed polyhedron's deficit.
     volume = (
         np.sum(np.einsum("ij,ij->i", geometry.centroids, geometry.normals) * geometry.areas) / 3
     )
-    exact = ellipsoid_flow.Spheroid(a=a, b=b)
+    exact = ellipsoid_flow.Ellipsoid(a, b, c)
     share = 0.5 if body.half else 1.0
     assert volume == pytest.approx(share * exact.volume, rel=0.02)
     assert geometry.areas.sum() == pytest.approx(share * exact.area, rel=0.02)

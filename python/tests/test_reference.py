@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Exact values on a mesh, convergence studies: fit check, pressure integrals, orders, bad input."""
 
+import json
 import sys
 from pathlib import Path
 
@@ -12,7 +13,7 @@ import ellipsoid_flow
 from ellipsoid_flow import mesh, reference
 from ellipsoid_flow.reference._fit import Shape, surface_distance
 
-from conftest import run_command
+from conftest import posed_mesh, proper_rotation, run_command
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "examples"))
 from panel_convergence import (
@@ -82,6 +83,29 @@ def test_surface_distance_equals_the_nearest_of_many_surface_points(semi_axes):
         for x, r in zip(points[:, 0], radial)
     ]
     np.testing.assert_allclose(surface_distance(Shape(a, b), points), sampled, atol=1e-10)
+
+
+@pytest.mark.parametrize("axes", [(3.0, 2.0, 1.0), (1.0, 3.0, 2.0), (2.0, 2.0, 1.0), (1.0, 1.0, 1.0)])
+def test_an_ellipsoids_surface_distance_is_the_least_found_by_a_search(axes):
+    from scipy.optimize import minimize
+
+    points = np.random.default_rng(5).uniform(-4, 4, (30, 3))
+    points[:6] = [[0, 0, 0], [0.5, 0, 0], [0, 0.3, 0], [0.2, 0.1, 0], [0, 0, 0.2], [5, 0, 0]]
+    points[6:10, 2] = 0  # on the plane of the smallest axis, inside and out
+
+    def surface(angles):
+        t, p = angles
+        return np.stack([np.cos(t), np.sin(t) * np.cos(p), np.sin(t) * np.sin(p)], -1) * axes
+
+    grid = np.stack(np.meshgrid(np.linspace(0, np.pi, 201), np.linspace(-np.pi, np.pi, 401)), -1)
+    samples = surface(grid.reshape(-1, 2).T)
+    searched = []
+    for y in points:
+        start = grid.reshape(-1, 2)[np.argmin(np.linalg.norm(samples - y, axis=1))]
+        found = minimize(lambda q: np.linalg.norm(surface(q) - y), start, method="Nelder-Mead",
+                         options=dict(xatol=1e-12, fatol=1e-14))
+        searched.append(found.fun)
+    np.testing.assert_allclose(surface_distance(Shape(*axes), points), searched, atol=1e-12)
 
 
 def test_surface_pressure_gives_no_force_and_the_munk_moment(gmsh_meshes):
@@ -259,3 +283,72 @@ def test_the_command_makes_a_mesh_and_its_exact_values(tmp_path):
     failed = run_command("on-mesh", "m.gdf", "--lambda", 0.5, "--csv", "d.csv", cwd=tmp_path)
     assert failed.returncode == 1 and "does not fit" in failed.stderr
     assert not (tmp_path / "d.csv").exists()
+
+
+# The ellipsoid in any pose: values in the mesh's frame, against the body's own.
+AXES = (3.0, 2.0, 1.0)
+CENTRE = np.array([0.7, -0.4, 1.3])
+
+
+def test_the_mode_potentials_on_a_turned_mesh_are_the_body_frame_ones_turned():
+    R = proper_rotation(11)
+    posed = reference.on_mesh(
+        posed_mesh(mesh.ellipsoid(*AXES, 12, 16), R, CENTRE),
+        axes=AXES, centre=CENTRE, rotation=R, alpha=10, beta=-20,
+    )
+    cells = posed.cells
+    body = ellipsoid_flow.Ellipsoid(*AXES)
+    surface = (cells[["px", "py", "pz"]].to_numpy() - CENTRE) @ R  # the body's frame
+    np.testing.assert_allclose(np.sum((surface / AXES) ** 2, axis=1), 1.0, atol=1e-14)
+    # Mode k of the mesh's frame as the body sees it: the mesh axis e turned into the
+    # body's frame, and for a rotation about the mesh's origin the centre's velocity e × c.
+    for k, e in enumerate(np.eye(3)):
+        translation = body.motion(*(R.T @ e), 0, 0, 0).potential(surface)
+        rotation = body.motion(*(R.T @ np.cross(e, CENTRE)), *(R.T @ e)).potential(surface)
+        np.testing.assert_allclose(cells[f"phi{k + 1}"], translation, atol=1e-13)
+        np.testing.assert_allclose(cells[f"phi{k + 4}"], rotation, atol=1e-13)
+    d = np.array([np.cos(np.radians(10)) * np.cos(np.radians(-20)), np.sin(np.radians(-20)),
+                  np.sin(np.radians(10)) * np.cos(np.radians(-20))])
+    np.testing.assert_allclose(cells["Cp"], body.flow(direction=R.T @ d).cp(surface), atol=1e-13)
+    np.testing.assert_allclose(cells[["u", "v", "w"]].to_numpy() @ R,
+                               body.flow(direction=R.T @ d).velocity(surface), atol=1e-13)
+
+
+def test_the_matrix_from_the_cells_columns_converges_to_the_added_mass():
+    R = proper_rotation(12)
+    errors = []
+    for n in (8, 16, 32):
+        posed = reference.on_mesh(posed_mesh(mesh.ellipsoid(*AXES, n, 2 * n), R, CENTRE),
+                                  axes=AXES, centre=CENTRE, rotation=R)
+        phi = posed.cells[[f"phi{k}" for k in range(1, 7)]].to_numpy()
+        normals = posed.cells[[f"n{k}" for k in range(1, 7)]].to_numpy()
+        # m_kl = −∫ φ_k ∂φ_l/∂n dS, the body condition ∂φ_l/∂n = n_l.
+        panels = -np.einsum("ik,il,i->kl", phi, normals, posed.cells["area"].to_numpy())
+        errors.append(np.max(np.abs(panels - posed.added_mass)) / np.max(np.abs(posed.added_mass)))
+    assert errors[-1] < 0.01 and errors == sorted(errors, reverse=True)
+    # Halving the cells' size takes the error down by about four (second order).
+    assert errors[-2] / errors[-1] > 3
+
+
+def test_the_command_gives_the_posed_table_and_the_added_mass_as_inertia_does(tmp_path, cli):
+    R, body = proper_rotation(13), mesh.ellipsoid(*AXES, 10, 12)
+    mesh.write(posed_mesh(body, R, CENTRE), tmp_path / "turned.msh")
+    mesh.write(posed_mesh(body, np.eye(3), CENTRE), tmp_path / "moved.msh")
+    centre = ",".join(map(repr, CENTRE))
+    turned = run_command("on-mesh", "turned.msh", "--axes", "3,2,1", "--centre", centre,
+                         "--rotation", ",".join(map(repr, R.ravel())), "--beta", 5,
+                         "--csv", "c.csv", cwd=tmp_path)
+    moved = run_command("on-mesh", "moved.msh", "--axes", "3,2,1", "--centre", centre,
+                        "--added-mass", "am.json", cwd=tmp_path)
+    assert turned.returncode == moved.returncode == 0, turned.stderr + moved.stderr
+    import pandas
+
+    expected = reference.on_mesh(tmp_path / "turned.msh", axes=AXES, centre=CENTRE, rotation=R,
+                                 beta=5).cells
+    pandas.testing.assert_frame_equal(pandas.read_csv(tmp_path / "c.csv"), expected,
+                                      check_exact=True)
+    inertia = json.loads(cli("inertia", "--axes", "3,2,1", "--about",
+                             ",".join(map(repr, -CENTRE))).stdout)
+    given = json.loads((tmp_path / "am.json").read_text())
+    assert list(given) == ["added_mass"]
+    np.testing.assert_allclose(given["added_mass"], inertia["added_mass"], rtol=1e-14, atol=0)

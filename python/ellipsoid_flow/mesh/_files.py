@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Reading and writing meshes in the formats panel and boundary-element codes read."""
 
+import os
 import sys
 from pathlib import Path
 
@@ -257,13 +258,23 @@ def as_mesh(source, format=None):
     Raises
     ------
     MeshError, OSError
-        As `Mesh` and `read` raise them.
+        As `Mesh` and `read` raise them; MeshError also for a tuple or list
+        that is not two arrays, and for anything else that is not a path.
     """
     if isinstance(source, Mesh):
         return source
-    if isinstance(source, (tuple, list)) and len(source) == 2:
+    if isinstance(source, (tuple, list)):
+        if len(source) != 2:
+            raise MeshError(
+                f"a mesh given as arrays must be the pair (points, cells), not {len(source)} items"
+            )
         return Mesh(*source)
     meshio = sys.modules.get("meshio")  # without it imported, nothing is a meshio.Mesh
     if meshio is not None and isinstance(source, meshio.Mesh):
         return _from_meshio(source, "the meshio mesh")
+    if not isinstance(source, (str, os.PathLike)):
+        raise MeshError(
+            "expected a mesh.Mesh, a meshio.Mesh, (points, cells) arrays or a mesh file's "
+            f"path, not {type(source).__name__}"
+        )
     return read(source, format)

@@ -1,19 +1,22 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-"""The exact flow on every cell of a user's mesh of a spheroid."""
+"""The exact flow on every cell of a user's mesh of a spheroid or ellipsoid."""
 
 from dataclasses import dataclass
 from pathlib import Path
 
+import json
+
 import numpy as np
 
-from .. import Spheroid
+from .. import Ellipsoid, Spheroid
 from .. import mesh as meshes
 from .._atomic_file import write_csv, written_whole
 from .._checks import positive_number
 from .._errors import ReferenceDataError
 from ..mesh._files import as_mesh
 from ._fit import Shape, check_fit, check_outward, onto_surface
+from ._pose import Pose
 
 DEFAULT_TOLERANCE = 1e-3
 
@@ -41,6 +44,15 @@ COLUMNS = {
     "dn": "Neumann value d · n of the stream on the cell's normal (disturbance: ∂phi/∂n = −dn)",
 }
 
+# The columns an ellipsoid's table adds, in the mesh's frame: modes 1-3 unit
+# translations along its x, y, z, modes 4-6 unit rotations (radians per unit
+# time) about its x, y, z axes through its origin.
+MODE_COLUMNS = {
+    **{f"phi{k + 1}": f"potential of mode {k + 1} at the surface point" for k in range(6)},
+    **{f"n{k + 1}": f"unit normal {axis} at the centroid" for k, axis in enumerate("xyz")},
+    **{f"n{k + 4}": f"(r × n) {axis}, r the centroid from the origin" for k, axis in enumerate("xyz")},
+}
+
 
 @dataclass(frozen=True)
 class MeshReference:
@@ -51,11 +63,12 @@ class MeshReference:
     mesh : mesh.Mesh
         The mesh the values are on.
     cells : pandas.DataFrame
-        One row per cell, the columns of COLUMNS in that order.
+        One row per cell, the columns of COLUMNS in that order; for an
+        ellipsoid those of MODE_COLUMNS after them.
     added_mass : (6, 6) float array
         Of the whole body (also for a half mesh) about the mesh's origin,
-        rows and columns (u, v, w, p, q, r), density 1, lengths in the
-        mesh's unit.
+        rows and columns (u, v, w, p, q, r) along the mesh's axes, density
+        1, lengths in the mesh's unit.
     fit : float
         The largest distance of a vertex from the surface over the body's length.
     shape : Shape
@@ -64,6 +77,9 @@ class MeshReference:
         Angle of attack and yaw angle of the unit stream, degrees.
     centre : tuple of 3 floats
         The body's centre in the mesh's coordinates.
+    rotation : (3, 3) float array or None
+        The body's axes (columns) in the mesh's frame; None for a spheroid,
+        whose axis is along x.
     """
 
     mesh: meshes.Mesh
@@ -74,6 +90,7 @@ class MeshReference:
     alpha: float
     beta: float
     centre: tuple
+    rotation: np.ndarray = None
 
     def write_csv(self, path):
         """The cell table as CSV, every number to the last bit.
@@ -92,6 +109,16 @@ class MeshReference:
         with written_whole(path) as partial:
             np.savetxt(partial, self.added_mass, fmt="%.17g", delimiter=",")
 
+    def write_added_mass_json(self, path):
+        """The 6 × 6 matrix as JSON, {"added_mass": six rows}, as `ellipsoid-flow-cli inertia`.
+
+        Each number is written to the last bit. The file appears under its
+        name only once complete; OSError when it cannot be written.
+        """
+        text = json.dumps({"added_mass": self.added_mass.tolist()}, separators=(",", ":"))
+        with written_whole(path) as partial:
+            Path(partial).write_text(text + "\n", encoding="ascii")
+
     def write_vtu(self, path):
         """The mesh with the table as cell data (vectors as 3-component arrays), for ParaView.
 
@@ -109,6 +136,11 @@ class MeshReference:
             name: table[name].to_numpy()
             for name in ("area", "offset", "phi", "phi_d", "Cu", "Cp", "dn")
         }
+        if "phi1" in table:
+            data |= {
+                "mode_potentials": table[[f"phi{k}" for k in range(1, 7)]].to_numpy(),
+                "mode_normals": table[[f"n{k}" for k in range(1, 7)]].to_numpy(),
+            }
         meshes.write(self.mesh, Path(path), format="vtu", cell_data=data)
 
 
@@ -118,13 +150,15 @@ def on_mesh(
     *,
     a=None,
     b=None,
+    axes=None,
+    rotation=None,
     alpha=0.0,
     beta=0.0,
     centre=(0.0, 0.0, 0.0),
     tolerance=DEFAULT_TOLERANCE,
     format=None,
 ):
-    """The exact flow about a spheroid on each cell of a mesh of it.
+    """The exact flow about a spheroid or ellipsoid on each cell of a mesh of it.
 
     Parameters
     ----------
@@ -132,54 +166,118 @@ def on_mesh(
         The mesh: arrays as `mesh.Mesh` takes them, or a file `mesh.read`
         reads (`format` as there).
     lamda : float, optional
-        Thickness ratio of a body of length 1 (a = 0.5, b = lamda / 2);
+        Thickness ratio of a spheroid of length 1 (a = 0.5, b = lamda / 2);
     a, b : float, optional
-        or the semi-axes, along the axis x and across it, in the mesh's unit.
+        or the spheroid's semi-axes, along the axis x and across it, in the mesh's unit;
+    axes : 3 floats, optional
+        or the semi-axes (a, b, c) of an ellipsoid along its own x, y, z, in
+        the mesh's unit. Only this form adds the columns of MODE_COLUMNS.
+    rotation : (3, 3) array_like, optional
+        With `axes`: its columns the body's x, y, z axes in the mesh's
+        frame, a proper rotation as `Ellipsoid.added_mass` takes it
+        (default the identity).
     alpha, beta : float
-        Angle of attack and yaw angle of the unit stream, degrees.
+        Angle of attack and yaw angle of the unit stream, degrees, in the
+        mesh's frame: direction (cos α cos β, sin β, sin α cos β).
     centre : 3 floats
-        The body's centre in the mesh's coordinates; its axis is parallel to x.
+        The body's centre in the mesh's coordinates; a spheroid's axis is parallel to x.
     tolerance : float
         The largest distance of a vertex from the surface allowed, relative
-        to the body's length.
+        to the body's length (an ellipsoid's longest diameter).
     format : str, optional
         The mesh file's format, as for `mesh.read`.
 
     Returns
     -------
     MeshReference
+        Values in the mesh's frame, the added mass about its origin.
 
     Raises
     ------
     ReferenceDataError
-        The body given both ways or neither, a size, tolerance or centre
-        that is not a (positive, finite) number, a mesh that does not
-        approximate that spheroid (naming the worst vertex and its
+        The body given two ways or none, a rotation without `axes`, a size,
+        tolerance or centre that is not a (positive, finite) number, a mesh
+        that does not approximate that body (naming the worst vertex and its
         distance), or cells facing inwards.
     mesh.MeshError
         A mesh that cannot be read or has cells without area.
     ValueError
-        A shape beyond the range `Spheroid` takes, or an angle beyond
-        ±360 degrees.
+        A shape beyond the range `Spheroid` or `Ellipsoid` takes, a rotation
+        that is not proper (the library's message), or an angle beyond ±360
+        degrees.
     """
     mesh = as_mesh(mesh_or_path, format)
-    shape = _shape(lamda, a, b)
-    body = Spheroid(a=shape.a, b=shape.b)  # refuses shapes beyond the closed forms' range
-    offset = _point(centre, "centre")
-    fit = check_fit(shape, mesh.points, offset, _positive(tolerance, "tolerance"))
+    if axes is None:
+        shape, body, pose = _spheroid(lamda, a, b, rotation, centre)
+    else:
+        shape, body, pose = _ellipsoid(axes, rotation, centre, lamda, a, b)
+    fit = check_fit(shape, mesh.points, pose, _positive(tolerance, "tolerance"))
     geometry = meshes.cell_geometry(mesh)
-    centroids = geometry.centroids - offset
-    check_outward(shape, centroids, geometry.normals)
-    on_surface, moved = onto_surface(shape, centroids, geometry.normals)
-
-    table = _cell_table(geometry, on_surface, moved, offset, body.flow(alpha, beta))
-    added_mass = body.added_mass(about=tuple(-offset))
+    on_surface, moved = _onto_surface(geometry, shape, pose)
+    table = _cell_table(geometry, on_surface, moved, pose, _flow(body, pose, alpha, beta))
+    if axes is not None:
+        table = table.join(_mode_columns(table, body, pose))
     return MeshReference(
-        mesh, table, np.asarray(added_mass), fit, shape, float(alpha), float(beta), tuple(offset)
+        mesh,
+        table,
+        np.asarray(_added_mass(body, pose)),
+        fit,
+        shape,
+        float(alpha),
+        float(beta),
+        tuple(pose.centre),
+        pose.rotation,
     )
 
 
-def _cell_table(geometry, on_surface, moved, offset, flow):
+def _spheroid(lamda, a, b, rotation, centre):
+    """Shape, Spheroid and pose (axis along x) of the body given as a spheroid."""
+    if rotation is not None:
+        raise ReferenceDataError("a rotation needs the body given by axes=(a, b, c)")
+    shape = _shape(lamda, a, b)
+    body = Spheroid(a=shape.a, b=shape.b)  # refuses shapes beyond the closed forms' range
+    return shape, body, Pose(_point(centre, "centre"), None)
+
+
+def _ellipsoid(axes, rotation, centre, lamda, a, b):
+    """Shape, Ellipsoid and pose of the body given by its axes; the rotation checked."""
+    if lamda is not None or a is not None or b is not None:
+        raise ReferenceDataError("give the body either by axes or as a spheroid, not both")
+    shape = Shape(*(_positive(value, name) for value, name in zip(_axes(axes), "abc")))
+    body = Ellipsoid(*shape.axes)  # refuses shapes beyond the library's range
+    centre = _point(centre, "centre")
+    if rotation is None:
+        return shape, body, Pose(centre, np.eye(3))
+    body.added_mass(rotation=rotation)  # the library's check of a proper rotation, its message
+    return shape, body, Pose(centre, np.array(rotation, dtype=float))
+
+
+def _flow(body, pose, alpha, beta):
+    """The body's flow in the stream of angles alpha, beta (degrees) of the mesh's frame."""
+    if pose.rotation is None:
+        return body.flow(alpha, beta)
+    return body.flow(direction=pose.to_body_axes(body.flow(alpha, beta).stream))
+
+
+def _added_mass(body, pose):
+    """The body's 6 × 6 added mass in the mesh's frame, about its origin."""
+    if pose.rotation is None:
+        return body.added_mass(about=tuple(-pose.centre))
+    return body.added_mass(about=tuple(-pose.centre), rotation=pose.rotation)
+
+
+def _onto_surface(geometry, shape, pose):
+    """The cells' centroids moved onto the surface (body's frame), and how far.
+
+    Raises ReferenceDataError when a cell faces inwards.
+    """
+    centroids = pose.to_body(geometry.centroids)
+    normals = pose.to_body_axes(geometry.normals)
+    check_outward(shape, centroids, normals)
+    return onto_surface(shape, centroids, normals)
+
+
+def _cell_table(geometry, on_surface, moved, pose, flow):
     """The table of COLUMNS, a row a cell: its geometry and the flow at its surface point."""
     import pandas
 
@@ -189,15 +287,28 @@ def _cell_table(geometry, on_surface, moved, offset, flow):
         | _columns("cx cy cz", geometry.centroids)
         | {"area": geometry.areas}
         | _columns("nx ny nz", geometry.normals)
-        | _columns("px py pz", on_surface + offset)
+        | _columns("px py pz", pose.to_mesh(on_surface))
         | {"offset": moved, "phi": potential, "phi_d": potential - on_surface @ flow.stream}
-        | _columns("u v w", flow.velocity(on_surface))
+        | _columns("u v w", pose.turn(flow.velocity(on_surface)))
         | {
             "Cu": flow.cu(on_surface),
             "Cp": flow.cp(on_surface),
-            "dn": geometry.normals @ flow.stream,
+            "dn": geometry.normals @ pose.turn(flow.stream),
         }
     )[list(COLUMNS)]
+
+
+def _mode_columns(table, body, pose):
+    """The table of MODE_COLUMNS: the mesh frame's mode potentials and generalized normals."""
+    import pandas
+
+    points = pose.to_body(table[["px", "py", "pz"]].to_numpy())
+    centroids, normals = (table[names].to_numpy() for names in (["cx", "cy", "cz"], ["nx", "ny", "nz"]))
+    potentials = pose.modes_to_mesh(body.mode_potentials(points))
+    return pandas.DataFrame(
+        _columns("phi1 phi2 phi3 phi4 phi5 phi6", potentials)
+        | _columns("n1 n2 n3 n4 n5 n6", np.hstack([normals, np.cross(centroids, normals)]))
+    )
 
 
 def _shape(lamda, a, b):
@@ -214,6 +325,17 @@ def _shape(lamda, a, b):
 def _positive(value, name):
     """`value` as a positive float; ReferenceDataError naming `name` otherwise."""
     return positive_number(value, name, ReferenceDataError)
+
+
+def _axes(value):
+    """`value` as three semi-axes; ReferenceDataError otherwise (each checked positive after)."""
+    try:
+        values = list(value)
+    except TypeError:
+        values = []
+    if len(values) != 3:
+        raise ReferenceDataError(f"axes must be three semi-axes (a, b, c), not {value!r}")
+    return values
 
 
 def _point(value, name):
