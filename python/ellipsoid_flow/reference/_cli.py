@@ -7,6 +7,7 @@ import csv
 import sys
 from pathlib import Path
 
+from .. import Ellipsoid
 from .. import mesh as meshes
 from .._errors import ReferenceDataError
 from .._user_text import quoted
@@ -117,18 +118,38 @@ def _parser():
     exact = commands.add_parser(
         "on-mesh",
         help="exact values on each cell of a mesh",
-        description="Checks that MESH fits the spheroid, then gives for every cell its "
-        "centroid, area, normal, the centroid moved onto the exact surface, and "
-        "there the exact potential, velocity, Cu, Cp and d . n; and the body's "
-        "6 x 6 added-mass matrix about the mesh's origin (density 1).",
+        description="Checks that MESH fits the spheroid (or, with --axes, the ellipsoid in "
+        "its pose), then gives for every cell its centroid, area, normal, the centroid "
+        "moved onto the exact surface, and there the exact potential, velocity, Cu, Cp "
+        "and d . n (with --axes also the six mode potentials phi1..phi6 and the normals "
+        "n1..n6 of the mesh's frame); and the body's 6 x 6 added-mass matrix about the "
+        "mesh's origin (density 1).",
     )
     exact.add_argument("mesh", type=Path, help="mesh file")
     _body_options(exact)
+    posed = exact.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
+    posed.add_argument(
+        "--axes",
+        type=_numbers(3, "A,B,C"),
+        metavar="A,B,C",
+        help="semi-axes along the body's x, y, z, in the mesh's unit",
+    )
+    posed.add_argument(
+        "--rotation",
+        type=_numbers(9, "R11,R12,...,R33"),
+        metavar="R11,...,R33",
+        help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
+        "(default the identity)",
+    )
     exact.add_argument("--csv", type=Path, help="write the cell table as CSV")
     exact.add_argument(
         "--vtu", type=Path, help="write the mesh with the table as cell data (ParaView)"
     )
-    exact.add_argument("--added-mass", type=Path, help="write the 6 x 6 added mass as CSV")
+    exact.add_argument(
+        "--added-mass",
+        type=Path,
+        help="write the 6 x 6 added mass as CSV (with --axes as JSON, as inertia's added_mass)",
+    )
     exact.set_defaults(run=_on_mesh, command=exact)
 
     study = commands.add_parser(
@@ -141,6 +162,7 @@ def _parser():
     )
     study.add_argument("study", type=Path, help="CSV table of mesh, cp, added_mass and phi files")
     _body_options(study)
+    _pose_options(study)
     study.add_argument("--table", type=Path, help="write the table of errors and orders as CSV")
     study.add_argument(
         "--figure",
@@ -149,6 +171,24 @@ def _parser():
     )
     study.set_defaults(run=_compare, command=study)
     return parser
+
+
+def _pose_options(parser):
+    """The options giving an ellipsoid in its pose, as on-mesh has them, for compare."""
+    posed = parser.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
+    posed.add_argument(
+        "--axes",
+        type=_numbers(3, "A,B,C"),
+        metavar="A,B,C",
+        help="semi-axes along the body's x, y, z, in the mesh's unit",
+    )
+    posed.add_argument(
+        "--rotation",
+        type=_numbers(9, "R11,R12,...,R33"),
+        metavar="R11,...,R33",
+        help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
+        "(default the identity)",
+    )
 
 
 def _body_options(parser):
@@ -202,15 +242,26 @@ def _number(text):
         ) from None
 
 
-def _triple(text):
-    """Three numbers "X,Y,Z" as a tuple; argparse.ArgumentTypeError otherwise."""
-    try:
-        values = tuple(float(part) for part in text.split(","))
-    except ValueError:
-        values = ()
-    if len(values) != 3:
-        raise argparse.ArgumentTypeError(f"expected three numbers X,Y,Z, not {quoted(text)}")
-    return values
+def _numbers(count, form):
+    """The argument type of `count` comma-separated numbers, written as `form` in messages."""
+
+    def parsed(text):
+        """The numbers as a tuple; argparse.ArgumentTypeError otherwise."""
+        try:
+            values = tuple(float(part) for part in text.split(","))
+        except ValueError:
+            values = ()
+        if len(values) != count:
+            raise argparse.ArgumentTypeError(
+                f"expected {_COUNTS[count]} numbers {form}, not {quoted(text)}"
+            )
+        return values
+
+    return parsed
+
+
+_COUNTS = {3: "three", 9: "nine"}
+_triple = _numbers(3, "X,Y,Z")
 
 
 def _body(arguments):
@@ -249,8 +300,27 @@ def _refuse_clashes(arguments, inputs, outputs):
         arguments.command.error(message)
 
 
+def _ellipsoid_options(arguments):
+    """The keyword arguments of `on_mesh` for --axes and --rotation; usage errors (status 2)."""
+    if arguments.axes is None:
+        if arguments.rotation is not None:
+            arguments.command.error("--rotation needs the ellipsoid given by --axes")
+        return {}
+    if arguments.lamda is not None or arguments.a is not None or arguments.b is not None:
+        arguments.command.error("--axes gives the body: leave out --lambda, --a and --b")
+    if arguments.rotation is None:
+        return {"axes": arguments.axes}
+    rotation = [arguments.rotation[row : row + 3] for row in (0, 3, 6)]
+    try:
+        Ellipsoid(1.0, 1.0, 1.0).added_mass(rotation=rotation)  # the library's check
+    except ValueError as error:
+        arguments.command.error(f"--rotation: {error}")
+    return {"axes": arguments.axes, "rotation": rotation}
+
+
 def _on_mesh(arguments):
     """The command on-mesh: writes the files asked for; prints the fit, Cp range, added mass."""
+    posed = _ellipsoid_options(arguments)
     _refuse_clashes(
         arguments,
         [("the mesh", arguments.mesh)],
@@ -260,11 +330,11 @@ def _on_mesh(arguments):
             ("--added-mass", arguments.added_mass),
         ],
     )
-    exact = on_mesh(arguments.mesh, **_body(arguments))
+    exact = on_mesh(arguments.mesh, **_body(arguments), **posed)
     for path, write in (
         (arguments.csv, exact.write_csv),
         (arguments.vtu, exact.write_vtu),
-        (arguments.added_mass, exact.write_added_mass),
+        (arguments.added_mass, exact.write_added_mass_json if posed else exact.write_added_mass),
     ):
         if path is not None:
             write(path)
@@ -294,8 +364,9 @@ def _compare(arguments):
         inputs += [(f"the {key} file of line {line}", path) for key, path in files.items()]
         inputs.append((f"the mesh of line {line}", meshes_[-1]))
     outputs = [("--table", arguments.table), ("--figure", arguments.figure)]
+    posed = _ellipsoid_options(arguments)
     _refuse_clashes(arguments, inputs, outputs)
-    study = compare(meshes_, results, **_body(arguments))
+    study = compare(meshes_, results, **_body(arguments), **posed)
     if arguments.table is not None:
         study.write_table(arguments.table)
     if arguments.figure is not None:
