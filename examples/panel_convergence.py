@@ -41,13 +41,25 @@ SMALL_SIZES = (0.5, 0.35, 0.25)
 
 def gmsh_spheroid(size, path):
     """Writes Gmsh's triangle mesh of the unit sphere at element size `size`, stretched."""
+    gmsh_surface(size, path, lambda points: points * SEMI_AXES)
+
+
+def gmsh_surface(size, path, move, stretch=None):
+    """Writes Gmsh's triangle mesh of a sphere at element size `size`, its nodes moved by `move`.
+
+    `stretch`, three factors along x, y and z, makes Gmsh mesh the stretched
+    sphere, an ellipsoid, with elements of that size; `move` maps the
+    (N, 3) node coordinates to their place in the written mesh.
+    """
     import gmsh
 
     gmsh.initialize(readConfigFiles=False)
     try:
         gmsh.option.setNumber("General.Terminal", 0)
-        gmsh.model.add("spheroid")
-        gmsh.model.occ.addSphere(0, 0, 0, 1)
+        gmsh.model.add("body")
+        sphere = gmsh.model.occ.addSphere(0, 0, 0, 1)
+        if stretch is not None:
+            gmsh.model.occ.dilate([(3, sphere)], 0, 0, 0, *stretch)
         gmsh.model.occ.synchronize()
         gmsh.option.setNumber("Mesh.MeshSizeMin", size)
         gmsh.option.setNumber("Mesh.MeshSizeMax", size)
@@ -56,8 +68,7 @@ def gmsh_spheroid(size, path):
         gmsh.option.setNumber("Mesh.Algorithm", 1)
         gmsh.model.mesh.generate(2)
         tags, coordinates, _ = gmsh.model.mesh.getNodes()
-        stretched = coordinates.reshape(-1, 3) * SEMI_AXES
-        for tag, point in zip(tags, stretched):
+        for tag, point in zip(tags, move(coordinates.reshape(-1, 3))):
             gmsh.model.mesh.setNode(int(tag), list(point), [])
         gmsh.write(str(path))
     finally:

@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-"""A first-order constant-source panel method, written for the worked example panel_convergence.py.
+"""A first-order constant-source panel method, written for the worked examples panel_convergence.py
+and radiation_convergence.py.
 
 DEMONSTRATION ONLY. This is not part of Ellipsoid Flow and not a feature of
 it: it stands for "your code", the peer whose results the reference data
@@ -15,8 +16,9 @@ a source of constant strength σ per unit area; the disturbance potential is
 
 collocated at the panel centroids with the Neumann condition there:
 ∂φ/∂n = −d · n for the stream d, and the normal of the motion for each of
-the six unit rigid-body motions. A panel's own normal velocity is σ/2 (the
-jump across a source sheet).
+the six unit rigid-body motions (the radiation problem: each motion's
+potential on every panel, and the added mass). A panel's own normal
+velocity is σ/2 (the jump across a source sheet).
 Near panels act by the closed forms of a flat source triangle, far ones as
 point sources at their centroids. First order: the flat panels and the
 constant strength leave errors that fall as the panel size.
@@ -68,28 +70,52 @@ class Panels:
 
 def solve(panels, stream):
     """Surface Cp (M,) in the unit stream `stream` and the 6 × 6 added mass about the origin."""
-    modes = panels.rigid_body_normals()
-    neumann = np.column_stack([-panels.normals @ stream, modes])
+    normal_influence, potential_influence = _influence_matrices(panels)
+    neumann = np.column_stack([-panels.normals @ stream, panels.rigid_body_normals()])
+    strengths = np.linalg.solve(normal_influence, neumann)
+    _, added_mass = _mode_results(panels, potential_influence, strengths[:, 1:])
+    return _surface_cp(panels, stream, strengths[:, 0]), added_mass
+
+
+def radiation(panels):
+    """The six unit motions: potentials (M, 6) at the centroids, 6 × 6 added mass about the origin.
+
+    Motions u, v, w along the axes and p, q, r about the axes through the
+    origin; the potentials are the disturbance's, vanishing far away.
+    """
+    normal_influence, potential_influence = _influence_matrices(panels)
+    strengths = np.linalg.solve(normal_influence, panels.rigid_body_normals())
+    return _mode_results(panels, potential_influence, strengths)
+
+
+def _influence_matrices(panels):
+    """(M, M) normal velocity and potential at each centroid of a unit source on each panel."""
     normal_influence = np.empty((len(panels), len(panels)))
     potential_influence = np.empty((len(panels), len(panels)))
     for rows in _blocks(len(panels)):
         velocity, potential = _influence(panels, rows)
         normal_influence[rows] = np.einsum("tsk,tk->ts", velocity, panels.normals[rows])
         potential_influence[rows] = potential
-    strengths = np.linalg.solve(normal_influence, neumann)
+    return normal_influence, potential_influence
 
+
+def _mode_results(panels, potential_influence, strengths):
+    """The modes' potentials (M, 6) from their source strengths, and the added mass."""
+    potentials = potential_influence @ strengths
+    # m_jk = −ρ ∫ φ_k ∂φ_j/∂n dA over the body, n out of the body.
+    added_mass = -(panels.rigid_body_normals() * panels.areas[:, None]).T @ potentials
+    return potentials, added_mass
+
+
+def _surface_cp(panels, stream, strengths):
+    """Cp = 1 − |tangential velocity|² at the centroids, the stream plus the sources."""
     surface_velocity = np.empty((len(panels), 3))
     for rows in _blocks(len(panels)):
         velocity, _ = _influence(panels, rows)
-        surface_velocity[rows] = stream + np.einsum("tsk,s->tk", velocity, strengths[:, 0])
+        surface_velocity[rows] = stream + np.einsum("tsk,s->tk", velocity, strengths)
     normal_part = np.einsum("ik,ik->i", surface_velocity, panels.normals)
     tangential = surface_velocity - normal_part[:, None] * panels.normals
-    cp = 1.0 - np.einsum("ik,ik->i", tangential, tangential)
-
-    # m_jk = −ρ ∫ φ_k ∂φ_j/∂n dA over the body, n out of the body.
-    potentials = potential_influence @ strengths[:, 1:]
-    added_mass = -(modes * panels.areas[:, None]).T @ potentials
-    return cp, added_mass
+    return 1.0 - np.einsum("ik,ik->i", tangential, tangential)
 
 
 def _blocks(count):

@@ -28,6 +28,9 @@ LEFT_OUT = {
     ("docs/reference.md", "python3 examples/panel_convergence.py --output study "
                           "--figure docs/reference-convergence.png"):
         "the whole study is minutes of dense solves; its small form runs elsewhere here",
+    ("docs/reference.md", "python3 examples/radiation_convergence.py --output radiation "
+                          "--figure docs/reference-radiation.png"):
+        "the whole study is minutes of dense solves; its small form runs elsewhere here",
 }
 
 # Each block's statements run in the session's __main__, so that later blocks

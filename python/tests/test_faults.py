@@ -100,6 +100,16 @@ def compare_command(*arguments):
                                         cwd=tmp_path)
 
 
+def compare_radiation(result):
+    """The comparison of `result` on BODY, the 24 cells of the ellipsoid of semi-axes 0.5, 0.25, 0.25."""
+    return reference.compare([BODY], [result], axes=(0.5, 0.25, 0.25))
+
+
+def modes_of(cells):
+    """A mode-potential file of zeros, a row for each of `cells`."""
+    return "cell,phi1,phi2,phi3,phi4,phi5,phi6\n" + "".join(f"{c},0,0,0,0,0,0\n" for c in cells)
+
+
 def posed_command(*arguments):
     return lambda tmp_path: run_command("on-mesh", "e.gdf", "--axes", "3,2,1", *arguments,
                                         cwd=tmp_path)
@@ -421,6 +431,55 @@ CASES = [
         float(mpmath.mpf(ef.Ellipsoid(3.0, 2.0, 1.0).added_mass(rho=1e-300)[2, 2])
               * mpmath.mpf(1e160) ** 2)),
                  None, "", lambda: True, id="an ellipsoid's lever arm squared beyond a double"),
+    # A peer's radiation results: mode potentials and added mass refused by file and line.
+    pytest.param({"phi.csv": "cell,phi1,phi2,phi3,phi4,phi5\n0,0,0,0,0,0\n"},
+                 lambda _: compare_radiation({"phi": "phi.csv"}), reference.ReferenceDataError,
+                 r"^phi.csv, line 1: needs the columns cell and phi1 … phi6; missing 'phi6'$",
+                 lambda: True, id="a mode missing"),
+    pytest.param({"phi.csv": modes_of(range(1, 25))}, lambda _: compare_radiation({"phi": "phi.csv"}),
+                 reference.ReferenceDataError, r"^phi.csv, line 25: cell 24 does not exist: cells "
+                 r"count from 0, the mesh has 24 \(0 to 23\)$", lambda: True,
+                 id="mode potentials of a cell out of range"),
+    pytest.param({"phi.csv": modes_of([0, 1, 2, 1])}, lambda _: compare_radiation({"phi": "phi.csv"}),
+                 reference.ReferenceDataError, r"^phi.csv, line 5: cell 1 is given more than once$",
+                 lambda: True, id="mode potentials of a cell given twice"),
+    pytest.param({"phi.csv": modes_of(range(23))}, lambda _: compare_radiation({"phi": "phi.csv"}),
+                 reference.ReferenceDataError, r"^phi.csv: 1 of the mesh's 24 cells are missing: 23$",
+                 lambda: True, id="mode potentials of a cell missing"),
+    pytest.param({"phi.csv": modes_of(range(24)).replace("\n2,0,", "\n2,nan,")},
+                 lambda _: compare_radiation({"phi": "phi.csv"}), reference.ReferenceDataError,
+                 r"^phi.csv, line 4: the phi1 value is not finite: 'nan'$", lambda: True,
+                 id="a mode potential NaN"),
+    pytest.param({"phi.csv": modes_of(range(24)).replace("\n5,0,", "\n5,0,x")},
+                 lambda _: compare_radiation({"phi": "phi.csv"}), reference.ReferenceDataError,
+                 r"^phi.csv, line 7: the phi2 value is not a number: 'x0'$", lambda: True,
+                 id="a mode potential that is no number"),
+    pytest.param({"phi.csv": modes_of(range(24)).replace("\n7,0,0,0,0,0,0", "\n7,0,0")},
+                 lambda _: compare_radiation({"phi": "phi.csv"}), reference.ReferenceDataError,
+                 r"^phi.csv, line 9: 3 values, too few for the header's columns$", lambda: True,
+                 id="a row of mode potentials cut short"),
+    pytest.param({"am.json": '{\n  "rho": 1,\n  "added_mass": [[1, 0, 0, 0, 0, 0]]\n}\n'},
+                 lambda _: compare_radiation({"added_mass": "am.json"}), reference.ReferenceDataError,
+                 r"^am.json, line 3: the added mass must be six rows of six numbers, found rows "
+                 r"of \[6\]$", lambda: True, id="an added mass of one row"),
+    pytest.param({"am.json": '{"added_mass":\n [[1, 2]\n'},
+                 lambda _: compare_radiation({"added_mass": "am.json"}), reference.ReferenceDataError,
+                 r"^am.json, line 3: not JSON", lambda: True, id="an added mass that is not JSON"),
+    pytest.param({"am.json": "[" + ",".join(["[1, 0, 0, 0, 0, 0]"] * 6) + "]"},
+                 lambda _: compare_radiation({"added_mass": "am.json"}), reference.ReferenceDataError,
+                 r"^am.json, line 1: expected an object with the key 'added_mass'", lambda: True,
+                 id="an added mass without its key"),
+    pytest.param({"phi.csv": modes_of(range(24))},
+                 lambda _: reference.compare([BODY], [{"phi": "phi.csv"}], lamda=0.5),
+                 reference.ReferenceDataError, "^results of mesh 0: mode potentials are compared "
+                 "only for a body given by its axes$", lambda: True,
+                 id="mode potentials of a spheroid given by lamda"),
+    pytest.param({"m.gdf": BODY, "study.csv": "mesh,phi\nm.gdf,phi.csv\n",
+                  "phi.csv": modes_of(range(24)).replace("\n3,0,", "\n3,inf,")},
+                 lambda tmp_path: run_command("compare", "study.csv", "--axes", "0.5,0.25,0.25",
+                                              cwd=tmp_path), 1,
+                 "error: phi.csv, line 5: the phi1 value is not finite: 'inf'\n", lambda: True,
+                 id="the command refuses an infinite mode potential"),
 ]
 
 

@@ -179,6 +179,57 @@ def test_compare_reports_the_order_a_peer_is_built_with(power):
         np.testing.assert_allclose(table[column][1:], power, atol=0.1, err_msg=column)
 
 
+# A 3:2:1 ellipsoid turned and moved off the mesh's origin, so that every added-mass entry couples.
+PEER_AXES, PEER_CENTRE = (3.0, 2.0, 1.0), np.array([0.4, -0.3, 0.2])
+PEER_TURN = np.linalg.qr(np.random.default_rng(11).normal(size=(3, 3)))[0]
+PEER_TURN *= np.sign(np.linalg.det(PEER_TURN))
+MODES = [f"phi{k}" for k in range(1, 7)]
+
+
+def posed_ellipsoid(n, centre=PEER_CENTRE, turn=PEER_TURN):
+    """A sphere's mesh stretched to PEER_AXES (every vertex on the body), turned and moved."""
+    sphere = mesh.spheroid(1.0, n, 2 * n)  # the sphere of radius 1/2
+    return mesh.Mesh(centre + (2 * sphere.points * PEER_AXES) @ turn.T, sphere.cells)
+
+
+def test_a_radiation_peer_built_with_errors_as_h_squared_shows_order_2():
+    exact = [
+        reference.on_mesh(
+            posed_ellipsoid(n), axes=PEER_AXES, centre=PEER_CENTRE, rotation=PEER_TURN
+        )
+        for n in (8, 12, 18, 27)
+    ]
+    library = ellipsoid_flow.Ellipsoid(*PEER_AXES).added_mass(
+        about=-PEER_CENTRE, rotation=PEER_TURN
+    )
+    results = []
+    for values in exact:
+        h = np.sqrt(values.cells["area"].mean())
+        wave = np.cos(3 * values.cells[["px"]].to_numpy()) * np.arange(1, 7)
+        results.append(
+            {"phi": values.cells[MODES].to_numpy() + h**2 * wave, "added_mass": library + h**2}
+        )
+    table = reference.compare(exact, results).table
+    couplings = [f"order_m{k}{l}" for k in range(1, 7) for l in range(k + 1, 7)]
+    modes = [f"order_{mode}_{norm}" for mode in MODES for norm in ("l2", "linf")]
+    for column in ["order_am_max", "order_m11", "order_m66", *couplings, *modes]:
+        np.testing.assert_allclose(table[column][1:], 2, atol=0.1, err_msg=column)
+
+
+def test_a_centred_unturned_ellipsoid_has_no_couplings_and_no_mode_errors_without_potentials():
+    exact = reference.on_mesh(posed_ellipsoid(6, (0, 0, 0), np.eye(3)), axes=PEER_AXES)
+    table = reference.compare([exact], [{"added_mass": exact.added_mass}]).table
+    assert not set(table) & {f"m{k}{l}" for k in range(1, 7) for l in range(k + 1, 7)}
+    assert table["am_max"][0] == 0 and np.isnan(table[[f"{m}_l2" for m in MODES]]).all(axis=None)
+
+
+def test_the_added_mass_of_the_command_lines_inertia_reads_as_json(cli, tmp_path):
+    (tmp_path / "am.json").write_text(cli("inertia", "--axes", "3,2,1").stdout)
+    exact = reference.on_mesh(posed_ellipsoid(6, (0, 0, 0), np.eye(3)), axes=PEER_AXES)
+    errors = reference.compare([exact], [{"added_mass": tmp_path / "am.json"}]).table
+    assert errors["am_max"][0] < 1e-14
+
+
 @pytest.mark.parametrize(
     "result, message",
     [

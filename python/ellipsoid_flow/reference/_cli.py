@@ -39,12 +39,16 @@ _ON_MESH_DESCRIPTION = (
 
 _COMPARE_EPILOG = """\
 The study file is a CSV table with a header and one row per mesh, coarse to fine:
-  mesh,cp,added_mass
-  coarse.msh,coarse_cp.csv,coarse_added_mass.csv
-  fine.msh,fine_cp.csv,
-Paths are relative to the study file; cp or added_mass may be left empty.
-A cp file has the columns cell (from 0, in the mesh's order) and Cp; an
-added_mass file six rows of six numbers (about the mesh's origin, density 1).
+  mesh,cp,added_mass,phi
+  coarse.msh,coarse_cp.csv,coarse_added_mass.csv,coarse_phi.csv
+  fine.msh,fine_cp.csv,,
+Paths are relative to the study file; cp, added_mass or phi may be left empty,
+and a column left out. A cp file has the columns cell (from 0, in the mesh's
+order) and Cp; an added_mass file six rows of six numbers (about the mesh's
+origin, density 1), or if named *.json an object whose added_mass is those
+rows, as ellipsoid-flow-cli inertia writes it; a phi file (a body given by its
+axes only) the columns cell and phi1 ... phi6, the potentials of the unit
+motions u, v, w, p, q, r, rotations about the mesh's origin.
 """
 
 
@@ -141,13 +145,14 @@ def _parser():
     study = commands.add_parser(
         "compare",
         help="errors and orders of convergence on a series of meshes",
-        description="Compares your code's Cp per cell and added mass on each mesh of a "
-        "study with the exact values; prints the errors and observed orders.",
+        description="Compares your code's Cp and mode potentials per cell and added mass "
+        "on each mesh of a study with the exact values; prints the errors and observed orders.",
         epilog=_COMPARE_EPILOG,
         formatter_class=argparse.RawDescriptionHelpFormatter,
     )
-    study.add_argument("study", type=Path, help="CSV table of mesh, cp and added_mass files")
+    study.add_argument("study", type=Path, help="CSV table of mesh, cp, added_mass and phi files")
     _body_options(study)
+    _pose_options(study)
     study.add_argument("--table", type=Path, help="write the table of errors and orders as CSV")
     study.add_argument(
         "--figure",
@@ -156,6 +161,24 @@ def _parser():
     )
     study.set_defaults(run=_compare, command=study)
     return parser
+
+
+def _pose_options(parser):
+    """The options giving an ellipsoid in its pose, as on-mesh has them, for compare."""
+    posed = parser.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
+    posed.add_argument(
+        "--axes",
+        type=_numbers(3, "A,B,C"),
+        metavar="A,B,C",
+        help="semi-axes along the body's x, y, z, in the mesh's unit",
+    )
+    posed.add_argument(
+        "--rotation",
+        type=_numbers(9, "R11,R12,...,R33"),
+        metavar="R11,...,R33",
+        help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
+        "(default the identity)",
+    )
 
 
 def _body_options(parser):
@@ -341,14 +364,17 @@ def _compare(arguments):
             raise ReferenceDataError(
                 f"{arguments.study}, line {line}: needs a mesh file in the column 'mesh'"
             )
-        files = {key: folder / row[key] for key in ("mesh", "cp", "added_mass") if row.get(key)}
+        files = {
+            key: folder / row[key] for key in ("mesh", "cp", "added_mass", "phi") if row.get(key)
+        }
         meshes_.append(files.pop("mesh"))
         results.append(files)
         inputs += [(f"the {key} file of line {line}", path) for key, path in files.items()]
         inputs.append((f"the mesh of line {line}", meshes_[-1]))
     outputs = [("--table", arguments.table), ("--figure", arguments.figure)]
+    posed = _ellipsoid_options(arguments)
     _refuse_clashes(arguments, inputs, outputs)
-    study = compare(meshes_, results, **_body(arguments))
+    study = compare(meshes_, results, **_body(arguments), **posed)
     if arguments.table is not None:
         study.write_table(arguments.table)
     if arguments.figure is not None:
@@ -363,4 +389,14 @@ def _compare(arguments):
         "am_max",
         "order_am_max",
     ]
-    print(study.table[columns].to_string(index=False, float_format=lambda value: f"{value:.4g}"))
+    _print_table(study.table, columns)
+    modes = [f"phi{k}_l2" for k in range(1, 7)]
+    if modes[0] in study.table:
+        print("\nmode potentials, area-weighted RMS error and observed order:")
+        _print_table(study.table, ["cells", *[f"{kind}{name}" for name in modes
+                                              for kind in ("", "order_")]])
+
+
+def _print_table(table, columns):
+    """The columns of `table`, numbers to 4 significant digits, without the row numbers."""
+    print(table[columns].to_string(index=False, float_format=lambda value: f"{value:.4g}"))

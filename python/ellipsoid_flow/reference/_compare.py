@@ -10,9 +10,12 @@ import numpy as np
 from .._atomic_file import write_csv, written_whole
 from .._errors import ReferenceDataError
 from ._on_mesh import MeshReference, on_mesh
-from ._peer_results import read_added_mass, read_cp
+from ._peer_results import MODES, read_added_mass, read_cp, read_mode_potentials
 
 DIAGONAL = ["m11", "m22", "m33", "m44", "m55", "m66"]
+# An exact added-mass entry below this fraction of the scale of its block is zero by symmetry.
+ZERO_BY_SYMMETRY = 1e-12
+NOT_ERRORS = ("mesh", "cells", "h", "cp_linf_cell")
 
 
 @dataclass(frozen=True)
@@ -31,13 +34,29 @@ class Comparison:
         cp_linf      largest error of Cp, at cell `cp_linf_cell`
         am_max       largest relative error of an added-mass entry
         m11 … m66    relative error of each diagonal added-mass entry
+
+        and, for a body given by its axes (whose exact values hold the mode
+        potentials), after those:
+
+        phiK_l2      area-weighted root-mean-square error of the potential
+                     of unit motion K (1 … 6: u, v, w, p, q, r), in the
+                     mesh's length unit
+        phiK_linf    largest error of that potential
+        mKL          relative error of each added-mass entry above the
+                     diagonal (K < L) that is not zero by symmetry
+
+        then:
+
         order_…      observed order of each error from the mesh before:
                      ln(e₀ / e₁) / ln(h₀ / h₁), so 1 for an error falling as h
     added_mass_errors : list
         Per mesh, the 6 × 6 relative errors (None without peer values). An
-        entry the exact body has zero (m44 of a body of revolution, the
-        couplings about its centre) is measured against the largest exact
-        diagonal entry of its kind instead of itself.
+        entry the exact body has zero by symmetry (m44 of a body of
+        revolution, the couplings about its centre) is measured against the
+        largest exact diagonal entry of its kind instead of itself: zero by
+        symmetry means below ZERO_BY_SYMMETRY (1E-12) times √(Dₖ Dₗ), where
+        Dₖ is the largest exact diagonal entry of k's block (translations or
+        rotations), as the closed forms give such zeros as rounding noise.
     references : list of MeshReference
         The exact values on each mesh.
     """
@@ -90,6 +109,11 @@ class Comparison:
             "m33": ("added mass m33", "<--"),
             "m55": ("added mass m55", ">--"),
         }
+        curves |= {
+            f"{mode}_l2": (f"φ{mode[3:]} ({motion}), L2", style)
+            for mode, motion, style in zip(MODES, "uvwpqr", ["o:", "s:", "^:", "v-.", "<-.", ">-."])
+            if f"{mode}_l2" in self.table
+        }
         for column, (label, style) in curves.items():
             values = self.table[column].to_numpy(dtype=float)
             if np.any(np.isfinite(values)):
@@ -99,7 +123,9 @@ class Comparison:
         axes.set_ylabel("error")
         axes.set_title(title or "Error against the exact solution")
         axes.grid(True, which="both", alpha=0.3)
-        axes.legend(fontsize="small")
+        # The six modes' curves besides the others: two narrower columns.
+        crowded = len(axes.get_lines()) > 8
+        axes.legend(fontsize="x-small" if crowded else "small", ncol=2 if crowded else 1)
         figure.tight_layout()
         if path is not None:
             kind = Path(path).suffix.lstrip(".").lower()
@@ -125,13 +151,17 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
     results : sequence
         One entry per mesh: per-cell Cp (a CSV file with columns `cell`
         (from 0, the mesh's order) and `Cp`, a DataFrame with those columns,
-        or an array in cell order), or a dict with keys "cp" and/or
-        "added_mass" (a 6 × 6 array or a text/CSV file of six rows of six
-        numbers, about the mesh's origin, density 1, the mesh's length
-        unit), or None.
+        or an array in cell order), or a dict with any of the keys "cp",
+        "added_mass" (a 6 × 6 array, a JSON file as `ellipsoid-flow-cli
+        inertia` writes it, or a text/CSV file of six rows of six numbers,
+        about the mesh's origin, density 1, the mesh's length unit) and
+        "phi" (the potentials of the six unit motions, rotations about the
+        mesh's origin: a CSV file with columns `cell`, `phi1` … `phi6`, or
+        an (cells, 6) array in cell order; only for a body given by its
+        axes), or None.
     lamda, **on_mesh_options
-        Those of `on_mesh` (lamda, and by keyword a, b, alpha, beta, centre,
-        tolerance, format), for the meshes given as meshes or files.
+        Those of `on_mesh` (lamda, and by keyword the body, stream, pose,
+        tolerance and format), for the meshes given as meshes or files.
 
     Returns
     -------
@@ -141,8 +171,8 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
     ------
     ReferenceDataError
         No meshes, a count of results other than of meshes, peer results
-        that cannot be read or do not match their mesh, and what `on_mesh`
-        raises it for.
+        that cannot be read or do not match their mesh, mode potentials for
+        a body not given by its axes, and what `on_mesh` raises it for.
     mesh.MeshError, OSError, ValueError
         As `on_mesh` raises them.
     """
@@ -159,9 +189,11 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
         else on_mesh(item, lamda, **on_mesh_options)
         for item in meshes
     ]
+    radiation = all(MODES[0] in exact.cells for exact in references)
+    couplings = _couplings(references) if radiation else []
     rows, matrices = [], []
     for number, (exact, result) in enumerate(zip(references, results)):
-        cp, added_mass = _parts(result, number)
+        cp, added_mass, potentials = _parts(result, number)
         row = {
             "mesh": number,
             "cells": len(exact.mesh),
@@ -175,12 +207,23 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
             name: np.nan if errors is None else float(errors[k, k])
             for k, name in enumerate(DIAGONAL)
         }
+        if radiation:
+            row |= _mode_errors(exact, potentials, number)
+            row |= {
+                f"m{k + 1}{l + 1}": np.nan if errors is None else float(errors[k, l])
+                for k, l in couplings
+            }
+        elif potentials is not None:
+            raise ReferenceDataError(
+                f"results of mesh {number}: mode potentials are compared only for a body "
+                "given by its axes"
+            )
         rows.append(row)
 
     import pandas
 
     table = pandas.DataFrame(rows)
-    for column in ["cp_l2", "cp_linf", "am_max", *DIAGONAL]:
+    for column in [name for name in table.columns if name not in NOT_ERRORS]:
         table[f"order_{column}"] = _observed_orders(
             table["h"].to_numpy(), table[column].to_numpy(dtype=float)
         )
@@ -188,18 +231,18 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
 
 
 def _parts(result, number):
-    """The Cp and added-mass parts of mesh `number`'s result, each None if not given."""
+    """The Cp, added-mass and mode-potential parts of mesh `number`'s result, None if not given."""
     if result is None:
-        return None, None
+        return None, None, None
     if isinstance(result, dict):
-        unknown = set(result) - {"cp", "added_mass"}
+        unknown = set(result) - {"cp", "added_mass", "phi"}
         if unknown:
             raise ReferenceDataError(
-                f"results of mesh {number}: unknown keys {sorted(unknown)}; use 'cp' and "
-                "'added_mass'"
+                f"results of mesh {number}: unknown keys {sorted(unknown)}; use 'cp', "
+                "'added_mass' and 'phi'"
             )
-        return result.get("cp"), result.get("added_mass")
-    return result, None
+        return result.get("cp"), result.get("added_mass"), result.get("phi")
+    return result, None, None
 
 
 def _cp_errors(exact, cp, number):
@@ -217,16 +260,44 @@ def _cp_errors(exact, cp, number):
     }
 
 
+def _mode_errors(exact, potentials, number):
+    """The table's mode-potential columns for one mesh: each mode's L2 and largest error."""
+    if potentials is None:
+        return {f"{mode}_{norm}": np.nan for mode in MODES for norm in ("l2", "linf")}
+    peer = read_mode_potentials(potentials, len(exact.mesh), f"results of mesh {number}")
+    difference = peer - exact.cells[MODES].to_numpy()
+    area = exact.cells["area"].to_numpy()
+    l2 = np.sqrt(area @ difference**2 / np.sum(area))
+    linf = np.max(np.abs(difference), axis=0)
+    return {f"{mode}_l2": float(l2[k]) for k, mode in enumerate(MODES)} | {
+        f"{mode}_linf": float(linf[k]) for k, mode in enumerate(MODES)
+    }
+
+
+def _couplings(references):
+    """The entries (k, l), k < l, of the exact added mass not zero by symmetry on any mesh."""
+    nonzero = np.any([~_zero_by_symmetry(exact.added_mass) for exact in references], axis=0)
+    return [(k, l) for k in range(6) for l in range(k + 1, 6) if nonzero[k, l]]
+
+
+def _block_scale(exact):
+    """√(Dₖ Dₗ) for each entry (k, l): Dₖ the largest exact diagonal entry of k's block."""
+    diagonal = np.abs(np.diag(exact))
+    largest = np.array([diagonal[:3].max()] * 3 + [diagonal[3:].max()] * 3)
+    return np.sqrt(np.outer(largest, largest))
+
+
+def _zero_by_symmetry(exact):
+    """Whether each exact entry is zero by symmetry: closed forms give those as rounding noise."""
+    return np.abs(exact) <= ZERO_BY_SYMMETRY * _block_scale(exact)
+
+
 def _added_mass_errors(exact, peer, number):
     """The 6 × 6 relative errors of the peer's added mass, or None without it."""
     if peer is None:
         return None
     peer = read_added_mass(peer, f"added mass of mesh {number}")
-    diagonal = np.abs(np.diag(exact))
-    largest = np.array([diagonal[:3].max()] * 3 + [diagonal[3:].max()] * 3)
-    kind_scale = np.sqrt(np.outer(largest, largest))
-    # Exact zeros (by symmetry) come out of the closed forms as rounding noise.
-    scale = np.where(np.abs(exact) > 1e-12 * kind_scale, np.abs(exact), kind_scale)
+    scale = np.where(_zero_by_symmetry(exact), _block_scale(exact), np.abs(exact))
     return np.abs(peer - exact) / scale
 
 
