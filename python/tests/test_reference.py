@@ -339,8 +339,9 @@ def test_the_command_gives_the_posed_table_and_the_added_mass_as_inertia_does(tm
     mesh.write(posed_mesh(body, R, CENTRE), tmp_path / "turned.msh")
     mesh.write(posed_mesh(body, np.eye(3), CENTRE), tmp_path / "moved.msh")
     centre = ",".join(map(repr, CENTRE))
+    assert R[0, 0] < 0  # a list starting with a minus is the option's value, not an option
     turned = run_command("on-mesh", "turned.msh", "--axes", "3,2,1", "--centre", centre,
-                         "--rotation=" + ",".join(map(repr, R.ravel())), "--beta", 5,
+                         "--rotation", ",".join(map(repr, R.ravel())), "--beta", 5,
                          "--csv", "c.csv", cwd=tmp_path)
     moved = run_command("on-mesh", "moved.msh", "--axes", "3,2,1", "--centre", centre,
                         "--added-mass", "am.json", cwd=tmp_path)

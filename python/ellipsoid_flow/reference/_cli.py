@@ -4,6 +4,7 @@
 
 import argparse
 import csv
+import re
 import sys
 from pathlib import Path
 
@@ -14,6 +15,9 @@ from .._user_text import quoted
 from ._compare import compare
 from ._file_names import clash
 from ._on_mesh import DEFAULT_TOLERANCE, on_mesh
+
+_NEGATIVE_LIST = re.compile(r"-[0-9.][^,]*,.*")
+_OPTION = re.compile(r"--[a-z-]+")
 
 _DESCRIPTION = """\
 Exact reference data for panel and boundary-element codes: the potential flow
@@ -71,13 +75,25 @@ def main(argv=None):
         With status 2 for bad usage (an output named like an input among
         it), and 0 after --help, as argparse exits.
     """
-    arguments = _parser().parse_args(argv)
+    arguments = _parser().parse_args(_lists_attached(sys.argv[1:] if argv is None else argv))
     try:
         arguments.run(arguments)
     except (ValueError, OSError) as error:  # ReferenceDataError and MeshError among them
         print(f"error: {error}", file=sys.stderr)
         return 1
     return 0
+
+
+def _lists_attached(argv):
+    """argv with a list of numbers that starts with a minus ("-0.6,0,0.8") joined to the
+    option before it ("--rotation=-0.6,0,0.8"): argparse would take the list for an option."""
+    joined = []
+    for token in argv:
+        if joined and _NEGATIVE_LIST.fullmatch(token) and _OPTION.fullmatch(joined[-1]):
+            joined[-1] += "=" + token
+        else:
+            joined.append(token)
+    return joined
 
 
 def _parser():
@@ -163,24 +179,6 @@ def _parser():
     return parser
 
 
-def _pose_options(parser):
-    """The options giving an ellipsoid in its pose, as on-mesh has them, for compare."""
-    posed = parser.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
-    posed.add_argument(
-        "--axes",
-        type=_numbers(3, "A,B,C"),
-        metavar="A,B,C",
-        help="semi-axes along the body's x, y, z, in the mesh's unit",
-    )
-    posed.add_argument(
-        "--rotation",
-        type=_numbers(9, "R11,R12,...,R33"),
-        metavar="R11,...,R33",
-        help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
-        "(default the identity)",
-    )
-
-
 def _body_options(parser):
     """The options giving the body and the stream, shared by on-mesh and compare."""
     body = parser.add_argument_group("body and stream")
@@ -219,7 +217,7 @@ def _body_options(parser):
 
 
 def _pose_options(parser):
-    """The options of on-mesh giving an ellipsoid in any pose."""
+    """The options giving an ellipsoid in any pose, shared by on-mesh and compare."""
     posed = parser.add_argument_group("ellipsoid (instead of --lambda or --a and --b)")
     posed.add_argument(
         "--axes",
@@ -232,7 +230,7 @@ def _pose_options(parser):
         type=_numbers(9, "R11,R12,...,R33"),
         metavar="R11,...,R33",
         help="the rotation whose columns are the body's axes in the mesh's frame, row by row "
-        "(default the identity); --rotation=-0.6,... when the first is negative",
+        "(default the identity)",
     )
 
 
