@@ -14,6 +14,7 @@
 #include "ellipsoid_flows.h"
 #include "flow_values.h"
 #include "points.h"
+#include "result_arrays.h"
 
 #include <pybind11/stl.h>
 
@@ -90,18 +91,20 @@ py::array_t<bool> containsPoints(Constructed<Ellipsoid> e, const py::handle& poi
 }
 
 // `mode` (modePotentials or modeNormals) at each point: an array (..., 6).
+// Written into `out` if given (ResultArrays).
 template <std::array<double, 6> (*mode)(const Ellipsoid&, const Vector3&)>
-Doubles modesAt(Constructed<Ellipsoid> e, const py::handle& points) {
+py::object modesAt(Constructed<Ellipsoid> e, const py::handle& points, const py::object& out) {
     const Doubles xyz = asPoints(points, "points");
-    std::vector<py::ssize_t> shape = leadingShape(xyz);
+    Shape shape = leadingShape(xyz);
     shape.push_back(6);
-    Doubles out(shape);
+    ResultArrays arrays(out, {shape}, points, xyz);
+    double* values = arrays.values(0).data();
     for (py::ssize_t i = 0; i < xyz.size() / 3; ++i) {
         const double* p = xyz.data() + 3 * i;
         const std::array<double, 6> m = mode(*e, {p[0], p[1], p[2]});
-        std::copy(m.begin(), m.end(), out.mutable_data() + 6 * i);
+        std::copy(m.begin(), m.end(), values + 6 * i);
     }
-    return out;
+    return arrays.results()[0];
 }
 
 Doubles addedMass(Constructed<Ellipsoid> e, const py::handle& about, double rho,
@@ -200,6 +203,14 @@ constexpr const char* MotionMethodDoc =
 (u, v, w) is the velocity of the centre and (p, q, r) the angular velocity
 about it, radians per unit time, in body axes; each finite.)";
 
+// A mode method's docstring followed by its parameters.
+std::string withOut(const char* doc) {
+    return std::string(doc) +
+           "\n\nParameters\n----------\npoints : array_like (..., 3)\n"
+           "    x, y, z along the last axis.\n" +
+           OutParameterDoc;
+}
+
 // --- The class
 
 void bindEllipsoidProperties(py::class_<Ellipsoid>& c) {
@@ -223,8 +234,10 @@ void bindEllipsoidMethods(py::class_<Ellipsoid>& c) {
     bindEllipsoidProperties(c);
     c.def("contains", &containsPoints, py::arg("points"),
           "Whether each point of an array (..., 3) lies inside the body.")
-        .def("mode_potentials", &modesAt<&modePotentials>, py::arg("points"), ModePotentialsDoc)
-        .def("mode_normals", &modesAt<&modeNormals>, py::arg("points"), ModeNormalsDoc)
+        .def("mode_potentials", &modesAt<&modePotentials>, py::arg("points"), py::kw_only(),
+             py::arg("out") = py::none(), withOut(ModePotentialsDoc).c_str())
+        .def("mode_normals", &modesAt<&modeNormals>, py::arg("points"), py::kw_only(),
+             py::arg("out") = py::none(), withOut(ModeNormalsDoc).c_str())
         .def("added_mass", &addedMass, py::arg("about") = std::vector<double>{0, 0, 0},
              py::arg("rho") = 1.0, py::arg("rotation") = py::none(), AddedMassDoc)
         .def("flow", &flowAbout, py::arg("alpha") = 0.0, py::arg("beta") = 0.0, py::kw_only(),

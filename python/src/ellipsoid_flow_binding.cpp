@@ -101,8 +101,8 @@ py::tuple motionSpeeds(Constructed<MovingEllipsoid> m) {
 
 template <Quantity q>
 py::object motionAt(Constructed<MovingEllipsoid> m, const py::handle& points,
-                    const std::string& inside) {
-    return motionValues(m->motion, m->body, points, inside, {q})[0];
+                    const std::string& inside, const py::object& out) {
+    return motionValues(m->motion, m->body, points, inside, {q}, out)[0];
 }
 
 std::string motionRepr(Constructed<MovingEllipsoid> m) {
@@ -185,14 +185,14 @@ void bindStreamClass(py::module_& m) {
 void bindMotionClass(py::module_& m) {
     py::class_<MovingEllipsoid> c(m, "EllipsoidMotion", MotionDoc);
     c.def_property_readonly("ellipsoid", &motionBody, "The body.")
-        .def_property_readonly("speeds", &motionSpeeds, "(u, v, w, p, q, r) as given.")
-        .def("potential", &motionAt<Quantity::Potential>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "The fluid's velocity potential at the points, V L.")
-        .def("velocity", &motionAt<Quantity::Velocity>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error",
-             "The fluid's velocity at the points, shape (..., 3), in units of V.")
-        .def("__repr__", &motionRepr)
-        .def(py::pickle(&motionState, &motionFromState));
+        .def_property_readonly("speeds", &motionSpeeds, "(u, v, w, p, q, r) as given.");
+    defAtPoints(c, "potential", &motionAt<Quantity::Potential>,
+                {"The fluid's velocity potential at the points, V L.",
+                 "float or ndarray (...)\n    The potential; `out` if given."});
+    defAtPoints(c, "velocity", &motionAt<Quantity::Velocity>,
+                {"The fluid's velocity at the points, shape (..., 3), in units of V.",
+                 "ndarray (..., 3)\n    The velocity; `out` if given."});
+    c.def("__repr__", &motionRepr).def(py::pickle(&motionState, &motionFromState));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "flow_values.h"
 #include "bindings.h"
+#include "result_arrays.h"
 #include "spheroid/stream_direction.h"
 
 #include <algorithm>
@@ -27,14 +28,6 @@ InsidePoints insideMode(const std::string& inside) {
     throw py::value_error("inside must be 'error' or 'nan', not '" + inside + "'");
 }
 
-// A 0-d result as a Python float, anything else as the array.
-py::object scalarOrArray(const Doubles& out) {
-    if (out.ndim() == 0) {
-        return py::float_(*out.data());
-    }
-    return out;
-}
-
 // NaN is for points inside the body: a NaN result at a point outside it (the
 // point is finite) is one beyond the flow's range, refused as a non-finite
 // point is. `result` holds one or three values a point, NaN where refused.
@@ -53,25 +46,29 @@ void requireNearBody(const Body& body, const Doubles& xyz, const Doubles& result
     }
 }
 
-// An array for each quantity, of the points' leading shape, and the library's
-// outputs pointing into them.
-std::vector<Doubles> allocateOutputs(const std::vector<py::ssize_t>& shape,
-                                     std::initializer_list<Quantity> quantities,
-                                     FieldOutput& wanted) {
-    std::vector<Doubles> outputs;
+// The shape of each quantity's result at points of the leading shape `shape`.
+std::vector<Shape> resultShapes(const Shape& shape, std::initializer_list<Quantity> quantities) {
+    std::vector<Shape> shapes;
     for (const Quantity q : quantities) {
-        std::vector<py::ssize_t> own = shape;
+        Shape& own = shapes.emplace_back(shape);
         if (q == Quantity::Velocity) {
             own.push_back(3);
         }
-        Doubles& out = outputs.emplace_back(own);
-        const std::span<double> values(out.mutable_data(), static_cast<std::size_t>(out.size()));
+    }
+    return shapes;
+}
+
+// The library's outputs pointing into the result arrays, one a quantity.
+FieldOutput outputsInto(ResultArrays& arrays, std::initializer_list<Quantity> quantities) {
+    FieldOutput wanted;
+    std::size_t i = 0;
+    for (const Quantity q : quantities) {
         (q == Quantity::Potential  ? wanted.potential
          : q == Quantity::Velocity ? wanted.velocity
          : q == Quantity::Cu       ? wanted.cu
-                                   : wanted.cp) = values;
+                                   : wanted.cp) = arrays.values(i++);
     }
-    return outputs;
+    return wanted;
 }
 
 void copyVector(const Vector3& v, Doubles& into, py::ssize_t index) {
@@ -101,68 +98,69 @@ void defineValueTypes(py::module_& m) {
 namespace {
 
 // The quantities at the points, `run` filling the library's outputs from the
-// points (a span of 3n doubles) without the GIL.
+// points (a span of 3n doubles) without the GIL; written into `out` if given.
 template <class Body, class Run>
-std::vector<py::object> evaluateWith(const Body& body, const py::handle& points,
-                                     const std::string& inside,
-                                     std::initializer_list<Quantity> quantities, const Run& run) {
+std::vector<py::object>
+evaluateWith(const Body& body, const py::handle& points, const std::string& inside,
+             std::initializer_list<Quantity> quantities, const py::object& out, const Run& run) {
     const InsidePoints mode = insideMode(inside);
     const Doubles xyz = asPoints(points, "points");
     if (mode == InsidePoints::NaN) {
         // NaN is for points inside the body; a point that is no point is a wrong call.
         requireFinite(xyz, "points");
     }
-    FieldOutput wanted;
-    const std::vector<Doubles> outputs = allocateOutputs(leadingShape(xyz), quantities, wanted);
+    ResultArrays arrays(out, resultShapes(leadingShape(xyz), quantities), points, xyz);
+    const FieldOutput wanted = outputsInto(arrays, quantities);
     {
         py::gil_scoped_release released;
         run(std::span<const double>(xyz.data(), static_cast<std::size_t>(xyz.size())), wanted,
             mode);
     }
     if (mode == InsidePoints::NaN) {
-        requireNearBody(body, xyz, outputs.front());
+        requireNearBody(body, xyz, arrays.array(0));
     }
-    std::vector<py::object> results;
-    for (const Doubles& out : outputs) {
-        results.push_back(scalarOrArray(out));
-    }
-    return results;
+    return arrays.results();
 }
 
 } // namespace
 
 template <class FlowT>
-std::vector<py::object> evaluate(const FlowT& flow, const py::handle& points,
-                                 const std::string& inside,
-                                 std::initializer_list<Quantity> quantities) {
-    return evaluateWith(flow.body(), points, inside, quantities,
-                        [&flow](std::span<const double> xyz, const FieldOutput& out,
-                                InsidePoints mode) { flow.evaluate(xyz, out, mode); });
+std::vector<py::object>
+evaluate(const FlowT& flow, const py::handle& points, const std::string& inside,
+         std::initializer_list<Quantity> quantities, const py::object& out) {
+    return evaluateWith(flow.body(), points, inside, quantities, out,
+                        [&flow](std::span<const double> xyz, const FieldOutput& wanted,
+                                InsidePoints mode) { flow.evaluate(xyz, wanted, mode); });
 }
 
 template <class FlowT>
-py::object fieldValues(const FlowT& flow, const py::handle& points, const std::string& inside) {
+py::object fieldValues(const FlowT& flow, const py::handle& points, const std::string& inside,
+                       const py::object& out) {
     const std::vector<py::object> v =
         evaluate(flow, points, inside,
-                 {Quantity::Potential, Quantity::Velocity, Quantity::Cu, Quantity::Cp});
+                 {Quantity::Potential, Quantity::Velocity, Quantity::Cu, Quantity::Cp}, out);
     return coreAttribute("FieldValues")(v[0], v[1], v[2], v[3]);
 }
 
 template std::vector<py::object> evaluate(const Flow&, const py::handle&, const std::string&,
-                                          std::initializer_list<Quantity>);
+                                          std::initializer_list<Quantity>, const py::object&);
 template std::vector<py::object> evaluate(const ellipsoid::Flow&, const py::handle&,
-                                          const std::string&, std::initializer_list<Quantity>);
-template py::object fieldValues(const Flow&, const py::handle&, const std::string&);
-template py::object fieldValues(const ellipsoid::Flow&, const py::handle&, const std::string&);
+                                          const std::string&, std::initializer_list<Quantity>,
+                                          const py::object&);
+template py::object fieldValues(const Flow&, const py::handle&, const std::string&,
+                                const py::object&);
+template py::object fieldValues(const ellipsoid::Flow&, const py::handle&, const std::string&,
+                                const py::object&);
 
 std::vector<py::object> motionValues(const ellipsoid::Motion& motion,
                                      const ellipsoid::Ellipsoid& body, const py::handle& points,
                                      const std::string& inside,
-                                     std::initializer_list<Quantity> quantities) {
+                                     std::initializer_list<Quantity> quantities,
+                                     const py::object& out) {
     return evaluateWith(
-        body, points, inside, quantities,
-        [&motion](std::span<const double> xyz, const FieldOutput& out, InsidePoints mode) {
-            motion.evaluate(xyz, out.potential, out.velocity, mode);
+        body, points, inside, quantities, out,
+        [&motion](std::span<const double> xyz, const FieldOutput& wanted, InsidePoints mode) {
+            motion.evaluate(xyz, wanted.potential, wanted.velocity, mode);
         });
 }
 

@@ -32,24 +32,27 @@ void defineValueTypes(pybind11::module_& m);
 // an array of the points' shape (with an axis of 3 added for the velocity).
 // `inside` is "error" (a point inside the body raises ValueError naming it)
 // or "nan" (NaN there); anything else, a non-finite point, or one beyond the
-// flow's range raises ValueError. FlowT is spheroid::Flow or ellipsoid::Flow.
+// flow's range raises ValueError. `out` is None or where the results go, as
+// ResultArrays takes it (an array for one quantity, a tuple for several);
+// a refused out raises ValueError before anything is computed, a point
+// refused while computing leaves it partly written. FlowT is spheroid::Flow
+// or ellipsoid::Flow.
 template <class FlowT>
-std::vector<pybind11::object> evaluate(const FlowT& flow, const pybind11::handle& points,
-                                       const std::string& inside,
-                                       std::initializer_list<Quantity> quantities);
+std::vector<pybind11::object>
+evaluate(const FlowT& flow, const pybind11::handle& points, const std::string& inside,
+         std::initializer_list<Quantity> quantities, const pybind11::object& out);
 
-// All four quantities as a FieldValues.
+// All four quantities as a FieldValues; `out` a tuple of four arrays or None.
 template <class FlowT>
 pybind11::object fieldValues(const FlowT& flow, const pybind11::handle& points,
-                             const std::string& inside);
+                             const std::string& inside, const pybind11::object& out);
 
 // The fluid's potential and velocity about the moving body, as evaluate()
 // (quantities Potential and Velocity only).
-std::vector<pybind11::object> motionValues(const ellipsoid::Motion& motion,
-                                           const ellipsoid::Ellipsoid& body,
-                                           const pybind11::handle& points,
-                                           const std::string& inside,
-                                           std::initializer_list<Quantity> quantities);
+std::vector<pybind11::object>
+motionValues(const ellipsoid::Motion& motion, const ellipsoid::Ellipsoid& body,
+             const pybind11::handle& points, const std::string& inside,
+             std::initializer_list<Quantity> quantities, const pybind11::object& out);
 
 // A SurfaceValues at eccentric angle FI and circumferential angle theta
 // (degrees, arrays that broadcast together), the body point

@@ -12,16 +12,6 @@ namespace solva::python {
 
 namespace {
 
-std::string shapeText(const py::array& a) {
-    std::ostringstream out;
-    out << '(';
-    for (py::ssize_t i = 0; i < a.ndim(); ++i) {
-        out << (i > 0 ? ", " : "") << a.shape(i);
-    }
-    out << (a.ndim() == 1 ? ",)" : ")");
-    return out.str();
-}
-
 // `a` as contiguous doubles, copied only when it is not that already. A copy
 // that cannot be made raises MemoryError naming `what`, never a null array.
 Doubles contiguous(const py::array& a, const std::string& what) {
@@ -62,7 +52,7 @@ Doubles asPoints(const py::handle& values, const std::string& what) {
         throw py::value_error(what +
                               " must have the shape (..., 3), x, y, z along the last axis; "
                               "got shape " +
-                              shapeText(p));
+                              shapeText(shapeOf(p)));
     }
     return p;
 }
@@ -73,6 +63,20 @@ spheroid::Vector3 asVector(const py::handle& value, const std::string& what) {
         throw py::value_error(what + " must be three numbers x, y, z");
     }
     return {v.data()[0], v.data()[1], v.data()[2]};
+}
+
+std::string shapeText(const std::vector<py::ssize_t>& shape) {
+    std::ostringstream out;
+    out << '(';
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        out << (i > 0 ? ", " : "") << shape[i];
+    }
+    out << (shape.size() == 1 ? ",)" : ")");
+    return out.str();
+}
+
+std::vector<py::ssize_t> shapeOf(const py::array& a) {
+    return {a.shape(), a.shape() + a.ndim()};
 }
 
 std::string floatRepr(double v) {

@@ -31,6 +31,12 @@ spheroid::Vector3 asVector(const pybind11::handle& value, const std::string& wha
 // v as Python's repr() gives it, for the classes' own __repr__.
 std::string floatRepr(double v);
 
+// A shape as NumPy prints it: "(1000, 3)", "(3,)", "()".
+std::string shapeText(const std::vector<pybind11::ssize_t>& shape);
+
+// The shape of an array.
+std::vector<pybind11::ssize_t> shapeOf(const pybind11::array& a);
+
 // The shape of the leading axes of points (all but the last).
 std::vector<pybind11::ssize_t> leadingShape(const Doubles& points);
 

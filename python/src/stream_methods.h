@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The methods the module's two stream classes share, whichever body the
-// stream flows about: `Stream` is a bound struct holding the library's flow
-// as `flow` (a spheroid's or an ellipsoid's, which evaluate alike).
+// The methods the module's flow classes share, whichever body the flow is
+// about: `Stream` is a bound struct holding the library's flow as `flow` (a
+// spheroid's or an ellipsoid's, which evaluate alike). defAtPoints gives
+// every method taking points, the moving body's too, its keywords.
 
 #include "constructed.h"
 #include "flow_values.h"
 #include "points.h"
+#include "result_arrays.h"
 
 #include <pybind11/pybind11.h>
 
@@ -29,15 +31,15 @@ template <class Stream> Doubles streamW(Constructed<Stream> f) {
 // One quantity at the points.
 template <Quantity q, class Stream>
 pybind11::object quantityAt(Constructed<Stream> f, const pybind11::handle& points,
-                            const std::string& inside) {
-    return evaluate(f->flow, points, inside, {q})[0];
+                            const std::string& inside, const pybind11::object& out) {
+    return evaluate(f->flow, points, inside, {q}, out)[0];
 }
 
 // Every quantity at the points, as a FieldValues.
 template <class Stream>
 pybind11::object streamField(Constructed<Stream> f, const pybind11::handle& points,
-                             const std::string& inside) {
-    return fieldValues(f->flow, points, inside);
+                             const std::string& inside, const pybind11::object& out) {
+    return fieldValues(f->flow, points, inside, out);
 }
 
 // Surface values at angles FI, theta (degrees).
@@ -63,23 +65,57 @@ template <class Stream> void bindStreamOnBody(pybind11::class_<Stream>& c, const
              "(radians, one turn the whole curve).");
 }
 
-// The methods taking points (..., 3) and the choice of what a point inside
-// the body gives; potentialDoc and velocityDoc say what those two are.
+// What a method at points says: its first line, what it returns, and (for a
+// method of several results) what its out= holds instead of OutParameterDoc.
+struct AtPointsDoc {
+    const char* summary;
+    const char* returns;
+    const char* out = OutParameterDoc;
+};
+
+// The method `name` of points (..., 3), with the keywords inside= and out=.
+template <class Class, class Method>
+void defAtPoints(pybind11::class_<Class>& c, const char* name, Method method,
+                 const AtPointsDoc& doc) {
+    namespace py = pybind11;
+    const std::string text = std::string(doc.summary) + R"(
+
+Parameters
+----------
+points : array_like (..., 3)
+    x, y, z along the last axis.
+inside : {'error', 'nan'}, optional
+    What a point inside the body gives: ValueError naming it, or NaN.
+)" + doc.out + R"(
+
+Returns
+-------
+)" + doc.returns;
+    c.def(name, method, py::arg("points"), py::kw_only(), py::arg("inside") = "error",
+          py::arg("out") = py::none(), text.c_str());
+}
+
+// The stream's methods at points; potentialDoc and velocityDoc say what those two are.
 template <class Stream>
 void bindStreamAtPoints(pybind11::class_<Stream>& c, const char* potentialDoc,
                         const char* velocityDoc) {
-    namespace py = pybind11;
-    c.def("potential", &quantityAt<Quantity::Potential, Stream>, py::arg("points"), py::kw_only(),
-          py::arg("inside") = "error", potentialDoc)
-        .def("velocity", &quantityAt<Quantity::Velocity, Stream>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", velocityDoc)
-        .def("cu", &quantityAt<Quantity::Cu, Stream>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "Cu = |v|^2 / U^2 at the points.")
-        .def("cp", &quantityAt<Quantity::Cp, Stream>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error", "Pressure coefficient Cp = 1 - Cu at the points.")
-        .def("field", &streamField<Stream>, py::arg("points"), py::kw_only(),
-             py::arg("inside") = "error",
-             "Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.");
+    defAtPoints(c, "potential", &quantityAt<Quantity::Potential, Stream>,
+                {potentialDoc, "float or ndarray (...)\n    The potential; `out` if given."});
+    defAtPoints(c, "velocity", &quantityAt<Quantity::Velocity, Stream>,
+                {velocityDoc, "ndarray (..., 3)\n    The velocity; `out` if given."});
+    defAtPoints(c, "cu", &quantityAt<Quantity::Cu, Stream>,
+                {"Cu = |v|^2 / U^2 at the points.", "float or ndarray (...)\n    `out` if given."});
+    defAtPoints(c, "cp", &quantityAt<Quantity::Cp, Stream>,
+                {"Pressure coefficient Cp = 1 - Cu at the points.",
+                 "float or ndarray (...)\n    `out` if given."});
+    defAtPoints(c, "field", &streamField<Stream>,
+                {"Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.",
+                 "FieldValues\n    (potential, velocity, Cu, Cp); the arrays of `out` if given.",
+                 R"(out : tuple of 4 ndarrays, optional
+    Arrays for potential (...), velocity (..., 3), Cu (...) and Cp (...), in
+    that order, each as a single result's out= and apart from each other.
+    Anything else raises ValueError before anything is computed; a point
+    refused while computing leaves them partly written.)"});
 }
 
 } // namespace solva::python

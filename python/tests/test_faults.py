@@ -6,6 +6,7 @@ names what it must raise or print and the files it must leave behind."""
 import json
 import os
 import pickle
+import re
 import stat
 import subprocess
 import sys
@@ -218,6 +219,86 @@ SHIP = ef.Spheroid(a=40.0, b=5.0)  # Spheroid(0.125) 80 m long
 
 def equal_to_14_digits(got, expected):
     np.testing.assert_allclose(got, expected, rtol=1e-14, atol=0)
+
+
+# out=: arrays that cannot take a result, each filled with UNTOUCHED, which
+# they and the points must still hold after the refusal.
+UNTOUCHED = 7.0
+ON_321 = np.array([[3.0, 0, 0], [0, 2, 0], [0, 0, 1], [-3, 0, 0]] * 2).reshape(4, 2, 3)
+
+
+def out_methods():
+    """(name, call(points, out), result shape) of each method with out= of one array."""
+    body = ef.Ellipsoid(3.0, 2.0, 1.0)
+    last = {"velocity": (3,), "mode_potentials": (6,), "mode_normals": (6,)}
+    return [(f"{type(owner).__name__}.{name}", getattr(owner, name), (4, 2) + last.get(name, ()))
+            for owner, names in ((FLOW, "potential velocity cu cp"),
+                                 (body.flow(10, 5), "potential velocity cu cp"),
+                                 (body.motion(1, 0, 0, 0, 0, 1), "potential velocity"),
+                                 (body, "mode_potentials mode_normals"))
+            for name in names.split()]
+
+
+def bad_outs(shape):
+    """(what, out, the message's "got ...") of arrays a result of `shape` cannot go into."""
+    read_only = np.full(shape, UNTOUCHED)
+    read_only.flags.writeable = False
+    return [("a wrong shape", np.full((5,) + shape[1:], UNTOUCHED), f"shape {(5,) + shape[1:]}"),
+            ("float32", np.full(shape, UNTOUCHED, np.float32), "dtype float32"),
+            ("Fortran order", np.asfortranarray(np.full(shape, UNTOUCHED)),
+             "an array that is not C-contiguous"),
+            ("a strided slice", np.full((8,) + shape[1:], UNTOUCHED)[::2],
+             "an array that is not C-contiguous"),
+            ("read-only", read_only, "a read-only array"),
+            ("a list", np.full(shape, UNTOUCHED).tolist(), "an object of type list")]
+
+
+def untouched(points, *outs):
+    return np.array_equal(points, ON_321) and all(
+        np.all(np.asarray(o) == UNTOUCHED) for o in outs if isinstance(o, np.ndarray))
+
+
+def sharing_points(shape):
+    """Points and an out array whose memory overlaps theirs."""
+    memory = np.full(24 + np.prod(shape), UNTOUCHED)
+    memory[:24] = ON_321.ravel()
+    return memory[:24].reshape(ON_321.shape), memory[12:12 + np.prod(shape)].reshape(shape)
+
+
+def refused_out_cases():
+    expected = "^{}: expected a writeable C-contiguous float64 array of shape {}, got {}$"
+    cases = []
+    for name, call, shape in out_methods():
+        points = ON_321.copy()
+        cases += [pytest.param({}, lambda _, call=call, points=points, out=out: call(points, out=out),
+                               ValueError, expected.format("out", re.escape(str(shape)), re.escape(got)),
+                               lambda points=points, out=out: untouched(points, out),
+                               id=f"out= {what}: {name}") for what, out, got in bad_outs(shape)]
+        shared, out = sharing_points(shape)
+        cases.append(pytest.param({}, lambda _, call=call, shared=shared, out=out: call(shared, out=out),
+                                  ValueError, "^out: expected an array apart from the points, got "
+                                  "one sharing memory with it$",
+                                  lambda shared=shared: untouched(shared), id=f"out= sharing the points: {name}"))
+    return cases
+
+
+def field_out_cases():
+    """field(out=) given tuples one of whose arrays cannot take its quantity."""
+    shapes = [(4, 2), (4, 2, 3), (4, 2), (4, 2)]
+    good = [np.full(s, UNTOUCHED) for s in shapes]
+    points = ON_321.copy()
+    cases = [(what, (*good[:3], out), f"^out\\[3\\]: expected a writeable C-contiguous float64 array "
+              f"of shape \\(4, 2\\), got {re.escape(got)}$") for what, out, got in bad_outs((4, 2))]
+    cases += [("a tuple of 3", tuple(good[:3]), "^out: expected a tuple of 4 arrays, got a tuple of 3$"),
+              ("a list of 4", good, "^out: expected a tuple of 4 arrays, got an object of type list$"),
+              ("one array", good[1], "^out: expected a tuple of 4 arrays, got an object of type ndarray$"),
+              ("Cp in Cu's array", (*good[:3], good[2]),
+               r"^out\[3\]: expected an array apart from out\[2\], got one sharing memory with it$")]
+    return [pytest.param({}, lambda _, flow=flow, out=out: flow.field(points, out=out), ValueError, message,
+                         lambda out=out: untouched(points, *good, *(out if isinstance(out, tuple) else ())),
+                         id=f"field(out=) {what}: {name}")
+            for name, flow in (("Flow", FLOW), ("EllipsoidFlow", ef.Ellipsoid(3.0, 2.0, 1.0).flow()))
+            for what, out, message in cases]
 
 
 # Each case: files to make (name -> text, a mesh, or "->x", a link to x), what to do
@@ -480,6 +561,9 @@ CASES = [
                                               cwd=tmp_path), 1,
                  "error: phi.csv, line 5: the phi1 value is not finite: 'inf'\n", lambda: True,
                  id="the command refuses an infinite mode potential"),
+    # out=: arrays refused before anything is computed, everything left as it was.
+    *refused_out_cases(),
+    *field_out_cases(),
 ]
 
 
