@@ -54,15 +54,6 @@ Ellipsoid streamBody(Constructed<EllipsoidStream> f) {
     return f->flow.body();
 }
 
-py::tuple stagnationPoints(Constructed<EllipsoidStream> f) {
-    const StagnationPoints s = f->flow.stagnationPoints();
-    return py::make_tuple(vectorArray(s.front), vectorArray(s.rear));
-}
-
-double cpMin(Constructed<EllipsoidStream> f) {
-    return f->flow.cpMin();
-}
-
 Doubles munkMoment(Constructed<EllipsoidStream> f, double rho, double speed) {
     return vectorArray(f->flow.munkMoment(rho, speed));
 }
@@ -158,18 +149,10 @@ Raises ValueError unless rho and speed are finite and positive.)";
 
 void bindStreamClass(py::module_& m) {
     py::class_<EllipsoidStream> c(m, "EllipsoidFlow", FlowDoc);
-    c.def_property_readonly("ellipsoid", &streamBody, "The body.")
-        .def_property_readonly("stream", &streamDirection<EllipsoidStream>,
-                               "Unit direction d of the stream.")
-        .def_property_readonly(
-            "w", &streamW<EllipsoidStream>,
-            "W = ((1 + k1) d1, (1 + k2) d2, (1 + k3) d3): the surface velocity is its tangent "
-            "part.")
-        .def_property_readonly(
-            "stagnation_points", &stagnationPoints,
-            "(front, rear): the upstream and downstream stagnation points on the body.")
-        .def_property_readonly("cp_min", &cpMin,
-                               "The suction peak, the least Cp on the body: 1 - |W|^2.");
+    c.def_property_readonly("ellipsoid", &streamBody, "The body.");
+    bindStreamProperties(
+        c, "W = ((1 + k1) d1, (1 + k2) d2, (1 + k3) d3): the surface velocity is its tangent "
+           "part.");
     bindStreamAtPoints(
         c, "Velocity potential (d . x plus a disturbance vanishing at infinity) at the points.",
         "Velocity (u, v, w) at the points, shape (..., 3).");

@@ -116,15 +116,6 @@ double flowBeta(Constructed<StreamFlow> f) {
     return f->beta;
 }
 
-py::tuple stagnationPoints(Constructed<StreamFlow> f) {
-    const StagnationPoints s = f->flow.stagnationPoints();
-    return py::make_tuple(vectorArray(s.front), vectorArray(s.rear));
-}
-
-double cpMin(Constructed<StreamFlow> f) {
-    return f->flow.cpMin();
-}
-
 Doubles munkMoment(Constructed<StreamFlow> self, double rho, double speed, double length) {
     const StreamFlow& f = *self;
     const Flow flow(f.flow.body().scaled(length), f.alpha, f.beta);
@@ -256,18 +247,10 @@ void bindSpheroidClass(py::module_& m) {
 void bindFlowProperties(py::class_<StreamFlow>& c) {
     c.def_property_readonly("spheroid", &flowBody)
         .def_property_readonly("alpha", &flowAlpha, "Angle of attack, degrees.")
-        .def_property_readonly("beta", &flowBeta, "Yaw angle, degrees.")
-        .def_property_readonly("stream", &streamDirection<StreamFlow>,
-                               "Unit direction d of the stream.")
-        .def_property_readonly(
-            "w", &streamW<StreamFlow>,
-            "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent "
-            "part.")
-        .def_property_readonly(
-            "stagnation_points", &stagnationPoints,
-            "(front, rear): the upstream and downstream stagnation points on the body.")
-        .def_property_readonly("cp_min", &cpMin,
-                               "The suction peak, the least Cp on the body: 1 - |W|^2.");
+        .def_property_readonly("beta", &flowBeta, "Yaw angle, degrees.");
+    bindStreamProperties(
+        c, "W = ((1 + k1) d1, (1 + k2) d2, (1 + k2) d3): the surface velocity is its tangent "
+           "part.");
 }
 
 void bindFlowClass(py::module_& m) {

@@ -28,6 +28,29 @@ template <class Stream> Doubles streamW(Constructed<Stream> f) {
     return vectorArray(f->flow.w());
 }
 
+// (front, rear) stagnation points.
+template <class Stream> pybind11::tuple streamStagnationPoints(Constructed<Stream> f) {
+    const auto s = f->flow.stagnationPoints();
+    return pybind11::make_tuple(vectorArray(s.front), vectorArray(s.rear));
+}
+
+// The suction peak 1 − |W|².
+template <class Stream> double streamCpMin(Constructed<Stream> f) {
+    return f->flow.cpMin();
+}
+
+// The read-only properties of the stream: stream, w (wDoc says what W is),
+// stagnation_points and cp_min.
+template <class Stream> void bindStreamProperties(pybind11::class_<Stream>& c, const char* wDoc) {
+    c.def_property_readonly("stream", &streamDirection<Stream>, "Unit direction d of the stream.")
+        .def_property_readonly("w", &streamW<Stream>, wDoc)
+        .def_property_readonly(
+            "stagnation_points", &streamStagnationPoints<Stream>,
+            "(front, rear): the upstream and downstream stagnation points on the body.")
+        .def_property_readonly("cp_min", &streamCpMin<Stream>,
+                               "The suction peak, the least Cp on the body: 1 - |W|^2.");
+}
+
 // One quantity at the points.
 template <Quantity q, class Stream>
 pybind11::object quantityAt(Constructed<Stream> f, const pybind11::handle& points,
