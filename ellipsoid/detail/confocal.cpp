@@ -91,10 +91,10 @@ double delta(const Shape& shape, double lambda) {
 
 Vector3 shapeIntegralsAt(const Shape& shape, double lambda) {
     const auto& q = shape.squares;
+    const std::array<double, 3> rd = carlsonRDCyclic(q[0] + lambda, q[1] + lambda, q[2] + lambda);
     Vector3 A;
     for (int i = 0; i < 3; ++i) {
-        const int j = (i + 1) % 3, k = (i + 2) % 3;
-        A[i] = 2 * shape.abc / 3 * carlsonRD(q[j] + lambda, q[k] + lambda, q[i] + lambda);
+        A[i] = 2 * shape.abc / 3 * rd[i];
     }
     return A;
 }
