@@ -3,6 +3,7 @@
 #include "ellipsoid/detail/carlson.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace solva::ellipsoid::detail {
@@ -61,39 +62,74 @@ double valueOf(Dual a) {
 // error under 1E-17 relative, in the value and in its slope.
 constexpr double spreadFactor = 861;
 
-template <class T> T rd(T x, T y, T z) {
-    using std::sqrt;
-    const T mean0 = (x + y + 3 * z) / 5;
-    const double spread = std::max({std::fabs(valueOf(mean0 - x)), std::fabs(valueOf(mean0 - y)),
-                                    std::fabs(valueOf(mean0 - z))});
-    T mean = mean0, sum = constant(0, x);
-    double scale = 1; // 4^(−m)
-    while (spreadFactor * spread * scale >= std::fabs(valueOf(mean))) {
-        const T rootX = sqrt(x), rootY = sqrt(y), rootZ = sqrt(z);
-        const T lambda = rootX * rootY + rootX * rootZ + rootY * rootZ;
-        sum = sum + scale / (rootZ * (z + lambda));
-        x = (x + lambda) / 4, y = (y + lambda) / 4, z = (z + lambda) / 4;
-        mean = (mean + lambda) / 4;
-        scale /= 4;
-    }
+// The fifth-order Taylor tail: R_D of arguments x, y and a third close to
+// their mean is this over mean^(3/2) (mean, x, y alone fix the third).
+template <class T> T tail(T mean, T x, T y) {
     const T X = (mean - x) / mean, Y = (mean - y) / mean;
     const T Z = -(X + Y) / 3;
     const T XY = X * Y, Z2 = Z * Z;
     const T E2 = XY - 6 * Z2, E3 = (3 * XY - 8 * Z2) * Z, E4 = 3 * (XY - Z2) * Z2;
     const T E5 = XY * Z2 * Z;
-    const T tail = constant(1, x) - 3 * E2 / 14 + E3 / 6 + 9 * E2 * E2 / 88 - 3 * E4 / 22 -
-                   9 * E2 * E3 / 52 + 3 * E5 / 26;
-    return scale * tail / (mean * sqrt(mean)) + 3 * sum;
+    return constant(1, x) - 3 * E2 / 14 + E3 / 6 + 9 * E2 * E2 / 88 - 3 * E4 / 22 -
+           9 * E2 * E3 / 52 + 3 * E5 / 26;
+}
+
+// R_D with each argument named in thirds as its third in turn (the other two
+// being the first two): all of them from one duplication sequence, since the
+// step is symmetric in the three arguments. Each runs until its own arguments
+// agree closely enough; one needing fewer steps only gains from more.
+template <class T, std::size_t N>
+std::array<T, N> rd(std::array<T, 3> args, const std::array<int, N>& thirds) {
+    using std::sqrt;
+    std::array<T, N> mean, sum;
+    std::array<double, N> spread;
+    for (std::size_t m = 0; m < N; ++m) {
+        const int k = thirds[m], i = (k + 1) % 3, j = (k + 2) % 3;
+        mean[m] = (args[i] + args[j] + 3 * args[k]) / 5;
+        spread[m] =
+            std::max({std::fabs(valueOf(mean[m] - args[0])), std::fabs(valueOf(mean[m] - args[1])),
+                      std::fabs(valueOf(mean[m] - args[2]))});
+        sum[m] = constant(0, args[0]);
+    }
+    const auto unconverged = [&](double scale) {
+        for (std::size_t m = 0; m < N; ++m) {
+            if (spreadFactor * spread[m] * scale >= std::fabs(valueOf(mean[m]))) {
+                return true;
+            }
+        }
+        return false;
+    };
+    double scale = 1; // 4^(−m)
+    for (; unconverged(scale); scale /= 4) {
+        const std::array<T, 3> roots{sqrt(args[0]), sqrt(args[1]), sqrt(args[2])};
+        const T lambda = roots[0] * roots[1] + roots[0] * roots[2] + roots[1] * roots[2];
+        for (std::size_t m = 0; m < N; ++m) {
+            const int k = thirds[m];
+            sum[m] = sum[m] + scale / (roots[k] * (args[k] + lambda));
+            mean[m] = (mean[m] + lambda) / 4;
+        }
+        for (T& arg : args) {
+            arg = (arg + lambda) / 4;
+        }
+    }
+    std::array<T, N> result;
+    for (std::size_t m = 0; m < N; ++m) {
+        const int k = thirds[m];
+        result[m] = scale * tail(mean[m], args[(k + 1) % 3], args[(k + 2) % 3]) /
+                        (mean[m] * sqrt(mean[m])) +
+                    3 * sum[m];
+    }
+    return result;
 }
 
 } // namespace
 
-double carlsonRD(double x, double y, double z) {
-    return rd(x, y, z);
+std::array<double, 3> carlsonRDCyclic(double x1, double x2, double x3) {
+    return rd(std::array{x1, x2, x3}, std::array{0, 1, 2});
 }
 
 RDWithSlope carlsonRDWithSlope(double x, double y, double z) {
-    const Dual r = rd(Dual{x, 0}, Dual{y, 1}, Dual{z, 0});
+    const Dual r = rd(std::array{Dual{x, 0}, Dual{y, 1}, Dual{z, 0}}, std::array{2})[0];
     return {r.v, r.d};
 }
 

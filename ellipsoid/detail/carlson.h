@@ -22,12 +22,19 @@
 // Accuracy: within 2E-15 relative (both the value and the slope) of a 30-digit
 // table for arguments whose ratios reach 1E14, nearly equal ones included
 // (tests/ellipsoid/carlson.tsv, scripts/ellipsoid-integrals-reference.py).
-// Arguments must be finite, x, y ≥ 0 with at most one zero and z > 0; the
-// callers guarantee it, so nothing is checked.
+// Arguments must be finite, x, y ≥ 0 with at most one zero and z > 0 (below,
+// all positive for the three at once); the callers guarantee it, so nothing
+// is checked.
+
+#include <array>
 
 namespace solva::ellipsoid::detail {
 
-double carlsonRD(double x, double y, double z);
+// R_D(x₂, x₃, x₁), R_D(x₃, x₁, x₂), R_D(x₁, x₂, x₃) (each argument third in
+// turn, as the three shape integrals of a point need them) at about the cost
+// of one: the duplication step is symmetric in the three arguments, so they
+// share it. All three arguments must be positive.
+std::array<double, 3> carlsonRDCyclic(double x1, double x2, double x3);
 
 // R_D(x, y, z) and ∂R_D/∂y together.
 struct RDWithSlope {

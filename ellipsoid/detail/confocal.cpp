@@ -60,10 +60,14 @@ void throwRefused(const Ellipsoid& body, std::span<const double> xyz, std::size_
 }
 
 double coordinate(const Shape& shape, const Vector3& p) {
-    // Σ x_i² / (1 + λ) ≤ F(λ) with the largest a_i² = 1: the root lies right
-    // of r² − 1, and F is convex and falling, so Newton's steps from there
-    // rise to the root without passing it.
-    double lambda = std::max(0.0, p[0] * p[0] + p[1] * p[1] + p[2] * p[2] - 1);
+    // With weights w_i = x_i² / r², F(λ) = r² Σ w_i / (a_i² + λ) ≥ r² / (ā² + λ),
+    // ā² = Σ w_i a_i² (Jensen: 1/t is convex), so the root lies right of
+    // r² − ā² (exact for a sphere); F is convex and falling, so Newton's steps
+    // from there rise to the root without passing it.
+    const double r2 = p[0] * p[0] + p[1] * p[1] + p[2] * p[2];
+    const double weighted = shape.squares[0] * p[0] * p[0] + shape.squares[1] * p[1] * p[1] +
+                            shape.squares[2] * p[2] * p[2];
+    double lambda = std::max(0.0, r2 - weighted / r2); // r² > 0: p is not inside
     for (int iteration = 0; iteration < 100; ++iteration) {
         const Level at = level(shape, p, lambda);
         const double step = (at.F - 1) / at.G;
@@ -91,10 +95,10 @@ double delta(const Shape& shape, double lambda) {
 
 Vector3 shapeIntegralsAt(const Shape& shape, double lambda) {
     const auto& q = shape.squares;
+    const std::array<double, 3> rd = carlsonRDCyclic(q[0] + lambda, q[1] + lambda, q[2] + lambda);
     Vector3 A;
     for (int i = 0; i < 3; ++i) {
-        const int j = (i + 1) % 3, k = (i + 2) % 3;
-        A[i] = 2 * shape.abc / 3 * carlsonRD(q[j] + lambda, q[k] + lambda, q[i] + lambda);
+        A[i] = 2 * shape.abc / 3 * rd[i];
     }
     return A;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ellipsoid/detail/modes.h"
 
+#include <algorithm>
+
 namespace solva::ellipsoid::detail {
 
 namespace {
@@ -55,13 +57,16 @@ Modes modesAt(const ModeBody& body, const Vector3& p, bool withRotation) {
     at.lambda = coordinate(body.shape, p);
     at.gradient = coordinateGradient(body.shape, p, at.lambda);
     at.delta = delta(body.shape, at.lambda);
-    Modes out{};
+    Modes out;
     if (withRotation) {
         const Integrals integrals = integralsAt(body.shape, at.lambda);
         translations(body, at, integrals.A, out);
         rotations(body, at, integrals.J, out);
     } else {
         translations(body, at, shapeIntegralsAt(body.shape, at.lambda), out);
+        // Only the rotations, so that the stream's every point zeroes no more.
+        std::fill(out.potential.begin() + 3, out.potential.end(), 0.0);
+        std::fill(out.velocity.begin() + 3, out.velocity.end(), Vector3{});
     }
     return out;
 }

@@ -83,9 +83,20 @@ TEST(Ellipsoid, ThinBodyBroadsideTendsToTheEllipticDisc) {
 }
 
 TEST(Ellipsoid, CoordinateIsTheRootOfTheConfocalEquation) {
-    const Ellipsoid body(3, 2, 1);
-    const Vector3 points[] = {{3, 0, 0}, {0, 0, 1}, {4, 1, -2}, {1E-3, 5, 1E3}, {1E50, 0, 1}};
-    for (const Vector3& p : points) {
+    // Newton's method starts where the sphere of the same weighted radius
+    // would have its root: near the body, far off, and for a thin body.
+    const struct {
+        Ellipsoid body;
+        Vector3 p;
+    } cases[] = {{{3, 2, 1}, {3, 0, 0}},
+                 {{3, 2, 1}, {0, 0, 1}},
+                 {{3, 2, 1}, {4, 1, -2}},
+                 {{3, 2, 1}, {1E-3, 5, 1E3}},
+                 {{3, 2, 1}, {1E50, 0, 1}},
+                 {{1, 1E-3, 1E-6}, {0.5, 0.1, 0.01}},
+                 {{1, 1E-3, 1E-6}, {0, 0, 1E-6 * (1 + 1E-9)}},
+                 {{1, 1E-3, 1E-6}, {2, -3, 5}}};
+    for (const auto& [body, p] : cases) {
         const long double lambda = body.coordinate(p);
         long double sum = 0;
         for (int i = 0; i < 3; ++i) {
@@ -94,7 +105,7 @@ TEST(Ellipsoid, CoordinateIsTheRootOfTheConfocalEquation) {
         }
         EXPECT_NEAR(sum, 1.0L, 4E-16L) << p[0] << " " << p[1] << " " << p[2];
     }
-    EXPECT_EQ(body.coordinate({0, 2, 0}), 0);
+    EXPECT_EQ(Ellipsoid(3, 2, 1).coordinate({0, 2, 0}), 0);
 }
 
 TEST(Ellipsoid, RefusesWhatNoEllipsoidHas) {
