@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <string>
 
@@ -63,15 +64,19 @@ double coordinate(const Shape& shape, const Vector3& p) {
     // With weights w_i = x_i² / r², F(λ) = r² Σ w_i / (a_i² + λ) ≥ r² / (ā² + λ),
     // ā² = Σ w_i a_i² (Jensen: 1/t is convex), so the root lies right of
     // r² − ā² (exact for a sphere); F is convex and falling, so Newton's steps
-    // from there rise to the root without passing it.
+    // from there rise to the root without passing it. They stop once F − 1
+    // is at the level of F's rounding, or the step below λ's: a bound on the
+    // step alone would stop short of a root far smaller than the axes (next
+    // to a thin body, where G is large and λ tiny).
     const double r2 = p[0] * p[0] + p[1] * p[1] + p[2] * p[2];
     const double weighted = shape.squares[0] * p[0] * p[0] + shape.squares[1] * p[1] * p[1] +
                             shape.squares[2] * p[2] * p[2];
     double lambda = std::max(0.0, r2 - weighted / r2); // r² > 0: p is not inside
+    constexpr double epsilon = std::numeric_limits<double>::epsilon();
     for (int iteration = 0; iteration < 100; ++iteration) {
         const Level at = level(shape, p, lambda);
         const double step = (at.F - 1) / at.G;
-        if (!(step > 1E-16 * (lambda + shape.squares[0] + shape.squares[1] + shape.squares[2]))) {
+        if (!(at.F - 1 > 2 * epsilon && step > epsilon / 2 * lambda)) {
             break;
         }
         lambda += step;

@@ -95,6 +95,7 @@ TEST(Ellipsoid, CoordinateIsTheRootOfTheConfocalEquation) {
                  {{3, 2, 1}, {1E50, 0, 1}},
                  {{1, 1E-3, 1E-6}, {0.5, 0.1, 0.01}},
                  {{1, 1E-3, 1E-6}, {0, 0, 1E-6 * (1 + 1E-9)}},
+                 {{1, 1E-3, 1E-6}, {0.6, 8E-4, 1E-7}}, // λ ≈ 1.2E-10, far below the axes
                  {{1, 1E-3, 1E-6}, {2, -3, 5}}};
     for (const auto& [body, p] : cases) {
         const long double lambda = body.coordinate(p);
