@@ -39,3 +39,12 @@ if(SOLVA_GUI)
              COMMAND sh ${PROJECT_SOURCE_DIR}/tests/desktop/launcher_test.sh
                      ${PROJECT_BINARY_DIR}/tests/desktop/ellipsoid-flow-launch)
 endif()
+
+# The C++ package builds another program with CMake and with pkg-config, and
+# it prints what the command line does. The consumer is built without the
+# sanitizers' run-time, so a sanitizer build leaves it out.
+if(SOLVA_CLI AND NOT SOLVA_SANITIZE AND NOT SOLVA_FUZZ)
+    add_test(NAME package.consumer
+             COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/packaging/consumer_test.py
+                     ${PROJECT_BINARY_DIR} $<TARGET_FILE:ellipsoid-flow-cli>)
+endif()
