@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-# The Debian packages: ellipsoid-flow with the programs and, when the module
+# The Debian packages: ellipsoid-flow with the programs, libellipsoid-flow-dev
+# with the C++ library (cmake/exact_library.cmake) and, when the module
 # is built, python3-ellipsoid-flow with the Python module, each from its own
 # install component. cmake --build <dir> --target package, or
 # scripts/package.sh, which also runs lintian on them.
