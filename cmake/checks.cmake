@@ -39,3 +39,22 @@ if(SOLVA_GUI)
              COMMAND sh ${PROJECT_SOURCE_DIR}/tests/desktop/launcher_test.sh
                      ${PROJECT_BINARY_DIR}/tests/desktop/ellipsoid-flow-launch)
 endif()
+
+# The C++ package builds another program with CMake and with pkg-config, and
+# it prints what the command line does. The consumer is built without the
+# sanitizers' run-time, so a sanitizer build leaves it out.
+if(SOLVA_CLI AND NOT SOLVA_SANITIZE AND NOT SOLVA_FUZZ)
+    add_test(NAME package.consumer
+             COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/packaging/consumer_test.py
+                     ${PROJECT_BINARY_DIR} $<TARGET_FILE:ellipsoid-flow-cli>)
+endif()
+
+# The C++ reference builds with no Doxygen warning: every public symbol and
+# parameter documented (docs/cpp/Doxyfile, which scripts/docs.sh runs too).
+find_program(DOXYGEN doxygen)
+if(DOXYGEN)
+    add_test(NAME docs.cpp
+             COMMAND ${CMAKE_COMMAND} -E env DOXYGEN_HTML=${PROJECT_BINARY_DIR}/docs-test
+                     PROJECT_VERSION=${PROJECT_VERSION} ${DOXYGEN} docs/cpp/Doxyfile
+             WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+endif()

@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-# The Debian packages: ellipsoid-flow with the programs and, when the module
+# The Debian packages: ellipsoid-flow with the programs, libellipsoid-flow-dev
+# with the C++ library (cmake/exact_library.cmake) and, when the module
 # is built, python3-ellipsoid-flow with the Python module, each from its own
 # install component. cmake --build <dir> --target package, or
 # scripts/package.sh, which also runs lintian on them.
@@ -28,6 +29,7 @@ set(packages ellipsoid-flow)
 if(SOLVA_PYTHON)
     list(APPEND packages python3-ellipsoid-flow)
 endif()
+list(APPEND packages ${SOLVA_DEV_COMPONENT})
 foreach(package IN LISTS packages)
     install(FILES ${PROJECT_BINARY_DIR}/compressed/changelog.gz
                   ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
@@ -70,9 +72,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The libraries come from dpkg-shlibdeps; the window's font is no library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_ELLIPSOID-FLOW_PACKAGE_DEPENDS fonts-liberation2)
 # The menu's launcher asks it for the documents folder, else uses the home.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-user-dirs)
+set(CPACK_DEBIAN_ELLIPSOID-FLOW_PACKAGE_RECOMMENDS xdg-user-dirs)
 set(CPACK_STRIP_FILES ON)
 # A Debian package installs under /usr, and cpack refuses a build configured
 # for another prefix (cmake/cpack_prefix_check.cmake).
@@ -104,4 +106,19 @@ speed and pressure, the velocity and potential off the body, streamlines, the
 stagnation points, the suction peak, the Munk moment and the whole 6 x 6
 added-mass matrix. The computation is the same C++ core as the programs'.]])
 endif()
+
+# The C++ library, headers, CMake package and pkg-config file
+# (cmake/exact_library.cmake). Its headers need the C++20 standard library
+# alone: no Boost, no other package.
+set(dev_package LIBELLIPSOID-FLOW-DEV)
+set(CPACK_DEBIAN_${dev_package}_PACKAGE_NAME ${SOLVA_DEV_COMPONENT})
+set(CPACK_DEBIAN_${dev_package}_PACKAGE_SECTION libdevel)
+set(CPACK_COMPONENT_${dev_package}_DESCRIPTION [[
+Exact potential flow about an ellipsoid (C++ development files)
+The static C++20 library of Ellipsoid Flow for programs that want the exact
+potential flow about a spheroid or any ellipsoid: the velocity, potential and
+pressure at any point on or off the body, the surface values, the stagnation
+points, the Munk moment and the 6 x 6 added-mass matrix, to full double
+precision. CMake finds it with find_package(EllipsoidFlow) as the target
+EllipsoidFlow::exact; pkg-config as ellipsoid-flow.]])
 include(CPack)

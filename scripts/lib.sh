@@ -16,6 +16,8 @@ PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlo
           gnuplot-nox xdg-user-dirs
           python3-dev pybind11-dev python3-pybind11 python3-numpy python3-scipy python3-pytest python3-mpmath
           python3-matplotlib python3-pandas python3-meshio python3-gmsh)
+# The C++ reference (scripts/docs.sh).
+PACKAGES+=(doxygen)
 
 # Installs whichever of the given packages are missing (as root, or through sudo).
 ensure_packages() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-# Builds the Debian packages: ellipsoid-flow (the programs) and
-# python3-ellipsoid-flow (the Python module). Lists their contents, checks the
+# Builds the Debian packages: ellipsoid-flow (the programs),
+# python3-ellipsoid-flow (the Python module) and libellipsoid-flow-dev (the
+# C++ library and headers). Lists their contents, checks the
 # desktop entry and the AppStream metainfo, imports the module from the
 # package's own files, has apt check that both would install together, and
 # runs lintian on them: an error or a warning from lintian fails the script.
@@ -16,10 +17,11 @@ rm -f "$dir"/*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
 program_deb=$(ls "$dir"/ellipsoid-flow_*.deb)
 python_deb=$(ls "$dir"/python3-ellipsoid-flow_*.deb)
+dev_deb=$(ls "$dir"/libellipsoid-flow-dev_*.deb)
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-for deb in "$program_deb" "$python_deb"; do
+for deb in "$program_deb" "$python_deb" "$dev_deb"; do
     echo "== $deb"
     dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends Description
     echo "== Contents"
@@ -38,8 +40,8 @@ import sys; sys.path.insert(0, '$site')
 import ellipsoid_flow
 assert ellipsoid_flow.__file__.startswith('$site/'), ellipsoid_flow.__file__
 print('import ellipsoid_flow', ellipsoid_flow.__version__, 'from the package: ok')"
-# Every dependency is satisfiable here, the two packages together.
-apt-get install --simulate --no-install-recommends "$program_deb" "$python_deb" >/dev/null
+# Every dependency is satisfiable here, the three packages together.
+apt-get install --simulate --no-install-recommends "$program_deb" "$python_deb" "$dev_deb" >/dev/null
 echo "== lintian"
-lintian --info --fail-on error,warning "$program_deb" "$python_deb"
-echo "Packages valid: $program_deb $python_deb"
+lintian --info --fail-on error,warning "$program_deb" "$python_deb" "$dev_deb"
+echo "Packages valid: $program_deb $python_deb $dev_deb"

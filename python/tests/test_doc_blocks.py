@@ -16,7 +16,8 @@ import pytest
 ROOT = Path(__file__).resolve().parents[2]
 PAGES = ("README.md", "docs/python.md", "docs/reference.md")
 PYTHON3 = "/usr/bin/python3"
-SHELL, PYTHON, NOT_RUN = {"sh", "bash"}, {"python"}, {"", "cpp"}  # "": output shown as text
+# "": output shown as text.
+SHELL, PYTHON, NOT_RUN = {"sh", "bash"}, {"python"}, {"", "cpp", "cmake"}
 
 # Blocks that are not run, named by page and first line.
 LEFT_OUT = {
@@ -24,6 +25,9 @@ LEFT_OUT = {
         "installs packages, opens the window and runs the test suite",
     ("README.md", "./scripts/benchmark.sh"): "a benchmark",
     ("README.md", "./scripts/field-benchmark.sh"): "a benchmark",
+    ("README.md", "g++ main.cpp $(pkg-config --cflags --libs ellipsoid-flow) -o consumer"):
+        "needs libellipsoid-flow-dev installed; tests/packaging/consumer_test.py builds the same "
+        "program both ways against an install",
     ("docs/python.md", "from dask.distributed import Client"): "needs a Dask cluster",
     ("docs/reference.md", "python3 examples/panel_convergence.py --output study "
                           "--figure docs/reference-convergence.png"):
