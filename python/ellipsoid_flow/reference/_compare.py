@@ -26,29 +26,29 @@ class Comparison:
     ----------
     table : pandas.DataFrame
         One row per mesh in the order given (an error NaN where the peer
-        gave no values):
+        gave no values)::
 
-        cells        number of cells
-        h            typical cell size, √(total area / cells), in the mesh's unit
-        cp_l2        area-weighted root-mean-square error of Cp
-        cp_linf      largest error of Cp, at cell `cp_linf_cell`
-        am_max       largest relative error of an added-mass entry
-        m11 … m66    relative error of each diagonal added-mass entry
+            cells        number of cells
+            h            typical cell size, √(total area / cells), in the mesh's unit
+            cp_l2        area-weighted root-mean-square error of Cp
+            cp_linf      largest error of Cp, at cell `cp_linf_cell`
+            am_max       largest relative error of an added-mass entry
+            m11 … m66    relative error of each diagonal added-mass entry
 
         and, for a body given by its axes (whose exact values hold the mode
-        potentials), after those:
+        potentials), after those::
 
-        phiK_l2      area-weighted root-mean-square error of the potential
-                     of unit motion K (1 … 6: u, v, w, p, q, r), in the
-                     mesh's length unit
-        phiK_linf    largest error of that potential
-        mKL          relative error of each added-mass entry above the
-                     diagonal (K < L) that is not zero by symmetry
+            phiK_l2      area-weighted root-mean-square error of the potential
+                         of unit motion K (1 … 6: u, v, w, p, q, r), in the
+                         mesh's length unit
+            phiK_linf    largest error of that potential
+            mKL          relative error of each added-mass entry above the
+                         diagonal (K < L) that is not zero by symmetry
 
-        then:
+        then::
 
-        order_…      observed order of each error from the mesh before:
-                     ln(e₀ / e₁) / ln(h₀ / h₁), so 1 for an error falling as h
+            order_…      observed order of each error from the mesh before:
+                         ln(e₀ / e₁) / ln(h₀ / h₁), so 1 for an error falling as h
     added_mass_errors : list
         Per mesh, the 6 × 6 relative errors (None without peer values). An
         entry the exact body has zero by symmetry (m44 of a body of
