@@ -10,11 +10,30 @@ raised by a run, comes from the compiled part.)
 
 
 class MeshError(ValueError):
-    """A mesh that cannot be built, read or written: says what and where."""
+    """A mesh that cannot be built, read or written: says what and where.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> try:
+    ...     mesh.Mesh([[0, 0, 0], [1, 0, 0]], [[0, 1, 1]])
+    ... except mesh.MeshError as error:
+    ...     print(error)
+    cell 0 has fewer than 3 distinct vertices
+    """
 
 
 class ReferenceDataError(ValueError):
     """A mesh that does not fit the body, or peer results that cannot be compared.
 
     The message says what and where.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh, reference
+    >>> try:
+    ...     reference.on_mesh(mesh.spheroid(0.2, 8, 12), lamda=0.25)
+    ... except reference.ReferenceDataError as error:
+    ...     print(type(error).__name__)
+    ReferenceDataError
     """

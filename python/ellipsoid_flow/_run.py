@@ -47,6 +47,14 @@ class RunResult:
         Pressure coefficient 1 - Cu.
     folder : pathlib.Path or None
         Where the run wrote solva11.txt and solva12.txt, or None.
+
+    Examples
+    --------
+    >>> result = ellipsoid_flow.run(1, 10, 4, 0, 0)
+    >>> round(result.A0, 12), round(result.K1, 12)  # the sphere's 2/3 and 1/2
+    (0.666666666667, 0.5)
+    >>> result.Cu.shape  # the stream along the axis: one column
+    (10, 1)
     """
 
     inputs: tuple
@@ -144,6 +152,14 @@ def run(
         the window's do.
     TypeError, ValueError
         A wrong call.
+
+    Examples
+    --------
+    >>> result = ellipsoid_flow.run("0.2", 20, 6, 10, 0)
+    >>> result.inputs[0], result.NJ
+    (0.2, 12.0)
+    >>> bool(np.allclose(result.Cp, 1.0 - result.Cu))
+    True
     """
     texts = (_box_text(lamda, "lamda"), _box_text(nxx, "nxx"), _box_text(nt, "nt"),
              _box_text(alpha, "alpha"), _box_text(beta, "beta"))

@@ -150,7 +150,25 @@ constexpr const char* EllipsoidDoc =
 Ellipsoid(a, b, c): the axes are lengths, in any unit L; results are in
 that unit (areas L^2, volumes L^3). Each axis from 1e-100 to 1e100 and the
 largest at most 1e6 times the smallest; raises ValueError otherwise, or for
-NaN or infinity. With two equal axes it is the spheroid of that shape.)";
+NaN or infinity. With two equal axes it is the spheroid of that shape.
+
+Parameters
+----------
+a, b, c : float
+    The semi-axes along x, y and z, L.
+
+Raises
+------
+ValueError
+    An axis out of range, NaN or infinity.
+
+Examples
+--------
+>>> body = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0)
+>>> round(body.volume / np.pi, 12)
+8.0
+>>> round(float(body.shape_integrals.sum()), 12)
+2.0)";
 
 constexpr const char* AddedMassDoc =
     R"(The 6 x 6 added-mass matrix about the point `about`.
@@ -170,8 +188,23 @@ Returns
 -------
 ndarray (6, 6)
     Rows and columns (u, v, w, p, q, r); masses in rho L^3, couplings in
-    rho L^4, moments of inertia in rho L^5. Raises ValueError for a density
-    that is not finite and positive, or a rotation that is not proper.)";
+    rho L^4, moments of inertia in rho L^5.
+
+Raises
+------
+ValueError
+    A density that is not finite and positive, a point that is not three
+    finite numbers, or a rotation that is not proper.
+
+Examples
+--------
+>>> body = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0)
+>>> m = body.added_mass()
+>>> bool(np.allclose(np.diag(m)[:3], body.k_translation * body.volume))
+True
+>>> turned = body.added_mass(rotation=[[0, -1, 0], [1, 0, 0], [0, 0, 1]])
+>>> bool(np.isclose(turned[1, 1], m[0, 0]))  # the body's x axis along y
+True)";
 
 constexpr const char* ModePotentialsDoc =
     R"(The unit-mode potentials phi_1 ... phi_6 at points on or outside the body.
@@ -179,15 +212,13 @@ constexpr const char* ModePotentialsDoc =
 Columns u, v, w, p, q, r: the fluid's potential for the body moving with
 unit velocity along x, y, z, or turning with unit angular velocity (radians
 per unit time) about x, y, z through its centre; in units L (translation)
-and L^2 (rotation). Points (..., 3) give (..., 6); a point inside raises
-ValueError.)";
+and L^2 (rotation).)";
 
 constexpr const char* ModeNormalsDoc =
     R"(The generalized normals (n, r x n) at points on the body, (..., 6).
 
 n is the outward unit normal, r the point; on the body the normal
-derivative of each mode potential equals its column. Raises ValueError
-for a point not on the body (within 1e-9).)";
+derivative of each mode potential equals its column.)";
 
 constexpr const char* FlowMethodDoc =
     R"(The flow about the body at rest in a unit stream: an EllipsoidFlow.
@@ -195,21 +226,108 @@ constexpr const char* FlowMethodDoc =
 The stream's direction is d = (cos a cos b, sin b, sin a cos b) for the
 angle of attack alpha and yaw angle beta (degrees, within +-360), as for
 the spheroid, or `direction`, any finite non-zero vector (normalised),
-given alone.)";
+given alone.
+
+Parameters
+----------
+alpha : float
+    Angle of attack, degrees.
+beta : float
+    Yaw angle, degrees.
+direction : array_like (3,), optional
+    The stream's direction in body axes instead of the angles.
+
+Returns
+-------
+EllipsoidFlow
+
+Raises
+------
+ValueError
+    An angle out of range or not finite, or a direction that is zero or
+    not finite.
+TypeError
+    Both angles and a direction.
+
+Examples
+--------
+>>> flow = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).flow(direction=[0.0, 0.0, 2.0])
+>>> flow.stream
+array([0., 0., 1.]))";
 
 constexpr const char* MotionMethodDoc =
     R"(The fluid about the body moving through still fluid: an EllipsoidMotion.
 
 (u, v, w) is the velocity of the centre and (p, q, r) the angular velocity
-about it, radians per unit time, in body axes; each finite.)";
+about it, radians per unit time, in body axes; each finite.
 
-// A mode method's docstring followed by its parameters.
-std::string withOut(const char* doc) {
+Parameters
+----------
+u, v, w : float
+    Velocity of the centre along x, y, z, in any speed unit V.
+p, q, r : float
+    Angular velocity about x, y, z, radians per unit time.
+
+Returns
+-------
+EllipsoidMotion
+
+Raises
+------
+ValueError
+    A speed that is not finite.
+
+Examples
+--------
+>>> motion = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).motion(u=1.0, q=0.5)
+>>> motion.speeds
+(1.0, 0.0, 0.0, 0.0, 0.5, 0.0))";
+
+constexpr const char* ContainsDoc =
+    R"(Whether each point of an array (..., 3) lies inside the body.
+
+Parameters
+----------
+points : array_like (..., 3)
+    x, y, z along the last axis, L.
+
+Returns
+-------
+ndarray of bool (...)
+    True inside, False on the surface or outside.
+
+Raises
+------
+ValueError
+    Points not of shape (..., 3).
+
+Examples
+--------
+>>> ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).contains([[2.9, 0.0, 0.0], [0.0, 0.0, 1.1]])
+array([ True, False]))";
+
+// A mode method's docstring followed by its parameters, what it raises
+// (`refused` says which points) and its example.
+std::string withOut(const char* doc, const char* refused, const char* example) {
     return std::string(doc) +
            "\n\nParameters\n----------\npoints : array_like (..., 3)\n"
-           "    x, y, z along the last axis.\n" +
-           OutParameterDoc;
+           "    x, y, z along the last axis, L.\n" +
+           OutParameterDoc +
+           "\n\nReturns\n-------\nndarray (..., 6)\n    `out` if given.\n\n"
+           "Raises\n------\nValueError\n    Points not of shape (..., 3), " +
+           refused + ", or an unfit `out`.\n\nExamples\n--------\n" + example;
 }
+
+constexpr const char* ModePotentialsExample =
+    R"(>>> body = ellipsoid_flow.Ellipsoid(1.0, 1.0, 1.0)
+>>> phi = body.mode_potentials([[2.0, 0.0, 0.0]])
+>>> round(phi[0, 0], 12)  # a sphere's: -a^3 x / (2 r^3)
+-0.125)";
+
+constexpr const char* ModeNormalsExample =
+    R"(>>> body = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0)
+>>> body.mode_normals([0.0, 0.0, 1.0])
+array([0., 0., 1., 0., 0., 0.]))";
 
 // --- The class
 
@@ -232,12 +350,14 @@ void bindEllipsoidProperties(py::class_<Ellipsoid>& c) {
 void bindEllipsoidMethods(py::class_<Ellipsoid>& c) {
     c.def(py::init<double, double, double>(), py::arg("a"), py::arg("b"), py::arg("c"));
     bindEllipsoidProperties(c);
-    c.def("contains", &containsPoints, py::arg("points"),
-          "Whether each point of an array (..., 3) lies inside the body.")
+    c.def("contains", &containsPoints, py::arg("points"), ContainsDoc)
         .def("mode_potentials", &modesAt<&modePotentials>, py::arg("points"), py::kw_only(),
-             py::arg("out") = py::none(), withOut(ModePotentialsDoc).c_str())
+             py::arg("out") = py::none(),
+             withOut(ModePotentialsDoc, "a point inside the body", ModePotentialsExample).c_str())
         .def("mode_normals", &modesAt<&modeNormals>, py::arg("points"), py::kw_only(),
-             py::arg("out") = py::none(), withOut(ModeNormalsDoc).c_str())
+             py::arg("out") = py::none(),
+             withOut(ModeNormalsDoc, "a point not on the body (within 1e-9)", ModeNormalsExample)
+                 .c_str())
         .def("added_mass", &addedMass, py::arg("about") = std::vector<double>{0, 0, 0},
              py::arg("rho") = 1.0, py::arg("rotation") = py::none(), AddedMassDoc)
         .def("flow", &flowAbout, py::arg("alpha") = 0.0, py::arg("beta") = 0.0, py::kw_only(),

@@ -128,7 +128,15 @@ single point gives a float, or a 3-vector for the velocity). A point inside
 the body raises ValueError naming the first one, or gives NaN with
 inside="nan"; NaN or infinite coordinates, and points farther than 1e60
 times the largest semi-axis from the centre, raise ValueError either way.
-The work runs without the GIL and, for large arrays, on all cores.)";
+The work runs without the GIL and, for large arrays, on all cores.
+
+Examples
+--------
+>>> flow = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).flow(alpha=10.0)
+>>> flow
+Ellipsoid(a=3.0, b=2.0, c=1.0).flow(alpha=10.0, beta=0.0)
+>>> round(flow.cp_min, 6) < 0.0
+True)";
 
 constexpr const char* MotionDoc =
     R"(The fluid about an ellipsoid moving through fluid at rest far away.
@@ -136,14 +144,53 @@ constexpr const char* MotionDoc =
 Made by Ellipsoid.motion(u, v, w, p, q, r): the centre's velocity V and the
 angular velocity about the centre (radians per unit time), body axes. The
 potential is in V L, the fluid's velocity in V; accurate to 1e-14 of the
-body's speed. Points and `inside` as for EllipsoidFlow.)";
+body's speed. Points and `inside` as for EllipsoidFlow.
+
+Examples
+--------
+>>> motion = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).motion(w=1.0)
+>>> motion
+Ellipsoid(a=3.0, b=2.0, c=1.0).motion(u=0.0, v=0.0, w=1.0, p=0.0, q=0.0, r=0.0)
+>>> round(float(motion.velocity([0.0, 0.0, 1.0])[2]), 12)  # the fluid moves with the body there
+1.0)";
 
 constexpr const char* MunkMomentDoc =
     R"(The Munk moment of the stream on the body about its centre, a vector (3,).
 
 M = rho U^2 V (K d) x d, K = diag(k1, k2, k3); in units of rho U^2 L^3 for
 rho = speed = 1, else dimensional (N m for kg/m^3, m/s and axes in m).
-Raises ValueError unless rho and speed are finite and positive.)";
+
+Parameters
+----------
+rho : float
+    Fluid density (1: in units of rho).
+speed : float
+    Stream speed U (1: in units of U).
+
+Returns
+-------
+ndarray (3,)
+    The moment about the body axes.
+
+Raises
+------
+ValueError
+    A density or speed that is not finite and positive.
+
+Examples
+--------
+>>> flow = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).flow(alpha=20.0)
+>>> moment = flow.munk_moment(rho=1025.0, speed=2.0)
+>>> bool(moment[1] != 0.0), abs(moment[0]), abs(moment[2])  # about y alone
+(True, 0.0, 0.0))";
+
+// The line making `flow` in the examples of the methods EllipsoidFlow shares.
+constexpr const char* MakeFlow =
+    ">>> flow = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).flow(alpha=20.0, beta=10.0)";
+
+// The line making `motion` in the examples of EllipsoidMotion's methods.
+constexpr const char* MakeMotion =
+    ">>> motion = ellipsoid_flow.Ellipsoid(3.0, 2.0, 1.0).motion(u=1.0)\n";
 
 // --- The classes
 
@@ -155,11 +202,12 @@ void bindStreamClass(py::module_& m) {
            "part.");
     bindStreamAtPoints(
         c, "Velocity potential (d . x plus a disturbance vanishing at infinity) at the points.",
-        "Velocity (u, v, w) at the points, shape (..., 3).");
+        "Velocity (u, v, w) at the points, shape (..., 3).", MakeFlow);
     bindStreamOnBody(c,
                      "Surface quantities at angles FI and theta (degrees, arrays that broadcast "
                      "together), the point (a cos FI, b sin FI cos theta, c sin FI sin theta): a "
-                     "SurfaceValues (position, normal, velocity, Cu, Cp).");
+                     "SurfaceValues (position, normal, velocity, Cu, Cp).",
+                     MakeFlow);
     c.def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0, MunkMomentDoc)
         .def("__repr__", &streamRepr)
         .def(py::pickle(&streamState, &streamFromState));
@@ -171,10 +219,17 @@ void bindMotionClass(py::module_& m) {
         .def_property_readonly("speeds", &motionSpeeds, "(u, v, w, p, q, r) as given.");
     defAtPoints(c, "potential", &motionAt<Quantity::Potential>,
                 {"The fluid's velocity potential at the points, V L.",
-                 "float or ndarray (...)\n    The potential; `out` if given."});
+                 "float or ndarray (...)\n    The potential; `out` if given.",
+                 std::string(MakeMotion) +
+                     ">>> ahead, behind = motion.potential([[6.0, 0.0, 0.0], [-6.0, 0.0, 0.0]])\n"
+                     ">>> bool(ahead < 0.0), bool(np.isclose(ahead, -behind))\n(True, True)"});
     defAtPoints(c, "velocity", &motionAt<Quantity::Velocity>,
                 {"The fluid's velocity at the points, shape (..., 3), in units of V.",
-                 "ndarray (..., 3)\n    The velocity; `out` if given."});
+                 "ndarray (..., 3)\n    The velocity; `out` if given.",
+                 std::string(MakeMotion) +
+                     ">>> normal = motion.ellipsoid.mode_normals([3.0, 0.0, 0.0])[:3]\n"
+                     ">>> float(motion.velocity([3.0, 0.0, 0.0]) @ normal)  # the body's own\n"
+                     "1.0"});
     c.def("__repr__", &motionRepr).def(py::pickle(&motionState, &motionFromState));
 }
 

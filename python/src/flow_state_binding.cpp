@@ -136,7 +136,16 @@ and leaves the rest as an earlier run left them. A new FlowState is a newly
 started window's. Runs given the same FlowState take turns.
 
 The arrays are copies, index i holding element i + 1 of the window's arrays,
-NaN where no run has written.)")
+NaN where no run has written.
+
+Examples
+--------
+>>> state = ellipsoid_flow.FlowState()
+>>> bool(np.isnan(state.CU1).all())
+True
+>>> result = ellipsoid_flow.run(0.2, 10, 4, 10, 0, state=state)
+>>> int(np.count_nonzero(~np.isnan(state.FI)))
+10)")
         .def(py::init<>())
         .def_property_readonly("FI", &pointsOf<&FlowState::FI>,
                                "Eccentric angle of each meridian point, radians, shape (400,).")

@@ -86,13 +86,46 @@ void defineNamedTuple(py::module_& m, const char* name, const char* fields, cons
 } // namespace
 
 void defineValueTypes(py::module_& m) {
-    defineNamedTuple(
-        m, "SurfaceValues", "position normal velocity Cu Cp",
-        "Surface quantities at (FI, theta): position and outward unit normal (..., 3), velocity "
-        "tangent to the surface (..., 3), Cu = |v|^2 and Cp = 1 - Cu.");
-    defineNamedTuple(
-        m, "FieldValues", "potential velocity Cu Cp",
-        "The flow at points (..., 3): potential (...), velocity (..., 3), Cu and Cp (...).");
+    defineNamedTuple(m, "SurfaceValues", "position normal velocity Cu Cp",
+                     R"(Surface quantities at (FI, theta), as Flow.surface gives them.
+
+Attributes
+----------
+position : ndarray (..., 3)
+    The point on the body, in the length unit of the axes.
+normal : ndarray (..., 3)
+    The outward unit normal there.
+velocity : ndarray (..., 3)
+    The velocity, tangent to the surface, in units of the stream speed.
+Cu : float or ndarray (...)
+    |v|^2 / U^2.
+Cp : float or ndarray (...)
+    Pressure coefficient 1 - Cu.
+
+Examples
+--------
+>>> s = ellipsoid_flow.Spheroid(0.2).flow().surface(90.0, 0.0)
+>>> s.position[0].round(12), bool(np.isclose(s.Cp[0], 1.0 - s.Cu[0]))
+(array([0. , 0.1, 0. ]), True))");
+    defineNamedTuple(m, "FieldValues", "potential velocity Cu Cp",
+                     R"(The flow at points (..., 3), as Flow.field gives it.
+
+Attributes
+----------
+potential : float or ndarray (...)
+    Velocity potential, U L.
+velocity : ndarray (..., 3)
+    Velocity (u, v, w), in units of U.
+Cu : float or ndarray (...)
+    |v|^2 / U^2.
+Cp : float or ndarray (...)
+    Pressure coefficient 1 - Cu.
+
+Examples
+--------
+>>> values = ellipsoid_flow.Spheroid(1.0).flow().field([[0.0, 0.5, 0.0]])
+>>> values.Cp.round(12)  # a sphere's equator: 1 - (3/2)^2
+array([-1.25]))");
 }
 
 namespace {

@@ -256,15 +256,32 @@ py::dict runTexts(const std::array<std::string, 5>& texts, const py::object& fol
 
 } // namespace
 
+constexpr const char* RunErrorDoc =
+    R"(A run stopped as the window's run would, with its run-time error.
+
+Attributes
+----------
+number : int
+    The window's error number, e.g. 11.
+description : str
+    Its text, e.g. 'Division by zero'.
+where : str
+    The step the run stopped at, in words.
+stage : str
+    How far the run got: 'started', 'inputs read', 'columns counted' or
+    'coefficients computed'.
+
+Examples
+--------
+>>> try:
+...     ellipsoid_flow.run(0, 10, 4, 0, 0)
+... except ellipsoid_flow.RunError as error:
+...     print(error.number, error.description)
+11 Division by zero)";
+
 void bindRun(py::module_& m) {
-    PyObject* runError = PyErr_NewExceptionWithDoc(
-        "ellipsoid_flow.RunError",
-        "A run stopped as the window's run would, with its run-time error.\n\n"
-        "Attributes: number (the window's error number, e.g. 11), description\n"
-        "('Division by zero'), where (the step it stopped at, in words) and stage\n"
-        "(how far the run got: 'started', 'inputs read', 'columns counted' or\n"
-        "'coefficients computed').",
-        PyExc_RuntimeError, nullptr);
+    PyObject* runError = PyErr_NewExceptionWithDoc("ellipsoid_flow.RunError", RunErrorDoc,
+                                                   PyExc_RuntimeError, nullptr);
     if (runError == nullptr) {
         throw py::error_already_set();
     }

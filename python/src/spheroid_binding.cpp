@@ -153,7 +153,28 @@ Spheroid(lamda) is the body of thickness ratio lamda = b / a with axis length
 2a = 1, as the window's (lamda < 1 prolate, 1 a sphere, > 1 oblate, from 1e-6
 to 1e6); Spheroid(a=..., b=...) the body of semi-axes a along the axis of
 revolution (x) and b across it. Lengths are in the unit the axes are given in.
-Raises ValueError for a ratio or axis out of range, NaN or infinity.)";
+
+Parameters
+----------
+lamda : float, optional
+    Thickness ratio b / a, from 1e-6 to 1e6, for the body of length 1.
+a, b : float, optional
+    The semi-axes, by keyword and both together instead of `lamda`.
+
+Raises
+------
+ValueError
+    A ratio or axis out of range, NaN or infinity.
+TypeError
+    Neither `lamda` nor both `a` and `b`, or both.
+
+Examples
+--------
+>>> body = ellipsoid_flow.Spheroid(0.2)
+>>> body.a, round(body.b, 12)
+(0.5, 0.1)
+>>> round(ellipsoid_flow.Spheroid(a=1.0, b=1.0).k1, 12)  # a sphere's is 1/2
+0.5)";
 
 constexpr const char* AddedMassDoc =
     R"(The 6 x 6 added-mass matrix about the point `about` (body axes).
@@ -164,12 +185,41 @@ The matrix is in units of rho and the length unit L (masses rho L^3,
 couplings rho L^4, moments rho L^5). For a dimensional matrix give the
 density rho (kg/m^3) and the length of the body's unit in metres (for
 Spheroid(lamda), the body's length); `about` is in the length unit of the
-result: in metres then, as the command line's --about. Raises OverflowError
-naming the entry when one is beyond the range of a double.
+result: in metres then, as the command line's --about.
 
 Changed in version 1.1: `about` is in the unit of the result (metres when
 `length` is in metres); before, it was in units of the body's length and
-was multiplied by `length`. Multiply an old `about` by `length`.)";
+was multiplied by `length`. Multiply an old `about` by `length`.
+
+Parameters
+----------
+about : array_like (3,)
+    The reference point, body axes, in the length unit of the result.
+rho : float
+    Fluid density (1: the matrix in units of rho).
+length : float
+    The length of the body's unit (1: the matrix in units of L).
+
+Returns
+-------
+ndarray (6, 6)
+    Symmetric, rows and columns (u, v, w, p, q, r).
+
+Raises
+------
+OverflowError
+    An entry beyond the range of a double, named.
+ValueError
+    A density or length that is not finite and positive, or a point that is
+    not three finite numbers.
+
+Examples
+--------
+>>> m = ellipsoid_flow.Spheroid(a=1.0, b=1.0).added_mass()
+>>> round(m[0, 0] / (2.0 / 3.0 * np.pi), 12)  # half the displaced mass
+1.0
+>>> m.shape
+(6, 6))";
 
 constexpr const char* FlowDoc =
     R"(The exact potential flow about a spheroid at rest in a uniform stream.
@@ -185,7 +235,15 @@ single point gives a float, or a 3-vector for the velocity). A point inside
 the body raises ValueError naming the first one, or gives NaN with
 inside="nan"; NaN or infinite coordinates, and points farther than 1E60
 semi-axes a from the centre, raise ValueError either way. The work runs
-without the GIL and, for large arrays, on all cores.)";
+without the GIL and, for large arrays, on all cores.
+
+Examples
+--------
+>>> flow = ellipsoid_flow.Spheroid(0.2).flow(alpha=20.0)
+>>> flow
+Spheroid(a=0.5, b=0.1).flow(alpha=20.0, beta=0.0)
+>>> float(np.linalg.norm(flow.velocity([100.0, 0.0, 0.0])).round(3))
+1.0)";
 
 constexpr const char* MunkMomentDoc =
     R"(The Munk moment of the stream on the body about its centre, a vector (3,).
@@ -193,15 +251,144 @@ constexpr const char* MunkMomentDoc =
 Magnitude 1/2 rho U^2 V (k2 - k1) sin 2 eps, eps the angle between the axis
 and the stream; on a prolate body it turns the axis away from the stream. In
 units of rho U^2 L^3, or dimensional for a density rho, stream speed and the
-length of the body's unit (N m for kg/m^3, m/s and m). Raises OverflowError
-when a component is beyond the range of a double.)";
+length of the body's unit (N m for kg/m^3, m/s and m).
+
+Parameters
+----------
+rho : float
+    Fluid density (1: in units of rho).
+speed : float
+    Stream speed U (1: in units of U).
+length : float
+    The length of the body's unit (1: in units of L).
+
+Returns
+-------
+ndarray (3,)
+    The moment about the body axes.
+
+Raises
+------
+OverflowError
+    A component beyond the range of a double.
+ValueError
+    A density, speed or length that is not finite and positive.
+
+Examples
+--------
+>>> flow = ellipsoid_flow.Spheroid(0.2).flow(alpha=20.0)
+>>> moment = flow.munk_moment()
+>>> bool(moment[1] != 0.0), moment[0] == moment[2] == 0.0  # about y, nose up
+(True, True)
+>>> round(ellipsoid_flow.Spheroid(1.0).flow(alpha=20.0).munk_moment()[1], 12)  # none on a sphere
+0.0)";
 
 constexpr const char* StreamlineDoc =
     R"(The streamline through `seed`, integrated along its arc length.
 
 Integrates dx/ds = v / |v| with SciPy's solve_ivp from the seed point over
 the arc length `length` (negative: upstream) and returns the points (M, 3).
-The line ends early at a stagnation point or should it reach the body.)";
+The line ends early at a stagnation point or should it reach the body.
+
+Parameters
+----------
+seed : array_like (3,)
+    The starting point, outside the body, in the length unit of the axes.
+length : float
+    The arc length to integrate over, that unit; negative goes upstream.
+
+Returns
+-------
+ndarray (M, 3)
+    The points along the line, the seed first.
+
+Raises
+------
+ValueError
+    A seed inside the body or not three finite numbers, or a length that
+    is not finite.
+
+Examples
+--------
+>>> flow = ellipsoid_flow.Spheroid(0.2).flow(alpha=20.0)
+>>> line = flow.streamline([-2.0, 0.0, 0.2], 4.0)
+>>> line.shape[1], bool(line[-1, 0] > 1.0)
+(3, True))";
+
+constexpr const char* ConfocalIntegralsDoc =
+    R"((I_a(s), I_b(s)) at the confocal spheroid of parameter s; (alpha0, beta0) at s = 0.
+
+Parameters
+----------
+s : float
+    The confocal parameter, s >= 0, a length squared in the unit of the axes.
+
+Returns
+-------
+tuple of 2 floats
+    The axial and transverse integrals.
+
+Raises
+------
+ValueError
+    A parameter that is negative or not finite.
+
+Examples
+--------
+>>> body = ellipsoid_flow.Spheroid(0.2)
+>>> bool(np.allclose(body.confocal_integrals(0.0), (body.alpha0, body.beta0)))
+True)";
+
+constexpr const char* ContainsDoc =
+    R"(Whether each point of an array (..., 3) lies inside the body.
+
+Parameters
+----------
+points : array_like (..., 3)
+    x, y, z along the last axis, in the length unit of the axes.
+
+Returns
+-------
+ndarray of bool (...)
+    True inside, False on the surface or outside.
+
+Raises
+------
+ValueError
+    Points not of shape (..., 3).
+
+Examples
+--------
+>>> ellipsoid_flow.Spheroid(0.2).contains([[0.0, 0.0, 0.0], [0.0, 0.2, 0.0]])
+array([ True, False]))";
+
+constexpr const char* FlowMethodDoc =
+    R"(The flow about the body in a unit stream: a Flow.
+
+Parameters
+----------
+alpha : float
+    Angle of attack, degrees, within +-360.
+beta : float
+    Yaw angle, degrees, within +-360.
+
+Returns
+-------
+Flow
+
+Raises
+------
+ValueError
+    An angle out of range or not finite.
+
+Examples
+--------
+>>> flow = ellipsoid_flow.Spheroid(0.2).flow(alpha=20.0)
+>>> flow.stream.round(6)
+array([0.939693, 0.      , 0.34202 ]))";
+
+// The line making `flow` in the examples of the methods Flow shares.
+constexpr const char* MakeFlow = ">>> flow = ellipsoid_flow.Spheroid(0.2).flow(alpha=20.0)";
 
 // --- The classes
 
@@ -230,22 +417,17 @@ void bindSpheroidClass(py::module_& m) {
     c.def(py::init(&makeSpheroid), py::arg("lamda") = py::none(), py::kw_only(),
           py::arg("a") = py::none(), py::arg("b") = py::none());
     bindSpheroidProperties(c);
-    c.def("confocal_integrals", &confocalIntegrals, py::arg("s"),
-          "(I_a(s), I_b(s)) at the confocal spheroid of parameter s >= 0 (a length squared); "
-          "(alpha0, beta0) at s = 0.")
-        .def("contains", &containsPoints, py::arg("points"),
-             "Whether each point of an array (..., 3) lies inside the body.")
+    c.def("confocal_integrals", &confocalIntegrals, py::arg("s"), ConfocalIntegralsDoc)
+        .def("contains", &containsPoints, py::arg("points"), ContainsDoc)
         .def("added_mass", checked(&addedMass), py::arg("about") = std::vector<double>{0, 0, 0},
              py::arg("rho") = 1.0, py::arg("length") = 1.0, AddedMassDoc)
-        .def("flow", &flowAbout, py::arg("alpha") = 0.0, py::arg("beta") = 0.0,
-             "The flow about the body in a unit stream at angle of attack alpha and yaw angle "
-             "beta, degrees (within +-360).")
+        .def("flow", &flowAbout, py::arg("alpha") = 0.0, py::arg("beta") = 0.0, FlowMethodDoc)
         .def("__repr__", &spheroidRepr)
         .def(py::pickle(&spheroidState, &spheroidFromState));
 }
 
 void bindFlowProperties(py::class_<StreamFlow>& c) {
-    c.def_property_readonly("spheroid", &flowBody)
+    c.def_property_readonly("spheroid", &flowBody, "The body, a Spheroid.")
         .def_property_readonly("alpha", &flowAlpha, "Angle of attack, degrees.")
         .def_property_readonly("beta", &flowBeta, "Yaw angle, degrees.");
     bindStreamProperties(
@@ -258,11 +440,14 @@ void bindFlowClass(py::module_& m) {
     bindFlowProperties(c);
     bindStreamAtPoints(
         c, "Velocity potential (disturbance vanishing at infinity) at the points.",
-        "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.");
+        "Velocity (u, v, w) at the points, shape (..., 3), in units of the stream speed.",
+        MakeFlow);
     bindStreamOnBody(
-        c, "Surface quantities at eccentric angle FI and circumferential angle theta (degrees, "
-           "arrays that broadcast together), the point (a cos FI, b sin FI cos theta, b sin FI "
-           "sin theta): a SurfaceValues (position, normal, velocity, Cu, Cp).");
+        c,
+        "Surface quantities at eccentric angle FI and circumferential angle theta (degrees, "
+        "arrays that broadcast together), the point (a cos FI, b sin FI cos theta, b sin FI "
+        "sin theta): a SurfaceValues (position, normal, velocity, Cu, Cp).",
+        MakeFlow);
     c.def("munk_moment", &munkMoment, py::arg("rho") = 1.0, py::arg("speed") = 1.0,
           py::arg("length") = 1.0, MunkMomentDoc)
         .def("streamline", &streamline, py::arg("seed"), py::arg("length"), StreamlineDoc)

@@ -79,20 +79,75 @@ pybind11::object streamCpMinCurve(Constructed<Stream> f, const pybind11::handle&
 }
 
 // The methods on the body, surface() (surfaceDoc says which point the angles
-// give) and cp_min_curve().
-template <class Stream> void bindStreamOnBody(pybind11::class_<Stream>& c, const char* surfaceDoc) {
+// give) and cp_min_curve(); `make` is the examples' line making `flow`.
+template <class Stream>
+void bindStreamOnBody(pybind11::class_<Stream>& c, const char* surfaceDoc, const char* make) {
     namespace py = pybind11;
-    c.def("surface", &streamSurface<Stream>, py::arg("FI"), py::arg("theta"), surfaceDoc)
-        .def("cp_min_curve", &streamCpMinCurve<Stream>, py::arg("t"),
-             "Points (..., 3) of the closed curve on the body where Cp = cp_min, at parameter t "
-             "(radians, one turn the whole curve).");
+    const std::string surface = std::string(surfaceDoc) + R"(
+
+Parameters
+----------
+FI : array_like
+    Eccentric angle, degrees: the point x = a at 0, x = -a at 180.
+theta : array_like
+    Circumferential angle, degrees: 0 towards y, 90 towards z.
+
+Returns
+-------
+SurfaceValues
+    Arrays of the shape FI and theta broadcast to, at least one-dimensional.
+
+Raises
+------
+ValueError
+    FI and theta that do not broadcast together, or are not finite.
+
+Examples
+--------
+)" + make + R"(
+>>> s = flow.surface([0.0, 45.0, 90.0], 90.0)
+>>> s.Cp.shape, s.velocity.shape
+((3,), (3, 3))
+>>> bool(np.allclose(np.sum(s.normal * s.velocity, axis=-1), 0.0))  # tangent to the body
+True)";
+    const std::string curve =
+        R"(Points (..., 3) of the closed curve on the body where Cp = cp_min, at parameter t.
+
+Parameters
+----------
+t : array_like
+    The curve's parameter, radians; one turn (0 to 2 pi) is the whole curve.
+
+Returns
+-------
+ndarray (..., 3)
+    The points, in the length unit of the body's axes.
+
+Raises
+------
+ValueError
+    A parameter that is not finite.
+
+Examples
+--------
+)" + std::string(make) +
+        R"(
+>>> points = flow.cp_min_curve(np.linspace(0.0, 2.0 * np.pi, 5))
+>>> points.shape
+(5, 3)
+>>> bool(np.allclose(flow.cp(points), flow.cp_min))
+True)";
+    c.def("surface", &streamSurface<Stream>, py::arg("FI"), py::arg("theta"), surface.c_str())
+        .def("cp_min_curve", &streamCpMinCurve<Stream>, py::arg("t"), curve.c_str());
 }
 
-// What a method at points says: its first line, what it returns, and (for a
-// method of several results) what its out= holds instead of OutParameterDoc.
+// What a method at points says: its first line, what it returns, its
+// example (the lines after the one making the object), and (for a method of
+// several results) what its out= holds instead of OutParameterDoc.
 struct AtPointsDoc {
     const char* summary;
     const char* returns;
+    std::string example;
     const char* out = OutParameterDoc;
 };
 
@@ -106,34 +161,59 @@ void defAtPoints(pybind11::class_<Class>& c, const char* name, Method method,
 Parameters
 ----------
 points : array_like (..., 3)
-    x, y, z along the last axis.
+    x, y, z along the last axis, in the length unit of the body's axes.
 inside : {'error', 'nan'}, optional
     What a point inside the body gives: ValueError naming it, or NaN.
 )" + doc.out + R"(
 
 Returns
 -------
-)" + doc.returns;
+)" + doc.returns + R"(
+
+Raises
+------
+ValueError
+    Points not of shape (..., 3), NaN or infinite coordinates, a point
+    farther than 1e60 semi-axes from the centre, a point inside the body
+    (unless inside='nan'), or an unfit `out`.
+TypeError
+    Points that are not real numbers.
+
+Examples
+--------
+)" + doc.example;
     c.def(name, method, py::arg("points"), py::kw_only(), py::arg("inside") = "error",
           py::arg("out") = py::none(), text.c_str());
 }
 
-// The stream's methods at points; potentialDoc and velocityDoc say what those two are.
+// The stream's methods at points; potentialDoc and velocityDoc say what those
+// two are, `make` is the examples' line making `flow`.
 template <class Stream>
 void bindStreamAtPoints(pybind11::class_<Stream>& c, const char* potentialDoc,
-                        const char* velocityDoc) {
+                        const char* velocityDoc, const char* make) {
+    const std::string m = std::string(make) + "\n";
     defAtPoints(c, "potential", &quantityAt<Quantity::Potential, Stream>,
-                {potentialDoc, "float or ndarray (...)\n    The potential; `out` if given."});
+                {potentialDoc, "float or ndarray (...)\n    The potential; `out` if given.",
+                 m + ">>> flow.potential([[4.0, 0.0, 0.0], [0.0, 0.0, 3.0]]).shape\n(2,)"});
     defAtPoints(c, "velocity", &quantityAt<Quantity::Velocity, Stream>,
-                {velocityDoc, "ndarray (..., 3)\n    The velocity; `out` if given."});
+                {velocityDoc, "ndarray (..., 3)\n    The velocity; `out` if given.",
+                 m + ">>> bool(np.allclose(flow.velocity([1e6, 0.0, 0.0]), flow.stream))  "
+                     "# the stream far away\nTrue"});
     defAtPoints(c, "cu", &quantityAt<Quantity::Cu, Stream>,
-                {"Cu = |v|^2 / U^2 at the points.", "float or ndarray (...)\n    `out` if given."});
+                {"Cu = |v|^2 / U^2 at the points.", "float or ndarray (...)\n    `out` if given.",
+                 m + ">>> front, rear = flow.stagnation_points\n"
+                     ">>> round(flow.cu(front), 9)\n0.0"});
     defAtPoints(c, "cp", &quantityAt<Quantity::Cp, Stream>,
                 {"Pressure coefficient Cp = 1 - Cu at the points.",
-                 "float or ndarray (...)\n    `out` if given."});
+                 "float or ndarray (...)\n    `out` if given.",
+                 m + ">>> front, rear = flow.stagnation_points\n"
+                     ">>> round(flow.cp(front), 9)\n1.0"});
     defAtPoints(c, "field", &streamField<Stream>,
                 {"Potential, velocity, Cu and Cp at the points in one pass: a FieldValues.",
                  "FieldValues\n    (potential, velocity, Cu, Cp); the arrays of `out` if given.",
+                 m + ">>> values = flow.field(np.zeros((4, 5, 3)) + [0.0, 0.0, 2.0])\n"
+                     ">>> values.velocity.shape, values.Cp.shape\n((4, 5, 3), (4, 5))\n"
+                     ">>> bool(np.allclose(values.Cp, 1.0 - values.Cu))\nTrue",
                  R"(out : tuple of 4 ndarrays, optional
     Arrays for potential (...), velocity (..., 3), Cu (...) and Cp (...), in
     that order, each as a single result's out= and apart from each other.

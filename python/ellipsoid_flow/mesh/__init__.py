@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Spheroid and ellipsoid meshes and the mesh formats of panel and boundary-element codes.
 
+Example::
+
     from ellipsoid_flow import mesh
     body = mesh.spheroid(1 / 6, n_axial=40, n_around=32)
     other = mesh.ellipsoid(3, 2, 1, n_axial=24, n_around=32)

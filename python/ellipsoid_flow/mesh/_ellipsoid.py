@@ -43,6 +43,14 @@ def ellipsoid(a, b, c, n_axial, n_around, cells="quad", spacing="cosine", *, hal
     MeshError
         A semi-axis that is not a positive number, counts out of range, or
         an unknown `cells` or `spacing`.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> body = mesh.ellipsoid(3.0, 2.0, 1.0, n_axial=6, n_around=8, cells="tri")
+    >>> x, y, z = body.points.T
+    >>> bool(np.allclose((x / 3) ** 2 + (y / 2) ** 2 + z**2, 1.0))
+    True
     """
     axes = [positive_number(value, name, MeshError) for value, name in zip((a, b, c), "abc")]
     return ring_mesh(axes, n_axial, n_around, cells, spacing, half)

@@ -96,6 +96,13 @@ def read(path, format=None):
         message starts with the path.
     FileNotFoundError, OSError
         The file cannot be opened.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> mesh.write(mesh.spheroid(0.2, 6, 8), "body.gdf")
+    >>> mesh.read("body.gdf")
+    Mesh(42 vertices, 16 triangles, 32 quadrilaterals)
     """
     name = format_of(path, format)
     try:
@@ -159,6 +166,14 @@ def write(mesh, path, format=None, cell_data=None):
         for GDF or Nemoh.
     OSError
         The file cannot be written; `path` then keeps what it held.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> body = mesh.spheroid(0.2, 6, 8)
+    >>> mesh.write(body, "body.vtu", cell_data={"cell": np.arange(len(body))})
+    >>> len(mesh.read("body.vtu")) == len(body)
+    True
     """
     name = format_of(path, format)
     path = Path(path)

@@ -50,6 +50,13 @@ def spheroid(lamda, n_axial, n_around, cells="quad", spacing="cosine", *, half=F
     MeshError
         A thickness ratio or length that is not a positive number, counts
         out of range, or an unknown `cells` or `spacing`.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> body = mesh.spheroid(0.2, n_axial=8, n_around=12, length=10.0)
+    >>> len(body), float(body.points[:, 0].min()), float(body.points[:, 0].max())
+    (96, -5.0, 5.0)
     """
     lamda = positive_number(lamda, "the thickness ratio", MeshError)
     length = positive_number(length, "the length", MeshError)

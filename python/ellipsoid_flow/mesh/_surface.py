@@ -38,6 +38,13 @@ class Mesh:
         cells, cell entries that are not whole numbers or name no vertex, or
         a cell with fewer than 3 distinct vertices or a vertex listed twice
         apart; the message names the first such cell or vertex.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> square = [[0, 0, 0], [1, 0, 0], [1, 1, 0], [0, 1, 0]]
+    >>> mesh.Mesh(square, [[0, 1, 2, 3], [0, 2, 3, 3]])
+    Mesh(4 vertices, 1 triangles, 1 quadrilaterals)
     """
 
     points: np.ndarray
@@ -133,6 +140,14 @@ class CellGeometry:
     normals : (M, 3) float array
         Unit vectors, out of the body for a mesh whose cells run
         counter-clockwise seen from outside.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> square = mesh.Mesh([[0, 0, 0], [2, 0, 0], [2, 2, 0], [0, 2, 0]], [[0, 1, 2, 3]])
+    >>> geometry = mesh.cell_geometry(square)
+    >>> geometry.areas, geometry.centroids, geometry.normals[0, 2]
+    (array([4.]), array([[1., 1., 0.]]), 1.0)
     """
 
     centroids: np.ndarray
@@ -155,6 +170,13 @@ def cell_geometry(mesh):
     ------
     MeshError
         A cell has no area (the first such named).
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh
+    >>> geometry = mesh.cell_geometry(mesh.spheroid(1.0, 40, 64))
+    >>> round(float(geometry.areas.sum()) / np.pi, 2)  # a sphere of diameter 1
+    1.0
     """
     corners = mesh.points[mesh.cells]
     vector_area = 0.5 * np.cross(corners[:, 2] - corners[:, 0], corners[:, 3] - corners[:, 1])

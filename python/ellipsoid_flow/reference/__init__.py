@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Exact reference data for panel and boundary-element codes.
 
+Example::
+
     from ellipsoid_flow import reference
     exact = reference.on_mesh("hull.gdf", lamda=1 / 6, alpha=10)
     exact.cells          # per cell: centroid, area, normal, surface point, phi, velocity, Cp, …

@@ -26,29 +26,29 @@ class Comparison:
     ----------
     table : pandas.DataFrame
         One row per mesh in the order given (an error NaN where the peer
-        gave no values):
+        gave no values)::
 
-        cells        number of cells
-        h            typical cell size, √(total area / cells), in the mesh's unit
-        cp_l2        area-weighted root-mean-square error of Cp
-        cp_linf      largest error of Cp, at cell `cp_linf_cell`
-        am_max       largest relative error of an added-mass entry
-        m11 … m66    relative error of each diagonal added-mass entry
+            cells        number of cells
+            h            typical cell size, √(total area / cells), in the mesh's unit
+            cp_l2        area-weighted root-mean-square error of Cp
+            cp_linf      largest error of Cp, at cell `cp_linf_cell`
+            am_max       largest relative error of an added-mass entry
+            m11 … m66    relative error of each diagonal added-mass entry
 
         and, for a body given by its axes (whose exact values hold the mode
-        potentials), after those:
+        potentials), after those::
 
-        phiK_l2      area-weighted root-mean-square error of the potential
-                     of unit motion K (1 … 6: u, v, w, p, q, r), in the
-                     mesh's length unit
-        phiK_linf    largest error of that potential
-        mKL          relative error of each added-mass entry above the
-                     diagonal (K < L) that is not zero by symmetry
+            phiK_l2      area-weighted root-mean-square error of the potential
+                         of unit motion K (1 … 6: u, v, w, p, q, r), in the
+                         mesh's length unit
+            phiK_linf    largest error of that potential
+            mKL          relative error of each added-mass entry above the
+                         diagonal (K < L) that is not zero by symmetry
 
-        then:
+        then::
 
-        order_…      observed order of each error from the mesh before:
-                     ln(e₀ / e₁) / ln(h₀ / h₁), so 1 for an error falling as h
+            order_…      observed order of each error from the mesh before:
+                         ln(e₀ / e₁) / ln(h₀ / h₁), so 1 for an error falling as h
     added_mass_errors : list
         Per mesh, the 6 × 6 relative errors (None without peer values). An
         entry the exact body has zero by symmetry (m44 of a body of
@@ -59,6 +59,14 @@ class Comparison:
         rotations), as the closed forms give such zeros as rounding noise.
     references : list of MeshReference
         The exact values on each mesh.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh, reference
+    >>> meshes = [mesh.spheroid(1.0, n, 2 * n) for n in (8, 16)]
+    >>> study = reference.compare(meshes, [None, None], lamda=1.0)
+    >>> len(study.table), len(study.references)
+    (2, 2)
     """
 
     table: object
@@ -70,6 +78,26 @@ class Comparison:
 
         The file appears under its name only once complete; OSError when it
         cannot be written.
+
+        Parameters
+        ----------
+        path : str or os.PathLike
+            The file to write.
+
+        Raises
+        ------
+        OSError
+            The file cannot be written.
+
+        Examples
+        --------
+        >>> from ellipsoid_flow import mesh, reference
+        >>> exact = reference.on_mesh(mesh.spheroid(0.2, 8, 12), lamda=0.2, alpha=10)
+        >>> cp = exact.cells["Cp"].to_numpy()
+        >>> study = reference.compare([exact], [cp + 0.01])
+        >>> study.write_table("study.csv")
+        >>> open("study.csv").readline().startswith("mesh,cells,h,")
+        True
         """
         write_csv(self.table, path, "%.6g")
 
@@ -93,6 +121,16 @@ class Comparison:
             A suffix of `path` matplotlib cannot write.
         OSError
             The file cannot be written.
+
+        Examples
+        --------
+        >>> from ellipsoid_flow import mesh, reference
+        >>> meshes = [mesh.spheroid(0.2, n, 2 * n) for n in (8, 16)]
+        >>> exact = [reference.on_mesh(m, lamda=0.2) for m in meshes]
+        >>> study = reference.compare(exact, [e.cells["Cp"].to_numpy() * 1.01 for e in exact])
+        >>> figure = study.figure("study.png")
+        >>> import os; os.path.getsize("study.png") > 0
+        True
         """
         from matplotlib.backends.backend_agg import FigureCanvasAgg
         from matplotlib.figure import Figure
@@ -175,6 +213,16 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
         a body not given by its axes, and what `on_mesh` raises it for.
     mesh.MeshError, OSError, ValueError
         As `on_mesh` raises them.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh, reference
+    >>> meshes = [mesh.spheroid(0.2, n, 2 * n) for n in (8, 16, 32)]
+    >>> exact = [reference.on_mesh(m, lamda=0.2) for m in meshes]
+    >>> peer = [e.cells["Cp"].to_numpy() + 1.0 / len(e.cells) for e in exact]  # errors as 1/cells
+    >>> study = reference.compare(exact, peer)
+    >>> study.table["order_cp_linf"].round(1).tolist()[1:]
+    [2.0, 2.0]
     """
     meshes, results = list(meshes), list(results)
     if not meshes:

@@ -83,6 +83,13 @@ class MeshReference:
     rotation : (3, 3) float array or None
         The body's axes (columns) in the mesh's frame; None for a spheroid,
         whose axis is along x.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh, reference
+    >>> exact = reference.on_mesh(mesh.spheroid(0.2, 8, 12), lamda=0.2, alpha=10)
+    >>> len(exact.cells), exact.added_mass.shape, exact.alpha
+    (96, (6, 6), 10.0)
     """
 
     mesh: meshes.Mesh
@@ -100,6 +107,24 @@ class MeshReference:
 
         The file appears under its name only once complete; OSError when it
         cannot be written.
+
+        Parameters
+        ----------
+        path : str or os.PathLike
+            The file to write.
+
+        Raises
+        ------
+        OSError
+            The file cannot be written.
+
+        Examples
+        --------
+        >>> from ellipsoid_flow import mesh, reference
+        >>> exact = reference.on_mesh(mesh.spheroid(0.2, 8, 12), lamda=0.2, alpha=10)
+        >>> exact.write_csv("cells.csv")
+        >>> open("cells.csv").readline().startswith("cell,")
+        True
         """
         write_csv(self.cells, path, "%.17g")
 
@@ -108,6 +133,24 @@ class MeshReference:
 
         The file appears under its name only once complete; OSError when it
         cannot be written.
+
+        Parameters
+        ----------
+        path : str or os.PathLike
+            The file to write.
+
+        Raises
+        ------
+        OSError
+            The file cannot be written.
+
+        Examples
+        --------
+        >>> from ellipsoid_flow import mesh, reference
+        >>> exact = reference.on_mesh(mesh.spheroid(0.2, 8, 12), lamda=0.2, alpha=10)
+        >>> exact.write_added_mass("added_mass.csv")
+        >>> np.loadtxt("added_mass.csv", delimiter=",").shape
+        (6, 6)
         """
         with written_whole(path) as partial:
             np.savetxt(partial, self.added_mass, fmt="%.17g", delimiter=",")
@@ -117,6 +160,25 @@ class MeshReference:
 
         Each number is written to the last bit. The file appears under its
         name only once complete; OSError when it cannot be written.
+
+        Parameters
+        ----------
+        path : str or os.PathLike
+            The file to write.
+
+        Raises
+        ------
+        OSError
+            The file cannot be written.
+
+        Examples
+        --------
+        >>> from ellipsoid_flow import mesh, reference
+        >>> exact = reference.on_mesh(mesh.spheroid(0.2, 8, 12), lamda=0.2, alpha=10)
+        >>> exact.write_added_mass_json("added_mass.json")
+        >>> import json
+        >>> len(json.load(open("added_mass.json"))["added_mass"])
+        6
         """
         text = json.dumps({"added_mass": self.added_mass.tolist()}, separators=(",", ":"))
         with written_whole(path) as partial:
@@ -126,6 +188,24 @@ class MeshReference:
         """The mesh with the table as cell data (vectors as 3-component arrays), for ParaView.
 
         Written as `mesh.write` writes VTU, whatever the suffix of `path`.
+
+        Parameters
+        ----------
+        path : str or os.PathLike
+            The file to write.
+
+        Raises
+        ------
+        OSError
+            The file cannot be written.
+
+        Examples
+        --------
+        >>> from ellipsoid_flow import mesh, reference
+        >>> exact = reference.on_mesh(mesh.spheroid(0.2, 8, 12), lamda=0.2, alpha=10)
+        >>> exact.write_vtu("exact.vtu")
+        >>> len(mesh.read("exact.vtu"))
+        96
         """
         table = self.cells
         vectors = {
@@ -204,6 +284,15 @@ def on_mesh(
     ValueError
         A shape beyond the range `Spheroid` or `Ellipsoid` takes, a rotation
         that is not proper (the library's message), or an angle beyond ±360°.
+
+    Examples
+    --------
+    >>> from ellipsoid_flow import mesh, reference
+    >>> exact = reference.on_mesh(mesh.ellipsoid(3, 2, 1, 16, 24), axes=(3, 2, 1), alpha=10)
+    >>> list(exact.cells.columns[:4])
+    ['cell', 'cx', 'cy', 'cz']
+    >>> bool(np.allclose(exact.added_mass, ellipsoid_flow.Ellipsoid(3, 2, 1).added_mass()))
+    True
     """
     mesh = as_mesh(mesh_or_path, format)
     if axes is None:
