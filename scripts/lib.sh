@@ -15,7 +15,8 @@ PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlo
           libboost-math-dev locales desktop-file-utils appstream xvfb xauth reuse lintian
           gnuplot-nox xdg-user-dirs
           python3-dev pybind11-dev python3-pybind11 python3-numpy python3-scipy python3-pytest python3-mpmath
-          python3-matplotlib python3-pandas python3-meshio python3-gmsh)
+          python3-matplotlib python3-pandas python3-meshio python3-gmsh
+          python3-venv python3-pip python3-build)
 
 # Installs whichever of the given packages are missing (as root, or through sudo).
 ensure_packages() {

@@ -25,6 +25,12 @@ LEFT_OUT = {
         "installs packages, opens the window and runs the test suite",
     ("README.md", "./scripts/benchmark.sh"): "a benchmark",
     ("README.md", "./scripts/field-benchmark.sh"): "a benchmark",
+    ("README.md", "./scripts/package.sh && sudo apt install ./build-package/*.deb"):
+        "builds and installs the Debian packages",
+    ("README.md", "python3 -m venv --system-site-packages ~/venvs/flow"):
+        "pip installs; python.install_pip takes this route",
+    ("README.md", "python3 -m build --wheel --no-isolation      # writes dist/ellipsoid_flow-*.whl"):
+        "builds and installs a wheel; python.install_pip takes this route",
     ("docs/python.md", "from dask.distributed import Client"): "needs a Dask cluster",
     ("docs/reference.md", "python3 examples/panel_convergence.py --output study "
                           "--figure docs/reference-convergence.png"):
