@@ -42,6 +42,7 @@ def clean_copy(target):
 
 
 def fresh_venv(folder):
+    """A virtual environment of Debian's Python that sees the system's packages; its bin/."""
     run([DEBIAN_PYTHON, "-m", "venv", "--system-site-packages", folder])
     return folder / "bin"
 
@@ -112,10 +113,6 @@ def test_the_wheel_holds_the_package_and_installs_the_same_way(wheel, tree, tmp_
     names = set(zipfile.ZipFile(wheel).namelist())
     compiled = f"ellipsoid_flow/_core{sysconfig.get_config_var('EXT_SUFFIX')}"
     assert {n for n in names if n.startswith("ellipsoid_flow/")} == sources | {compiled}
-    info = "-".join(wheel.name.split("-")[:2]) + ".dist-info"
-    assert {"METADATA", "WHEEL", "RECORD", "entry_points.txt"} <= {
-        n.split("/")[1] for n in names if n.startswith(info + "/")}
-
     bin_folder = fresh_venv(tmp_path / "venv")
     run([bin_folder / "python", "-m", "pip", "install", "--no-index", wheel], cwd=tmp_path)
     check_installed(bin_folder, tmp_path)
