@@ -29,7 +29,8 @@ LEFT_OUT = {
         "builds and installs the Debian packages",
     ("README.md", "python3 -m venv --system-site-packages ~/venvs/flow"):
         "pip installs; python.install_pip takes this route",
-    ("README.md", "python3 -m build --wheel --no-isolation      # writes dist/ellipsoid_flow-*.whl"):
+    ("README.md", "python3 -m build --wheel --no-isolation      "
+                  "# writes dist/ellipsoid_flow-*.whl"):
         "builds and installs a wheel; python.install_pip takes this route",
     ("docs/python.md", "from dask.distributed import Client"): "needs a Dask cluster",
     ("docs/reference.md", "python3 examples/panel_convergence.py --output study "

@@ -37,7 +37,7 @@ def prepare_metadata_for_build_wheel(metadata_directory, config_settings=None):
 
 
 def build_wheel(wheel_directory, config_settings=None, metadata_directory=None):
-    """Builds the module with CMake and writes the wheel into `wheel_directory`; returns its name."""
+    """Builds the module with CMake, writes the wheel into `wheel_directory`; returns its name."""
     project = Project(SOURCE)
     kept = (config_settings or {}).get("build-dir")
     if kept:

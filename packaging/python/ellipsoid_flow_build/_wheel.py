@@ -50,9 +50,9 @@ def package_files(package: Path) -> dict[str, Path]:
     extension = sysconfig.get_config_var("EXT_SUFFIX")
     chosen = {}
     for path in sorted(package.rglob("*")):
-        if path.suffix in (".py", ".pyi") or path.name == "py.typed" or path.name.endswith(extension):
-            if "__pycache__" not in path.parts:
-                chosen[f"{package.name}/{path.relative_to(package)}"] = path
+        wanted = path.suffix in (".py", ".pyi") or path.name in ("py.typed", f"_core{extension}")
+        if wanted and "__pycache__" not in path.parts:
+            chosen[f"{package.name}/{path.relative_to(package)}"] = path
     if f"{package.name}/_core{extension}" not in chosen:
         raise BuildError(f"the build made no {package.name}/_core{extension} in {package.parent}")
     return chosen
@@ -65,7 +65,8 @@ def write_wheel(project: Project, package: Path, directory: Path) -> Path:
     members = {name: file.read_bytes() for name, file in package_files(package).items()}
     info = f"{project.distribution}.dist-info"
     members.update({f"{info}/{name}": data for name, data in dist_info_files(project).items()})
-    record = "".join(f"{name},sha256={_digest(data)},{len(data)}\n" for name, data in members.items())
+    record = "".join(f"{name},sha256={_digest(data)},{len(data)}\n"
+                     for name, data in members.items())
     members[f"{info}/RECORD"] = (record + f"{info}/RECORD,,\n").encode()
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as wheel:
         for name, data in members.items():
