@@ -48,6 +48,9 @@ The exact flow anywhere, for prolate, spherical and oblate bodies:
 "ellipsoid-flow-cli inertia" (the added-mass matrix and more, as JSON);
 "--help" after either shows its options.
 
+The README and the pages on the mathematics and its validation: docs/ in the
+sources, /usr/share/doc/ellipsoid-flow/ from the Debian package.
+
 Examples:
   ellipsoid-flow-cli 0.2 400 18 10 5 --grid grid.csv --summary
   ellipsoid-flow-cli --lambda 0.1:1:0.1 --alpha 0:20:2 --nxx 60 --nt 6 \

@@ -36,17 +36,56 @@ foreach(package IN LISTS packages)
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${package})
 endforeach()
 
-# The man page docs/man/NAME.1 of each program NAME built here.
+# The man page docs/man/NAME.1 of each program NAME built here, in the package
+# of the program: the Python module's for its commands.
 file(GLOB man_pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/man/*.1)
 foreach(page IN LISTS man_pages)
     get_filename_component(program ${page} NAME_WLE)
     if(TARGET ${program})
-        get_filename_component(name ${page} NAME)
-        solva_compress(${page} ${name})
-        install(FILES ${PROJECT_BINARY_DIR}/compressed/${name}.gz
-                DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        set(package ellipsoid-flow)
+    elseif(program IN_LIST SOLVA_PYTHON_COMMANDS)
+        set(package python3-ellipsoid-flow)
+    else()
+        continue()
     endif()
+    get_filename_component(name ${page} NAME)
+    solva_compress(${page} ${name})
+    install(FILES ${PROJECT_BINARY_DIR}/compressed/${name}.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${package})
 endforeach()
+
+# solva_install_page(PACKAGE PAGE): the page (a path in the source tree) and the
+# figures it shows, ![...](FILE.png), into PACKAGE's documentation folder at
+# the same paths as in the source tree, so that its links and figures hold.
+function(solva_install_page package page)
+    set(base ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package})
+    cmake_path(GET page PARENT_PATH folder)
+    install(FILES ${PROJECT_SOURCE_DIR}/${page} DESTINATION ${base}/${folder} COMPONENT ${package})
+    file(READ ${PROJECT_SOURCE_DIR}/${page} text)
+    string(REGEX MATCHALL "!\\[[^]]*\\]\\([^)]+\\.png\\)" figures "${text}")
+    foreach(figure IN LISTS figures)
+        string(REGEX REPLACE ".*\\(([^)]+)\\)$" "\\1" figure "${figure}")
+        cmake_path(APPEND folder ${figure} OUTPUT_VARIABLE path)
+        cmake_path(GET path PARENT_PATH place)
+        install(FILES ${PROJECT_SOURCE_DIR}/${path} DESTINATION ${base}/${place}
+                COMPONENT ${package})
+    endforeach()
+endfunction()
+
+# Each package's documentation: the programs' the README and the pages on the
+# mathematics and its validation; the Python module's its guides and the
+# example scripts (plain files: they run as python3 examples/NAME.py).
+foreach(page README.md docs/mathematics.md docs/validation.md)
+    solva_install_page(ellipsoid-flow ${page})
+endforeach()
+if(SOLVA_PYTHON)
+    foreach(page docs/python.md docs/reference.md)
+        solva_install_page(python3-ellipsoid-flow ${page})
+    endforeach()
+    file(GLOB examples CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.py)
+    install(FILES ${examples} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/python3-ellipsoid-flow/examples
+            COMPONENT python3-ellipsoid-flow)
+endif()
 add_custom_target(compressed_docs ALL DEPENDS ${compressed})
 
 set(CPACK_GENERATOR DEB)

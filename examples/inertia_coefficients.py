@@ -1,14 +1,13 @@
-#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """The inertia coefficients k1 (along the axis), k2 (across it) and k'
 (rotation about an equatorial axis) against the thickness ratio lamda from
 0.05 (slender) through the sphere (1) to 20 (a thin disc).
 
-    /usr/bin/python3 examples/inertia_coefficients.py [FIGURE.png]
+    python3 examples/inertia_coefficients.py [FIGURE.png]
 
 It writes the figure to FIGURE.png, by default python-inertia.png in the
-current folder.
+current folder. It needs ellipsoid_flow, NumPy and matplotlib.
 """
 
 import sys

@@ -1,4 +1,3 @@
-#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """A convergence study of a panel method against the exact flow about a 6:1 spheroid.
@@ -20,6 +19,8 @@ Run it (a few minutes on two cores; --small takes seconds):
     python3 examples/panel_convergence.py --output study --figure docs/reference-convergence.png
 
 with the package importable (installed, or PYTHONPATH=build/python after a build).
+It needs ellipsoid_flow, NumPy, pandas, matplotlib, meshio and Gmsh's Python
+module (Debian: python3-gmsh).
 """
 
 import argparse

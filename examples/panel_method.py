@@ -23,7 +23,7 @@ Near panels act by the closed forms of a flat source triangle, far ones as
 point sources at their centroids. First order: the flat panels and the
 constant strength leave errors that fall as the panel size.
 
-Units: the mesh's lengths, unit stream speed, density 1.
+Units: the mesh's lengths, unit stream speed, density 1. It needs NumPy and meshio.
 """
 
 import numpy as np

@@ -1,4 +1,3 @@
-#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """A convergence study of a panel method's radiation problem against a turned 3:2:1 ellipsoid.
@@ -23,6 +22,8 @@ Run it (several minutes on two cores; --small takes seconds):
         --figure docs/reference-radiation.png
 
 with the package importable (installed, or PYTHONPATH=build/python after a build).
+It needs ellipsoid_flow, NumPy, pandas, matplotlib, meshio and Gmsh's Python
+module (Debian: python3-gmsh).
 """
 
 import argparse

@@ -1,14 +1,13 @@
-#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """Cp over the whole surface of a spheroid, unwrapped: the axial position x
 against the circumferential angle, for lamda = 0.2, alpha = 10, beta = 5, with
 the stagnation points and the suction peak marked.
 
-    /usr/bin/python3 examples/surface_cp.py [FIGURE.png]
+    python3 examples/surface_cp.py [FIGURE.png]
 
 It writes the figure to FIGURE.png, by default python-surface-cp.png in the
-current folder.
+current folder. It needs ellipsoid_flow, NumPy and matplotlib.
 """
 
 import sys

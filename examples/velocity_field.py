@@ -1,14 +1,14 @@
-#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
 """The speed about a spheroid and its streamlines in the plane of the angle
 of attack (the x-z plane), for lamda = 0.2 and alpha = 20 degrees; the body is
 masked.
 
-    /usr/bin/python3 examples/velocity_field.py [FIGURE.png]
+    python3 examples/velocity_field.py [FIGURE.png]
 
 It writes the figure to FIGURE.png, by default python-velocity-field.png in the
-current folder.
+current folder. It needs ellipsoid_flow, NumPy, SciPy (for the streamlines)
+and matplotlib.
 """
 
 import sys

@@ -3,10 +3,12 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian packages: ellipsoid-flow (the programs),
 # python3-ellipsoid-flow (the Python module) and libellipsoid-flow-dev (the
-# C++ library and headers). Lists their contents, checks the
-# desktop entry and the AppStream metainfo, imports the module from the
-# package's own files, has apt check that both would install together, and
-# runs lintian on them: an error or a warning from lintian fails the script.
+# C++ library and headers). Lists their contents, checks the desktop entry
+# and the AppStream metainfo, imports the module and runs the reference
+# command from the package's own files, checks that the documentation the
+# help texts and man pages name is packaged, has apt check that the three
+# would install together, and runs lintian on them: an error or a warning
+# from lintian fails the script.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}" dpkg-dev file lintian
@@ -40,6 +42,16 @@ import sys; sys.path.insert(0, '$site')
 import ellipsoid_flow
 assert ellipsoid_flow.__file__.startswith('$site/'), ellipsoid_flow.__file__
 print('import ellipsoid_flow', ellipsoid_flow.__version__, 'from the package: ok')"
+# The command runs from the package's files, and every documentation path its
+# help and the man pages name is in the packages.
+help=$(PYTHONPATH="$site" /usr/bin/python3 "$stage/usr/bin/ellipsoid-flow-reference" --help;
+    "$stage/usr/bin/ellipsoid-flow-cli" --help)
+named=$({ echo "$help"; zcat "$stage"/usr/share/man/man1/*.1.gz | sed 's/\\-/-/g'; } |
+    grep -o '/usr/share/doc/[^ ,;:)]*' | sed 's/[.]$//' | sort -u)
+for path in $named; do
+    [ -e "$stage$path" ] || { echo "named but not in the packages: $path"; exit 1; }
+done
+echo "documentation named by the help and the man pages, all in the packages:" $named
 # Every dependency is satisfiable here, the three packages together.
 apt-get install --simulate --no-install-recommends "$program_deb" "$python_deb" "$dev_deb" >/dev/null
 echo "== lintian"

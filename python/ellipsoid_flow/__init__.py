@@ -14,7 +14,7 @@ stream has unit speed in the direction (cos a cos b, sin b, sin a cos b).
 
 Subpackages: `mesh` (spheroid meshes, the mesh formats of panel codes) and
 `reference` (exact values on a user's mesh, convergence studies; also the
-command `python3 -m ellipsoid_flow.reference`). The exceptions of the Python
+command `ellipsoid-flow-reference`). The exceptions of the Python
 layers live in one private module, `_errors`, and are given by the
 subpackages; the helpers both subpackages use (files written whole, user
 text quoted, checked arguments) stay at this level, the rest inside the

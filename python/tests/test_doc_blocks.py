@@ -8,14 +8,15 @@ interpreter session a page); and the example scripts draw where they are told.""
 import json
 import os
 import re
+import shlex
 import subprocess
+import sys
 from pathlib import Path
 
 import pytest
 
 ROOT = Path(__file__).resolve().parents[2]
 PAGES = ("README.md", "docs/python.md", "docs/reference.md")
-PYTHON3 = "/usr/bin/python3"
 # "": output shown as text.
 SHELL, PYTHON, NOT_RUN = {"sh", "bash"}, {"python"}, {"", "cpp", "cmake"}
 
@@ -28,6 +29,13 @@ LEFT_OUT = {
     ("README.md", "g++ main.cpp $(pkg-config --cflags --libs ellipsoid-flow) -o consumer"):
         "needs libellipsoid-flow-dev installed; tests/packaging/consumer_test.py builds the same "
         "program both ways against an install",
+    ("README.md", "./scripts/package.sh && sudo apt install ./build-package/*.deb"):
+        "builds and installs the Debian packages",
+    ("README.md", "python3 -m venv --system-site-packages ~/venvs/flow"):
+        "pip installs; python.install_pip takes this route",
+    ("README.md", "python3 -m build --wheel --no-isolation      "
+                  "# writes dist/ellipsoid_flow-*.whl"):
+        "builds and installs a wheel; python.install_pip takes this route",
     ("docs/python.md", "from dask.distributed import Client"): "needs a Dask cluster",
     ("docs/reference.md", "python3 examples/panel_convergence.py --output study "
                           "--figure docs/reference-convergence.png"):
@@ -85,7 +93,8 @@ class Reader:
         # The pages name the example scripts by their path in a clone.
         (folder / "examples").symlink_to(ROOT / "examples")
         self.log = open(folder.parent / f"{folder.name}.log", "w")
-        self.session = subprocess.Popen([PYTHON3, "-c", SESSION], cwd=folder, env=environment,
+        self.session = subprocess.Popen([sys.executable, "-c", SESSION], cwd=folder,
+                                        env=environment,
                                         stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         stderr=self.log, text=True)
 
@@ -110,9 +119,12 @@ class Reader:
 @pytest.fixture(scope="module")
 def readers(cli, tmp_path_factory):
     """A Reader for each page, made at its first block: the build's program
-    first on the path, and `python3` Debian's, for which the module is built."""
+    first on the path, and `python3` the Python running the tests, for which
+    the module is built or installed (a script, so that a virtual
+    environment's stays in it)."""
     tools = tmp_path_factory.mktemp("bin")
-    (tools / "python3").symlink_to(PYTHON3)
+    (tools / "python3").write_text(f'#!/bin/sh\nexec {shlex.quote(sys.executable)} "$@"\n')
+    (tools / "python3").chmod(0o755)
     path = os.pathsep.join([str(tools), str(Path(cli.program).parent), os.environ["PATH"]])
     environment = dict(os.environ, PATH=path)
     made = {}
@@ -151,8 +163,8 @@ def test_an_example_is_a_program_that_draws_where_it_is_told(tmp_path, example, 
     (tmp_path / "told").mkdir()
     for arguments, drawn in (([tmp_path / "told" / "figure.png"], tmp_path / "told" / "figure.png"),
                              ([], tmp_path / figure)):
-        done = subprocess.run([ROOT / "examples" / example, *arguments], cwd=tmp_path,
-                              capture_output=True, text=True)
+        done = subprocess.run([sys.executable, ROOT / "examples" / example, *arguments],
+                              cwd=tmp_path, capture_output=True, text=True)
         assert done.returncode == 0, done.stderr
         assert drawn.read_bytes()[:8] == b"\x89PNG\r\n\x1a\n"
     assert sorted(p.name for p in tmp_path.rglob("*")) == sorted(["told", "figure.png", figure])

@@ -3,6 +3,8 @@
 """Exact values on a mesh, convergence studies: fit check, pressure integrals, orders, bad input."""
 
 import json
+import shutil
+import subprocess
 import sys
 from pathlib import Path
 
@@ -287,6 +289,24 @@ def test_the_command_makes_a_mesh_and_its_exact_values(tmp_path):
     failed = run_command("on-mesh", "m.gdf", "--lambda", 0.5, "--csv", "d.csv", cwd=tmp_path)
     assert failed.returncode == 1 and "does not fit" in failed.stderr
     assert not (tmp_path / "d.csv").exists()
+
+
+def test_the_installed_command_is_the_module_run_as_a_program(tmp_path):
+    """ellipsoid-flow-reference, first on the path as an install puts it,
+    writes what `python3 -m ellipsoid_flow.reference` writes, and says its name."""
+    command = shutil.which("ellipsoid-flow-reference")
+    assert command, "no ellipsoid-flow-reference on the PATH"
+    made = run_command("mesh", "m.gdf", "--lambda", 0.2, "--n-axial", 6, "--n-around", 6,
+                       cwd=tmp_path)
+    assert made.returncode == 0, made.stderr
+    arguments = ["on-mesh", "m.gdf", "--lambda", "0.2", "--alpha", "5", "--csv"]
+    assert run_command(*arguments, "module.csv", cwd=tmp_path).returncode == 0
+    done = subprocess.run([command, *arguments, "command.csv"], cwd=tmp_path,
+                          capture_output=True, text=True)
+    assert done.returncode == 0, done.stderr
+    assert (tmp_path / "command.csv").read_bytes() == (tmp_path / "module.csv").read_bytes()
+    usage = subprocess.run([command, "--frobnicate"], capture_output=True, text=True)
+    assert usage.returncode == 2 and usage.stderr.startswith("usage: ellipsoid-flow-reference")
 
 
 # The ellipsoid in any pose: values in the mesh's frame, against the body's own.

@@ -14,8 +14,8 @@ Example::
                               lamda=1 / 6, alpha=10)
     study.table          # errors and observed orders of convergence
 
-`python3 -m ellipsoid_flow.reference --help` gives the same from the shell;
-docs/reference.md walks through a convergence study.
+`ellipsoid-flow-reference --help` gives the same from the shell; the
+reference guide (docs/reference.md) walks through a convergence study.
 """
 
 from .._errors import ReferenceDataError

@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Ellipsoid Flow developers <maintainers@ellipsoidflow.org>
 # SPDX-License-Identifier: MIT
-"""The command `python3 -m ellipsoid_flow.reference`: meshes, exact values, convergence studies."""
+"""The command ellipsoid-flow-reference (also `python3 -m ellipsoid_flow.reference`):
+meshes, exact values, convergence studies."""
 
 import argparse
 import csv
@@ -30,7 +31,9 @@ yaw angle beta (degrees), body axis along x, alpha in the x-z plane.
 
 Mesh formats, by file suffix or --format: .stl, .msh (Gmsh 4.1; gmsh22 for 2.2),
 .vtk, .vtu, .obj, .gdf (WAMIT), .dat (Nemoh). Run a subcommand with --help for
-its options; docs/reference.md walks through a study.
+its options. The reference guide walks through a study: docs/reference.md in
+the sources, /usr/share/doc/python3-ellipsoid-flow/docs/reference.md from the
+Debian package.
 """
 
 _ON_MESH_DESCRIPTION = (
@@ -99,7 +102,7 @@ def _lists_attached(argv):
 def _parser():
     """The argument parser: the commands mesh, on-mesh and compare, each running its function."""
     parser = argparse.ArgumentParser(
-        prog="python3 -m ellipsoid_flow.reference",
+        prog="ellipsoid-flow-reference",
         description=_DESCRIPTION,
         formatter_class=argparse.RawDescriptionHelpFormatter,
     )
