@@ -132,7 +132,7 @@ if(SOLVA_PYTHON)
     set(version ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR})
     math(EXPR next_minor "${Python3_VERSION_MINOR} + 1")
     set(CPACK_DEBIAN_${python_package}_PACKAGE_DEPENDS
-        "python3 (>= ${version}~), python3 (<< ${Python3_VERSION_MAJOR}.${next_minor}), python3-numpy")
+        "python3 (>= ${version}~), python3 (<< ${Python3_VERSION_MAJOR}.${next_minor}), python3-numpy${SOLVA_PYTHON_HTML_DEPENDS}")
     # SciPy for streamlines; pandas, meshio and matplotlib for the mesh and reference modules.
     set(CPACK_DEBIAN_${python_package}_PACKAGE_RECOMMENDS
         "python3-scipy, python3-pandas, python3-meshio, python3-matplotlib")
@@ -140,7 +140,8 @@ if(SOLVA_PYTHON)
 Exact potential flow about an ellipsoid of revolution (Python 3)
 The Python module ellipsoid_flow makes the runs of Ellipsoid Flow and
 evaluates the exact potential flow about a spheroid (prolate, sphere or
-oblate) in a uniform stream at any point, returning NumPy arrays: the surface
+oblate) or any ellipsoid, in a uniform stream or moving, at any point,
+returning NumPy arrays: the surface
 speed and pressure, the velocity and potential off the body, streamlines, the
 stagnation points, the suction peak, the Munk moment and the whole 6 x 6
 added-mass matrix. The computation is the same C++ core as the programs'.]])
@@ -152,6 +153,7 @@ endif()
 set(dev_package LIBELLIPSOID-FLOW-DEV)
 set(CPACK_DEBIAN_${dev_package}_PACKAGE_NAME ${SOLVA_DEV_COMPONENT})
 set(CPACK_DEBIAN_${dev_package}_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_${dev_package}_PACKAGE_DEPENDS "${SOLVA_DEV_HTML_DEPENDS}")
 set(CPACK_COMPONENT_${dev_package}_DESCRIPTION [[
 Exact potential flow about an ellipsoid (C++ development files)
 The static C++20 library of Ellipsoid Flow for programs that want the exact

@@ -16,7 +16,7 @@ PACKAGES=("${WINDOW_PACKAGES[@]}" libgtest-dev libbenchmark-dev libcli11-dev nlo
           gnuplot-nox xdg-user-dirs
           python3-dev pybind11-dev python3-pybind11 python3-numpy python3-scipy python3-pytest python3-mpmath
           python3-matplotlib python3-pandas python3-meshio python3-gmsh
-          python3-sphinx python3-myst-parser libjs-mathjax libjs-sphinxdoc
+          python3-sphinx python3-myst-parser libjs-mathjax libjs-sphinxdoc libjs-jquery
           jupyter-nbconvert python3-nbconvert python3-ipykernel python3-nbformat
           python3-venv python3-pip python3-build)
 # The C++ reference (scripts/docs.sh).

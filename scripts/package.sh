@@ -3,18 +3,19 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian packages: ellipsoid-flow (the programs),
 # python3-ellipsoid-flow (the Python module) and libellipsoid-flow-dev (the
-# C++ library and headers). Lists their contents, checks the desktop entry
-# and the AppStream metainfo, imports the module and runs the reference
-# command from the package's own files, checks that the documentation the
-# help texts and man pages name is packaged, has apt check that the three
-# would install together, and runs lintian on them: an error or a warning
-# from lintian fails the script.
+# C++ library and headers), the last two with their HTML references. Lists
+# their contents, checks the desktop entry and the AppStream metainfo,
+# imports the module and runs the reference command from the package's own
+# files, checks that the documentation the help texts and man pages name is
+# packaged, has apt check that the three would install together, and runs
+# lintian on them: an error or a warning from lintian fails the script.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ensure_packages "${PACKAGES[@]}" dpkg-dev file lintian
 dir="$ROOT/build-package"
 configure_and_build "$dir" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DSOLVA_GUI=ON -DSOLVA_PYTHON=ON -DSOLVA_BENCHMARK=OFF -DBUILD_TESTING=OFF
+    -DSOLVA_GUI=ON -DSOLVA_PYTHON=ON -DSOLVA_BENCHMARK=OFF -DBUILD_TESTING=OFF \
+    -DSOLVA_REFERENCE_HTML=ON
 rm -f "$dir"/*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
 program_deb=$(ls "$dir"/ellipsoid-flow_*.deb)

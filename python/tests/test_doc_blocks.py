@@ -26,6 +26,8 @@ LEFT_OUT = {
         "installs packages, opens the window and runs the test suite",
     ("README.md", "./scripts/benchmark.sh"): "a benchmark",
     ("README.md", "./scripts/field-benchmark.sh"): "a benchmark",
+    ("README.md", "./scripts/docs.sh"):
+        "builds the module and both references; docs.python_reference and docs.cpp do in the tests",
     ("README.md", "g++ main.cpp $(pkg-config --cflags --libs ellipsoid-flow) -o consumer"):
         "needs libellipsoid-flow-dev installed; tests/packaging/consumer_test.py builds the same "
         "program both ways against an install",
