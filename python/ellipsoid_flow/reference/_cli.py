@@ -108,6 +108,14 @@ def _parser():
     )
     commands = parser.add_subparsers(title="commands", required=True, metavar="COMMAND")
 
+    _add_mesh_command(commands)
+    _add_on_mesh_command(commands)
+    _add_compare_command(commands)
+    return parser
+
+
+def _add_mesh_command(commands):
+    """The command mesh: a spheroid's mesh written to a file."""
     make = commands.add_parser(
         "mesh",
         help="write a mesh of a spheroid",
@@ -142,6 +150,9 @@ def _parser():
     )
     make.set_defaults(run=_make_mesh)
 
+
+def _add_on_mesh_command(commands):
+    """The command on-mesh: the exact values on each cell of a mesh."""
     exact = commands.add_parser(
         "on-mesh",
         help="exact values on each cell of a mesh",
@@ -161,6 +172,9 @@ def _parser():
     )
     exact.set_defaults(run=_on_mesh, command=exact)
 
+
+def _add_compare_command(commands):
+    """The command compare: a peer's results on a series of meshes against the exact values."""
     study = commands.add_parser(
         "compare",
         help="errors and orders of convergence on a series of meshes",
@@ -179,8 +193,6 @@ def _parser():
         help="write the log-log figure of error against cells (.png, .svg, .pdf)",
     )
     study.set_defaults(run=_compare, command=study)
-    return parser
-
 
 def _body_options(parser):
     """The options giving the body and the stream, shared by on-mesh and compare."""
