@@ -87,14 +87,21 @@ void Flow::evaluate(std::span<const double> xyz, const FieldOutput& out, InsideP
     detail::Check::output("velocity", out.velocity, 3 * n);
     detail::Check::output("Cu", out.cu, n);
     detail::Check::output("Cp", out.cp, n);
-    const detail::ModeBody body = detail::modeBody(body_);
-    const double unit = body_.unit();
-    const std::size_t refused =
-        detail::inParallel(n, threads, [&](std::size_t first, std::size_t last) {
+    struct State {
+        detail::ModeBody body;
+        Vector3 d;
+        double unit;
+        std::span<const double> xyz;
+        FieldOutput out;
+    };
+    const State shared{detail::modeBody(body_), d_, body_.unit(), xyz, out};
+    const std::size_t refused = detail::inParallel(
+        n, threads, shared, [](const State& state, std::size_t first, std::size_t last) {
+            const auto& [body, d, unit, xyz, out] = state;
             std::size_t firstRefused = last;
             for (std::size_t i = first; i < last; ++i) {
                 const Vector3 p{xyz[3 * i] / unit, xyz[3 * i + 1] / unit, xyz[3 * i + 2] / unit};
-                const FieldPoint f = flowAt(body, unit, d_, p);
+                const FieldPoint f = flowAt(body, unit, d, p);
                 firstRefused = std::isnan(f.cu) && firstRefused == last ? i : firstRefused;
                 store(f, i, out);
             }

@@ -51,9 +51,17 @@ void Motion::evaluate(std::span<const double> xyz, std::span<double> potential,
     const std::size_t n = detail::Check::pointCount(xyz);
     detail::Check::output("potential", potential, n);
     detail::Check::output("velocity", velocity, 3 * n);
-    const detail::ModeBody body = detail::modeBody(body_);
-    const double unit = body_.unit(), nan = std::numeric_limits<double>::quiet_NaN();
-    const auto range = [&](std::size_t first, std::size_t last) {
+    struct State {
+        detail::ModeBody body;
+        std::array<double, 6> speeds;
+        double unit;
+        std::span<const double> xyz;
+        std::span<double> potential, velocity;
+    };
+    const State shared{detail::modeBody(body_), speeds_, body_.unit(), xyz, potential, velocity};
+    const auto range = [](const State& state, std::size_t first, std::size_t last) {
+        const auto& [body, speeds, unit, xyz, potential, velocity] = state;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
         std::size_t firstRefused = last;
         for (std::size_t i = first; i < last; ++i) {
             const Vector3 p{xyz[3 * i], xyz[3 * i + 1], xyz[3 * i + 2]};
@@ -65,9 +73,9 @@ void Motion::evaluate(std::span<const double> xyz, std::span<double> potential,
             if (!refused) {
                 const detail::Modes modes = modesInUnits(body, unit, p);
                 for (int m = 0; m < 6; ++m) {
-                    f.potential += speeds_[m] * modes.potential[m];
+                    f.potential += speeds[m] * modes.potential[m];
                     for (int c = 0; c < 3; ++c) {
-                        f.velocity[c] += speeds_[m] * modes.velocity[m][c];
+                        f.velocity[c] += speeds[m] * modes.velocity[m][c];
                     }
                 }
             }
@@ -80,7 +88,7 @@ void Motion::evaluate(std::span<const double> xyz, std::span<double> potential,
         }
         return firstRefused;
     };
-    const std::size_t refused = detail::inParallel(n, threads, range);
+    const std::size_t refused = detail::inParallel(n, threads, shared, range);
     if (inside == InsidePoints::Error && refused < n) {
         detail::throwRefused(body_, xyz, refused);
     }

@@ -14,10 +14,16 @@
 
 namespace solva::ellipsoid::detail {
 
-// Calls range(first, last) over [0, n) in chunks; range returns the first
-// point of its chunk it refused, or last. Returns the first refused point
-// overall, or n.
-template <class Range> std::size_t inParallel(std::size_t n, unsigned threads, const Range& range) {
+// Calls range(state, first, last) over [0, n) in chunks, state a copy of
+// shared on the calling thread's own stack: what every point reads must not
+// share a cache line with what another thread writes (the caller's stack
+// beside the shared object is written all the time by the thread that runs
+// there), or each read waits for that line (2 threads ran slower than 1):
+// range captures nothing by reference, all it reads comes in state.
+// range returns the first point of its chunk it refused, or last. Returns
+// the first refused point overall, or n.
+template <class State, class Range>
+std::size_t inParallel(std::size_t n, unsigned threads, const State& shared, const Range& range) {
     constexpr std::size_t pointsPerThread = std::size_t{1} << 15, chunk = std::size_t{1} << 13;
     if (threads == 0) {
         threads = std::max(1u, std::thread::hardware_concurrency());
@@ -27,9 +33,10 @@ template <class Range> std::size_t inParallel(std::size_t n, unsigned threads, c
     std::atomic<std::size_t> next{0};
     std::vector<std::size_t> firstRefused(count, n);
     const auto work = [&](std::size_t t) {
+        const State state = shared;
         for (std::size_t first; (first = chunk * next++) < n;) {
             const std::size_t last = std::min(n, first + chunk);
-            const std::size_t refused = range(first, last);
+            const std::size_t refused = range(state, first, last);
             firstRefused[t] = std::min(firstRefused[t], refused == last ? n : refused);
         }
     };
