@@ -53,6 +53,12 @@ for path in $named; do
     [ -e "$stage$path" ] || { echo "named but not in the packages: $path"; exit 1; }
 done
 echo "documentation named by the help and the man pages, all in the packages:" $named
+# The references' links to Debian's JavaScript libraries lead, once
+# installed, to files the packages they depend on hold.
+for link in $(find "$stage/usr/share/doc" -type l -name '*.js'); do
+    installed=$(realpath -m "$(dirname "${link#"$stage"}")/$(readlink "$link")")
+    [ -f "$installed" ] || { echo "${link#"$stage"} leads nowhere: $installed"; exit 1; }
+done
 # Every dependency is satisfiable here, the three packages together.
 apt-get install --simulate --no-install-recommends "$program_deb" "$python_deb" "$dev_deb" >/dev/null
 echo "== lintian"
