@@ -82,7 +82,8 @@ if(SOLVA_PYTHON)
     foreach(page docs/python.md docs/reference.md)
         solva_install_page(python3-ellipsoid-flow ${page})
     endforeach()
-    file(GLOB examples CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.py)
+    file(GLOB examples CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.py
+         ${PROJECT_SOURCE_DIR}/examples/*.ipynb)
     install(FILES ${examples} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/python3-ellipsoid-flow/examples
             COMPONENT python3-ellipsoid-flow)
 endif()
