@@ -224,6 +224,19 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
     >>> study.table["order_cp_linf"].round(1).tolist()[1:]
     [2.0, 2.0]
     """
+    references = _references(meshes, results, lamda, on_mesh_options)
+    radiation = all(MODES[0] in exact.cells for exact in references)
+    couplings = _couplings(references) if radiation else []
+    rows, matrices = [], []
+    for number, (exact, result) in enumerate(zip(references, results)):
+        row, errors = _row(number, exact, result, radiation, couplings)
+        rows.append(row)
+        matrices.append(errors)
+    return Comparison(_with_orders(rows), matrices, references)
+
+
+def _references(meshes, results, lamda, on_mesh_options):
+    """The exact values on each mesh, given or made by `on_mesh`, one per result."""
     meshes, results = list(meshes), list(results)
     if not meshes:
         raise ReferenceDataError("compare needs at least one mesh")
@@ -231,43 +244,44 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
         raise ReferenceDataError(
             f"{len(meshes)} meshes but {len(results)} results; give one result per mesh"
         )
-    references = [
+    return [
         item
         if isinstance(item, MeshReference)
         else on_mesh(item, lamda, **on_mesh_options)
         for item in meshes
     ]
-    radiation = all(MODES[0] in exact.cells for exact in references)
-    couplings = _couplings(references) if radiation else []
-    rows, matrices = [], []
-    for number, (exact, result) in enumerate(zip(references, results)):
-        cp, added_mass, potentials = _parts(result, number)
-        row = {
-            "mesh": number,
-            "cells": len(exact.mesh),
-            "h": float(np.sqrt(exact.cells["area"].sum() / len(exact.mesh))),
-        }
-        row |= _cp_errors(exact, cp, number)
-        errors = _added_mass_errors(exact.added_mass, added_mass, number)
-        matrices.append(errors)
-        row["am_max"] = np.nan if errors is None else float(np.max(errors))
-        row |= {
-            name: np.nan if errors is None else float(errors[k, k])
-            for k, name in enumerate(DIAGONAL)
-        }
-        if radiation:
-            row |= _mode_errors(exact, potentials, number)
-            row |= {
-                f"m{k + 1}{l + 1}": np.nan if errors is None else float(errors[k, l])
-                for k, l in couplings
-            }
-        elif potentials is not None:
-            raise ReferenceDataError(
-                f"results of mesh {number}: mode potentials are compared only for a body "
-                "given by its axes"
-            )
-        rows.append(row)
 
+
+def _row(number, exact, result, radiation, couplings):
+    """The table's row of mesh `number`, and its 6 × 6 relative added-mass errors (or None)."""
+    cp, added_mass, potentials = _parts(result, number)
+    row = {
+        "mesh": number,
+        "cells": len(exact.mesh),
+        "h": float(np.sqrt(exact.cells["area"].sum() / len(exact.mesh))),
+    }
+    row |= _cp_errors(exact, cp, number)
+    errors = _added_mass_errors(exact.added_mass, added_mass, number)
+    row["am_max"] = np.nan if errors is None else float(np.max(errors))
+    row |= {
+        name: np.nan if errors is None else float(errors[k, k]) for k, name in enumerate(DIAGONAL)
+    }
+    if radiation:
+        row |= _mode_errors(exact, potentials, number)
+        row |= {
+            f"m{k + 1}{l + 1}": np.nan if errors is None else float(errors[k, l])
+            for k, l in couplings
+        }
+    elif potentials is not None:
+        raise ReferenceDataError(
+            f"results of mesh {number}: mode potentials are compared only for a body "
+            "given by its axes"
+        )
+    return row, errors
+
+
+def _with_orders(rows):
+    """The rows as a table, each error column followed at the end by its observed orders."""
     import pandas
 
     table = pandas.DataFrame(rows)
@@ -275,7 +289,7 @@ def compare(meshes, results, lamda=None, **on_mesh_options):
         table[f"order_{column}"] = _observed_orders(
             table["h"].to_numpy(), table[column].to_numpy(dtype=float)
         )
-    return Comparison(table, matrices, references)
+    return table
 
 
 def _parts(result, number):

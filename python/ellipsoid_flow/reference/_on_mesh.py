@@ -295,21 +295,23 @@ def on_mesh(
     True
     """
     mesh = as_mesh(mesh_or_path, format)
-    if axes is None:
-        shape, body, pose = _spheroid(lamda, a, b, rotation, centre)
-    else:
-        shape, body, pose = _ellipsoid(axes, rotation, centre, lamda, a, b)
+    shape, body, pose = _body_and_pose(lamda, a, b, axes, rotation, centre)
     fit = check_fit(shape, mesh.points, pose, _positive(tolerance, "tolerance"))
     geometry = meshes.cell_geometry(mesh)
     on_surface, moved = _onto_surface(geometry, shape, pose)
     table = _cell_table(geometry, on_surface, moved, pose, _flow(body, pose, alpha, beta))
     if axes is not None:
         table = table.join(_mode_columns(table, body, pose))
-    added_mass = np.asarray(_added_mass(body, pose))
-    angles = float(alpha), float(beta)
-    return MeshReference(
-        mesh, table, added_mass, fit, shape, *angles, tuple(pose.centre), pose.rotation
-    )
+    return MeshReference(mesh, table, np.asarray(_added_mass(body, pose)), fit, shape,
+                         float(alpha), float(beta), tuple(pose.centre), pose.rotation)
+
+
+def _body_and_pose(lamda, a, b, axes, rotation, centre):
+    """The body's shape, the library's body and its pose in the mesh: a spheroid or, with
+    `axes`, an ellipsoid."""
+    if axes is None:
+        return _spheroid(lamda, a, b, rotation, centre)
+    return _ellipsoid(axes, rotation, centre, lamda, a, b)
 
 
 def _spheroid(lamda, a, b, rotation, centre):
